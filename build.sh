@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs what is missing on a Debian machine, builds Vellorin, then runs it or its tests.
+#   ./build.sh run    build optimised and open the window
+#   ./build.sh test   build and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-}
+case "$mode" in
+  run | test) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+if [ "$mode" = test ]; then
+  cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug
+  cmake --build build/test -j2
+  QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j2
+else
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF
+  cmake --build build/release -j2
+fi

@@ -1,0 +1,54 @@
+#include "allgemein.h"
+
+#include <cmath>
+
+namespace vellorin {
+namespace {
+
+// Signed decimal with a blank where a plus sign would stand, and a "0" in front of every
+// part below ten, negative ones included: 5 -> "0 5", 12 -> " 12", -1 -> "0-1".
+QString ClockPart(qint32 part) {
+    QString text = part < 0 ? QString::number(part) : QStringLiteral(" ") + QString::number(part);
+    if (part < 10) {
+        text.prepend(QLatin1Char('0'));
+    }
+    return text;
+}
+
+}  // namespace
+
+double FloorValue(double x) {
+    double whole = std::floor(x);
+    if (whole > x) {
+        whole -= 1;
+    }
+    return whole;
+}
+
+QString FormatSeconds(qint32 seconds) {
+    const auto minutes = static_cast<qint32>(FloorValue(seconds / 60.0)) % 60;
+    const auto secs = static_cast<qint32>(FloorValue(seconds)) % 60;
+    const QString text = ClockPart(minutes) + QLatin1Char(':') + ClockPart(secs);
+    return ReplaceText(text, QStringLiteral(" "), QString());
+}
+
+QString ReplaceText(const QString& source, const QString& find, const QString& replacement) {
+    if (find.isEmpty()) {
+        return source;
+    }
+    QString result;
+    qsizetype from = 0;
+    while (from < source.size()) {
+        const qsizetype found = source.indexOf(find, from, Qt::CaseSensitive);
+        if (found < 0) {
+            result += QStringView(source).mid(from);
+            break;
+        }
+        result += QStringView(source).mid(from, found - from);
+        result += replacement;
+        from = found + find.size();
+    }
+    return result;
+}
+
+}  // namespace vellorin

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace vellorin {
+
+// Clock text of a signed count of seconds: minutes and seconds, two digits each ("03:35").
+// Hours are dropped (3725 gives "02:05"); negative parts keep their sign ("0-1:0-1").
+QString FormatSeconds(qint32 seconds);
+
+// The largest whole number not greater than x.
+double FloorValue(double x);
+
+// source with every occurrence of find replaced by replacement, left to right, without
+// overlaps; the replacement is never searched again. An empty find returns source unchanged.
+QString ReplaceText(const QString& source, const QString& find, const QString& replacement);
+
+}  // namespace vellorin

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace vellorin {
+
+// Every cue is a wave file in the "snd" folder beside the executable.
+inline constexpr char kHoldCue[] = "hold.wav";          // first second of every hold
+inline constexpr char kStopHoldCue[] = "stophold.wav";  // last second of a hold but the final one
+inline constexpr char kSessionEndCue[] = "sesend.wav";  // the end tick
+
+// True for the seconds-left counts that have a spoken countdown: 15, 10, 5, 4, 3, 2, 1.
+bool IsCountdownSecond(qint32 secondsLeft);
+
+// "15.wav" for 15 seconds left, and so on.
+QString CountdownCue(qint32 secondsLeft);
+
+// Full path of a cue file: the application folder, the platform's separator, "snd", the
+// separator and the file name (C:\Apps\snd\hold.wav on Windows).
+QString CuePath(const QString& applicationFolder, const QString& cueFile);
+
+}  // namespace vellorin

@@ -1,0 +1,173 @@
+#include "session_controller.h"
+
+#include <limits>
+#include <utility>
+
+#include "allgemein.h"
+#include "cue_catalogue.h"
+#include "session_error.h"
+
+namespace vellorin {
+namespace {
+
+const QString kIntro = QStringLiteral("Intro");
+const QString kHold = QStringLiteral("Hold");
+const QString kRest = QStringLiteral("Rest");
+
+// A phase computed during a session must still be able to count down to its end.
+qint32 PhaseLength(double seconds) {
+    const qint32 length = RoundToLong(seconds);
+    if (length < 1) {
+        throw SessionError("a phase must last at least 1 second");
+    }
+    return length;
+}
+
+}  // namespace
+
+void SessionController::ControlCmd_Click() {
+    if (state_.Mode == 0) {
+        Start();
+    } else if (state_.Mode == 1) {
+        ResetSession();
+    }
+}
+
+void SessionController::PauseCmd_Click() { SetPause(state_.PauseMode != 0 ? 0 : 1); }
+
+void SessionController::SetPause(qint16 pauseMode) {
+    state_.PauseMode = pauseMode;
+    window_.SetCaption(Control::PauseCmd, pauseMode != 0 ? "Resume" : "Pause");
+}
+
+void SessionController::ResetSession() {
+    window_.SetCaption(Control::ControlCmd, "Start");
+    window_.SetCaption(Control::SessionLbl, "Loop 1");
+    window_.SetCaption(Control::SessionClock, "00:00");
+    window_.SetCaption(Control::SequenceLbl, kIntro);
+    window_.SetCaption(Control::SequenceTimeLbl, "00:00");
+    window_.SetTimerEnabled(false);
+    state_.Sequence = kIntro;
+    state_.CurLoop = 1;
+    state_.Mode = 0;
+    SetPause(0);
+}
+
+void SessionController::Start() {
+    try {
+        state_.IntroTime = plan_.IntroCount();
+        window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
+        state_.HoldTime = RoundToLong(plan_.LoopHoldTime(1));
+        state_.SessionTime = plan_.SessionDuration();
+        plan_.CheckTableEnds(state_.IntroTime);
+    } catch (const SessionError&) {
+        window_.ShowMessage(kStartErrorMessage);
+        return;
+    }
+    window_.SetTimerEnabled(true);
+    window_.SetCaption(Control::ControlCmd, "Reset");
+    state_.Mode = 1;
+}
+
+void SessionController::SecondsTimer_Timer() {
+    if (state_.PauseMode != 0) {
+        return;
+    }
+    // A tick whose computation fails (a field emptied or mistyped during the session) is
+    // undone and the session paused, so that the same second runs again on Resume.
+    const SessionState before = state_;
+    pendingCues_.clear();
+    try {
+        Tick();
+    } catch (const SessionError&) {
+        state_ = before;
+        pendingCues_.clear();
+        SetPause(1);
+        window_.ShowMessage(kStartErrorMessage);
+        return;
+    }
+    const QStringList cues = std::exchange(pendingCues_, {});
+    for (const QString& cue : cues) {
+        PlaySound(CuePath(window_.ApplicationFolder(), cue));
+    }
+}
+
+void SessionController::Tick() {
+    window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
+    window_.SetCaption(Control::SequenceLbl, state_.Sequence);
+    window_.SetCaption(Control::SessionClock, FormatSeconds(state_.SessionTime));
+    state_.SessionTime -= 1;
+    if (state_.Sequence == kIntro) {
+        IntroTick();
+    } else if (state_.Sequence == kHold) {
+        HoldTick();
+    } else if (state_.Sequence == kRest) {
+        RestTick();
+    }
+}
+
+void SessionController::IntroTick() {
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
+    if (IsCountdownSecond(state_.IntroTime)) {
+        IssueCue(CountdownCue(state_.IntroTime));
+    }
+    if (state_.IntroTime == 1) {
+        state_.Sequence = kHold;
+    }
+    state_.IntroTime -= 1;
+}
+
+void SessionController::HoldTick() {
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.HoldTime));
+    if (plan_.LoopHoldTime(state_.CurLoop) == static_cast<double>(state_.HoldTime)) {
+        IssueCue(kHoldCue);
+    }
+    const bool lastLoop = IsLastLoop();
+    if (!lastLoop && state_.HoldTime == 1) {
+        IssueCue(kStopHoldCue);
+    }
+    if (lastLoop && IsCountdownSecond(state_.HoldTime)) {
+        IssueCue(CountdownCue(state_.HoldTime));
+    }
+    if (state_.HoldTime == 1) {
+        state_.Sequence = kRest;
+        state_.RestTime = PhaseLength(plan_.LoopRestTime(state_.CurLoop));
+    }
+    state_.HoldTime -= 1;
+}
+
+void SessionController::RestTick() {
+    if (IsLastLoop()) {
+        window_.SetCaption(Control::SequenceLbl, "End!");
+        window_.SetTimerEnabled(false);
+        IssueCue(kSessionEndCue);
+        window_.SetCaption(Control::SequenceTimeLbl, "00:00");
+        return;
+    }
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.RestTime));
+    if (IsCountdownSecond(state_.RestTime)) {
+        IssueCue(CountdownCue(state_.RestTime));
+    }
+    if (state_.RestTime == 1) {
+        if (state_.CurLoop == std::numeric_limits<qint16>::max()) {
+            throw SessionError("too many loops");
+        }
+        const auto nextLoop = static_cast<qint16>(state_.CurLoop + 1);
+        state_.Sequence = kHold;
+        state_.HoldTime = PhaseLength(plan_.LoopHoldTime(nextLoop));
+        state_.CurLoop = nextLoop;
+    }
+    state_.RestTime -= 1;
+}
+
+// The final loop is reached once the loop number is at least the loops value, so that a
+// loops value lowered during the session ends it after the current hold.
+bool SessionController::IsLastLoop() const {
+    return static_cast<double>(state_.CurLoop) >= plan_.Loops();
+}
+
+void SessionController::IssueCue(const QString& cueFile) { pendingCues_.append(cueFile); }
+
+void SessionController::PlaySound(const QString& path) { window_.PlayWave(path); }
+
+}  // namespace vellorin

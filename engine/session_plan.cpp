@@ -1,0 +1,90 @@
+#include "session_plan.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+#include "session_error.h"
+
+namespace vellorin {
+namespace {
+
+// Every intermediate result must stay a finite number; an overflow to infinity is an error
+// rather than a value to carry on with.
+double Finite(double x) {
+    if (!std::isfinite(x)) {
+        throw SessionError("invalid floating-point result");
+    }
+    return x;
+}
+
+}  // namespace
+
+double FieldValue(const QString& text) {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value)) {
+        throw SessionError("not a number: \"" + text.toStdString() + "\"");
+    }
+    return value;
+}
+
+qint32 RoundToLong(double x) {
+    // nearbyint rounds in the current rounding mode, which is to nearest with ties to even.
+    const double rounded = std::nearbyint(Finite(x));
+    if (rounded < std::numeric_limits<qint32>::min() ||
+        rounded > std::numeric_limits<qint32>::max()) {
+        throw SessionError("overflow");
+    }
+    return static_cast<qint32>(rounded);
+}
+
+qint32 SessionPlan::IntroCount() const { return RoundToLong(Value(Field::IntroTbx)); }
+
+double SessionPlan::Loops() const { return Value(Field::LoopsTbx); }
+
+double SessionPlan::LoopHoldTime(double k) const {
+    const double H = Value(Field::HoldTbx);
+    const double dH = Value(Field::HoldIncTbx);
+    const double n = Loops();
+    return Finite(H - dH * (n - k));
+}
+
+double SessionPlan::LoopRestTime(double k) const {
+    const double R = Value(Field::RestTbx);
+    const double dR = Value(Field::RestDecTbx);
+    return Finite(R - dR * (k - 1.0));
+}
+
+qint32 SessionPlan::SessionDuration() const {
+    const double I = Value(Field::IntroTbx);
+    const double H = Value(Field::HoldTbx);
+    const double dH = Value(Field::HoldIncTbx);
+    const double R = Value(Field::RestTbx);
+    const double dR = Value(Field::RestDecTbx);
+    const double n = Loops();
+    const qint32 s1 = RoundToLong(I + n / 2.0 * (dH * (n - 1.0) + (H - dH * (n - 1.0)) * 2.0));
+    return RoundToLong((n - 1.0) / 2.0 * (R * 2.0 - dR * (n - 2.0)) + s1);
+}
+
+void SessionPlan::CheckTableEnds(qint32 introTime) const {
+    const double n = Loops();
+    if (n != std::floor(n) || n < 1 || n > std::numeric_limits<qint16>::max()) {
+        throw SessionError("the number of loops must be a whole number from 1 to 32767");
+    }
+    if (introTime < 1) {
+        throw SessionError("the intro must last at least 1 second");
+    }
+    // Holds and rests change by a fixed step from loop to loop, so their shortest one is at
+    // one end of the series.
+    if (RoundToLong(LoopHoldTime(1)) < 1 || RoundToLong(LoopHoldTime(n)) < 1) {
+        throw SessionError("every hold must last at least 1 second");
+    }
+    if (n >= 2 && (RoundToLong(LoopRestTime(1)) < 1 || RoundToLong(LoopRestTime(n - 1)) < 1)) {
+        throw SessionError("every rest must last at least 1 second");
+    }
+}
+
+}  // namespace vellorin

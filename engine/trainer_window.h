@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+namespace vellorin {
+
+// The six settings fields, in the order of a session file's lines.
+enum class Field { IntroTbx, HoldTbx, HoldIncTbx, RestTbx, RestDecTbx, LoopsTbx };
+inline constexpr Field kSettingsFields[] = {Field::IntroTbx,   Field::HoldTbx,
+                                            Field::HoldIncTbx, Field::RestTbx,
+                                            Field::RestDecTbx, Field::LoopsTbx};
+
+// The captions the session controller writes.
+enum class Control { SessionLbl, SessionClock, SequenceLbl, SequenceTimeLbl, ControlCmd, PauseCmd };
+
+// The file dialog shared by Load and Save. FileName() is empty when nothing was chosen.
+class CommonDialog {
+public:
+    virtual ~CommonDialog() = default;
+    bool CancelError = false;
+    QString Filter;    // "display text|pattern"
+    QString InitDir;   // folder the dialog opens in; empty for the toolkit's choice
+    virtual void ShowOpen() = 0;
+    virtual void ShowSave() = 0;
+    virtual QString FileName() const = 0;
+};
+
+// What the session controller and the session files need from the window toolkit.
+class TrainerWindow {
+public:
+    virtual ~TrainerWindow() = default;
+    virtual void SetCaption(Control control, const QString& text) = 0;
+    virtual QString FieldText(Field field) const = 0;
+    virtual void SetFieldText(Field field, const QString& text) = 0;
+    virtual void SetTimerEnabled(bool enabled) = 0;
+    // A modal message box titled "Vellorin" with a single OK button.
+    virtual void ShowMessage(const QString& text) = 0;
+    // Starts playing a wave file and returns at once; a missing file is silent.
+    virtual void PlayWave(const QString& path) = 0;
+    // The folder that holds the executable, without a trailing separator.
+    virtual QString ApplicationFolder() const = 0;
+    virtual CommonDialog& CommonDialog1() = 0;
+};
+
+}  // namespace vellorin
