@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vellorin {
+
+// A session file is six lines of field text (intro, hold, hold increase, rest, rest
+// decrease, loops), each ending with CR LF, in the system's 8-bit code page. Nothing else:
+// no header, no names, the position of a line says which setting it holds.
+inline constexpr int kSessionLines = 6;
+// The longest line a settings field can hold.
+inline constexpr int kMaxLineLength = 32767;
+
+// The bytes of a session file holding these texts, written character for character.
+QByteArray SessionFileBytes(const QStringList& texts);
+
+// Reads a session file's lines one at a time. A line ends at a CR, and an LF right after
+// it belongs to that ending; an LF on its own is part of the line's text. The last line
+// may end at the end of the file.
+class SessionLineReader {
+public:
+    enum class Status { Ok, EndOfFile, TooLong, ReadError };
+
+    explicit SessionLineReader(QIODevice& device) : device_(device) {}
+
+    // The next line, or nothing with status() telling why.
+    std::optional<QString> NextLine();
+    Status status() const { return status_; }
+
+private:
+    QIODevice& device_;
+    Status status_ = Status::Ok;
+};
+
+// The six lines of a session file, or a sentence that says why it cannot be loaded.
+struct SessionRead {
+    QStringList lines;
+    QString problem;  // empty when the six lines were read
+};
+SessionRead ReadSessionFile(const QString& path);
+
+// Writes the six texts to path through a temporary file that replaces the target only
+// once it is complete. Returns an empty text, or the system's reason for the failure.
+QString WriteSessionFile(const QString& path, const QStringList& texts);
+
+}  // namespace vellorin

@@ -1,0 +1,217 @@
+// The default session at start-up, and Load and Save through the shared dialog.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "fake_window.h"
+#include "file_helpers.h"
+#include "session_commands.h"
+#include "session_controller.h"
+#include "unprivileged_files.h"
+
+namespace vellorin::testing {
+namespace {
+
+const QStringList kStartupFields = {"", "", "", "", "", "8"};
+
+class SessionFiles : public ::testing::Test {
+protected:
+    SessionFiles() {
+        // Open to everyone, so that only the permissions a test sets can refuse access.
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                              QFile::ExeOwner | QFile::ReadOther |
+                                              QFile::ExeOther);
+        window.applicationFolder = dir.path();
+        window.SetSettings(kStartupFields);
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QString SessionsPath(const QString& name) const { return dir.filePath("sessions/" + name); }
+    void MakeSessionsFolder() { QDir(dir.path()).mkpath("sessions"); }
+    QStringList Fields() const {
+        QStringList texts;
+        for (Field field : kSettingsFields) {
+            texts.append(window.FieldText(field));
+        }
+        return texts;
+    }
+    void Load(const QString& path) {
+        window.dialog.nextFileName = path;
+        commands.LoadCmd_Click();
+    }
+    void Save(const QString& path) {
+        window.dialog.nextFileName = path;
+        commands.SaveCmd_Click();
+    }
+
+    QTemporaryDir dir;
+    FakeWindow window;
+    SessionFileCommands commands{window};
+};
+
+TEST_F(SessionFiles, DefaultSessionFillsTheSixFields) {
+    MakeSessionsFolder();
+    WriteBytes(SessionsPath("default.ses"), "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n");
+    commands.LoadDefaultSession();
+    EXPECT_EQ(Fields(), QStringList({"30", "60", "0", "120", "15", "8"}));
+    EXPECT_TRUE(window.messages.isEmpty());
+}
+
+TEST_F(SessionFiles, MissingDefaultSessionShowsTheMessage) {
+    MakeSessionsFolder();
+    commands.LoadDefaultSession();
+    EXPECT_EQ(window.messages, QStringList{kDefaultSessionMessage});
+    EXPECT_EQ(Fields(), kStartupFields);
+}
+
+TEST_F(SessionFiles, MissingSessionsFolderShowsTheMessage) {
+    commands.LoadDefaultSession();
+    EXPECT_EQ(window.messages, QStringList{kDefaultSessionMessage});
+    EXPECT_EQ(Fields(), kStartupFields);
+}
+
+TEST_F(SessionFiles, ShortDefaultSessionFillsWhatItHoldsThenShowsTheMessage) {
+    MakeSessionsFolder();
+    WriteBytes(SessionsPath("default.ses"), "1\r\n2\r\n3\r\n");
+    commands.LoadDefaultSession();
+    EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "", "", "8"}));
+    EXPECT_EQ(window.messages, QStringList{kDefaultSessionMessage});
+}
+
+TEST_F(SessionFiles, DialogIsSetUpForSessionFilesInTheSessionsFolder) {
+    Load("");
+    EXPECT_EQ(window.dialog.Filter, "Session Files *.ses |*.ses");
+    EXPECT_FALSE(window.dialog.CancelError);
+    EXPECT_EQ(window.dialog.InitDir, "");  // no sessions folder yet
+    MakeSessionsFolder();
+    Save("");
+    EXPECT_EQ(window.dialog.InitDir, dir.path() + "/sessions");
+    EXPECT_EQ(window.dialog.shown, QStringList({"open", "save"}));
+}
+
+TEST_F(SessionFiles, CancelledDialogsChangeNothing) {
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    Load("");
+    Save("");
+    EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
+    EXPECT_TRUE(window.messages.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+}
+
+TEST_F(SessionFiles, SavedTableLoadsBackUnchanged) {
+    const QStringList table = {" 10", "60 ", "x", "2,5", "Atem ✓", ""};
+    window.SetSettings(table);
+    Save(Path("mine.ses"));
+    EXPECT_EQ(ReadBytes(Path("mine.ses")), " 10\r\n60 \r\nx\r\n2,5\r\nAtem ✓\r\n\r\n");
+    window.SetSettings({"a", "b", "c", "d", "e", "f"});
+    Load(Path("mine.ses"));
+    EXPECT_EQ(Fields(), table);
+    EXPECT_TRUE(window.messages.isEmpty());
+}
+
+TEST_F(SessionFiles, EmptyFieldsSaveAsSixEmptyLinesAndLoadBackEmpty) {
+    window.SetSettings({"", "", "", "", "", ""});
+    Save(Path("empty.ses"));
+    EXPECT_EQ(ReadBytes(Path("empty.ses")), "\r\n\r\n\r\n\r\n\r\n\r\n");
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    Load(Path("empty.ses"));
+    EXPECT_EQ(Fields(), QStringList({"", "", "", "", "", ""}));
+}
+
+struct UnloadableFile {
+    const char* name;
+    const char* file;
+    QByteArray bytes;  // written when file names a file to create
+    const char* says;  // part of the message
+};
+
+void PrintTo(const UnloadableFile& c, std::ostream* os) { *os << c.name; }
+
+class UnloadableFiles : public SessionFiles, public ::testing::WithParamInterface<UnloadableFile> {};
+
+TEST_P(UnloadableFiles, ShowAMessageAndChangeNoField) {
+    const UnloadableFile& c = GetParam();
+    if (!c.bytes.isNull()) {
+        WriteBytes(Path(c.file), c.bytes);
+    }
+    QDir(dir.path()).mkdir("a folder.ses");
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    Load(Path(c.file));
+    ASSERT_EQ(window.messages.size(), 1);
+    EXPECT_TRUE(window.messages[0].contains(Path(c.file))) << window.messages[0].toStdString();
+    EXPECT_TRUE(window.messages[0].contains(c.says)) << window.messages[0].toStdString();
+    EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnloadableFiles,
+    ::testing::Values(
+        UnloadableFile{"Missing", "gone.ses", QByteArray(), "No such file"},
+        UnloadableFile{"Folder", "a folder.ses", QByteArray(), "not a file"},
+        UnloadableFile{"ThreeLines", "short.ses", "7\r\n8\r\n9\r\n", "only 3 of the 6 lines"},
+        UnloadableFile{"Empty", "empty.ses", "", "only 0 of the 6 lines"},
+        UnloadableFile{"OverlongLine", "huge.ses", "1\r\n" + QByteArray(40000, 'x'),
+                       "line 2 is longer than 32767 characters"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SessionFiles, UnreadableFileIsRefused) {
+    WriteBytes(Path("locked.ses"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    QFile::setPermissions(Path("locked.ses"), QFile::Permissions());
+    {
+        UnprivilegedFiles asUser;
+        Load(Path("locked.ses"));
+    }
+    ASSERT_EQ(window.messages.size(), 1);
+    EXPECT_TRUE(window.messages[0].contains("locked.ses"));
+    EXPECT_EQ(Fields(), kStartupFields);
+}
+
+TEST_F(SessionFiles, SavingIntoAMissingFolderSaysSo) {
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    Save(Path("no such folder/table.ses"));
+    ASSERT_EQ(window.messages.size(), 1);
+    EXPECT_TRUE(window.messages[0].startsWith("Could not save the session to \"" +
+                                              Path("no such folder/table.ses") + "\": "));
+    EXPECT_FALSE(QFile::exists(Path("no such folder/table.ses")));
+}
+
+TEST_F(SessionFiles, FailedSaveKeepsTheOldFileByteForByte) {
+    QDir(dir.path()).mkdir("kept");
+    const QByteArray old = "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n";
+    WriteBytes(Path("kept/table.ses"), old);
+    QFile::setPermissions(Path("kept/table.ses"), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(Path("kept"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                            QFile::ExeOther);
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    {
+        UnprivilegedFiles asUser;
+        Save(Path("kept/table.ses"));
+    }
+    ASSERT_EQ(window.messages.size(), 1);
+    EXPECT_TRUE(window.messages[0].contains(Path("kept/table.ses")));
+    EXPECT_EQ(ReadBytes(Path("kept/table.ses")), old);
+    EXPECT_EQ(QDir(Path("kept")).entryList(QDir::Files), QStringList{"table.ses"});
+    QFile::setPermissions(Path("kept"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(SessionFiles, FileLoadedDuringASessionChangesTheNextRest) {
+    SessionController controller(window);
+    controller.ResetSession();
+    window.SetSettings({"10", "60", "10", "30", "5", "3"});
+    controller.ControlCmd_Click();
+    for (int tick = 0; tick < 20; ++tick) {
+        controller.SecondsTimer_Timer();
+    }
+    WriteBytes(Path("other.ses"), "10\r\n60\r\n10\r\n42\r\n5\r\n3\r\n");
+    Load(Path("other.ses"));
+    for (int tick = 20; tick < 51; ++tick) {
+        controller.SecondsTimer_Timer();
+    }
+    EXPECT_EQ(window.Caption(Control::SequenceTimeLbl), "00:42");
+    EXPECT_EQ(window.Caption(Control::SequenceLbl), "Rest");
+}
+
+}  // namespace
+}  // namespace vellorin::testing
