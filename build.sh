@@ -11,7 +11,12 @@ case "$mode" in
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev)
+if [ "$mode" = test ]; then
+  packages+=(libgtest-dev)
+else
+  packages+=(fonts-liberation2)  # a face as narrow as the window's design font
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -33,4 +38,5 @@ if [ "$mode" = test ]; then
 else
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF
   cmake --build build/release -j2
+  exec build/release/app/vellorin
 fi

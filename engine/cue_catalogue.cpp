@@ -1,25 +1,25 @@
 #include "cue_catalogue.h"
 
 #include <QDir>
+#include <algorithm>
+#include <iterator>
 
 namespace vellorin {
 
 bool IsCountdownSecond(qint32 secondsLeft) {
-    switch (secondsLeft) {
-        case 15:
-        case 10:
-        case 5:
-        case 4:
-        case 3:
-        case 2:
-        case 1:
-            return true;
-        default:
-            return false;
-    }
+    return std::ranges::find(kCountdownSeconds, secondsLeft) != std::end(kCountdownSeconds);
 }
 
 QString CountdownCue(qint32 secondsLeft) { return QString::number(secondsLeft) + ".wav"; }
+
+QStringList AllCueFiles() {
+    QStringList files;
+    for (qint32 seconds : kCountdownSeconds) {
+        files.append(CountdownCue(seconds));
+    }
+    files << kHoldCue << kStopHoldCue << kSessionEndCue;
+    return files;
+}
 
 QString CuePath(const QString& applicationFolder, const QString& cueFile) {
     const QChar separator = QDir::separator();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace vellorin {
@@ -10,11 +11,17 @@ inline constexpr char kHoldCue[] = "hold.wav";          // first second of every
 inline constexpr char kStopHoldCue[] = "stophold.wav";  // last second of a hold but the final one
 inline constexpr char kSessionEndCue[] = "sesend.wav";  // the end tick
 
+// The seconds-left counts that have a spoken countdown.
+inline constexpr qint32 kCountdownSeconds[] = {15, 10, 5, 4, 3, 2, 1};
+
 // True for the seconds-left counts that have a spoken countdown: 15, 10, 5, 4, 3, 2, 1.
 bool IsCountdownSecond(qint32 secondsLeft);
 
 // "15.wav" for 15 seconds left, and so on.
 QString CountdownCue(qint32 secondsLeft);
+
+// Every cue file, countdowns first.
+QStringList AllCueFiles();
 
 // Full path of a cue file: the application folder, the platform's separator, "snd", the
 // separator and the file name (C:\Apps\snd\hold.wav on Windows).

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "trainer_mainform.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellorin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellorin.png")));
+
+    vellorin::TrainerMainform form;
+    form.Form_Load();
+    form.PreloadCues();
+    form.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,30 @@
+#include "qt_common_dialog.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace vellorin {
+
+QString QtCommonDialog::QtFilter(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        entries.append(QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed()));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void QtCommonDialog::Show(bool forSaving) {
+    QFileDialog dialog(parent_, QString(), InitDir, QtFilter(Filter));
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (forSaving) {
+        dialog.setDefaultSuffix(QStringLiteral("ses"));
+    }
+    fileName_.clear();
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        fileName_ = dialog.selectedFiles().constFirst();
+    }
+}
+
+}  // namespace vellorin

@@ -1,0 +1,192 @@
+#include "trainer_mainform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "control_layout.h"
+#include "cue_catalogue.h"
+
+namespace vellorin {
+namespace {
+
+int Pixels(int twips) { return twips / kTwipsPerPixel; }
+
+const char* ControlName(Control control) {
+    switch (control) {
+        case Control::SessionLbl:
+            return "SessionLbl";
+        case Control::SessionClock:
+            return "SessionClock";
+        case Control::SequenceLbl:
+            return "SequenceLbl";
+        case Control::SequenceTimeLbl:
+            return "SequenceTimeLbl";
+        case Control::ControlCmd:
+            return "ControlCmd";
+        case Control::PauseCmd:
+            return "PauseCmd";
+    }
+    return "";
+}
+
+const char* FieldName(Field field) {
+    switch (field) {
+        case Field::IntroTbx:
+            return "IntroTbx";
+        case Field::HoldTbx:
+            return "HoldTbx";
+        case Field::HoldIncTbx:
+            return "HoldIncTbx";
+        case Field::RestTbx:
+            return "RestTbx";
+        case Field::RestDecTbx:
+            return "RestDecTbx";
+        case Field::LoopsTbx:
+            return "LoopsTbx";
+    }
+    return "";
+}
+
+// "MS Sans Serif" where the system has it, otherwise a face of about its width (the display
+// labels' clocks must fit their boxes at 24 points), otherwise the platform's sans-serif.
+QFont WindowFont(FontStyle style) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(style == FontStyle::Display ? 24.0 : 8.25);
+    font.setBold(style != FontStyle::Regular);
+    return font;
+}
+
+QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+        case ControlKind::Frame:
+            return new QGroupBox(caption, container);
+        case ControlKind::Label:
+            return new QLabel(caption, container);
+        case ControlKind::TextField:
+            return new QLineEdit(caption, container);
+        case ControlKind::Button:
+            return new QPushButton(caption, container);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TrainerMainform::TrainerMainform(QWidget* parent)
+    : QWidget(parent), commonDialog_(this), cuePlayer_(std::make_unique<CuePlayer>()) {
+    setObjectName(QStringLiteral("TrainerMainform"));
+    setWindowTitle(QStringLiteral("Vellorin"));
+    setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth),
+                Pixels(kClientHeight));
+    BuildControls();
+
+    secondsTimer_ = new QTimer(this);
+    secondsTimer_->setObjectName(QStringLiteral("SecondsTimer"));
+    secondsTimer_->setInterval(1000);
+    secondsTimer_->setTimerType(Qt::PreciseTimer);
+    connect(secondsTimer_, &QTimer::timeout, this, &TrainerMainform::SecondsTimer_Timer);
+    connect(qobject_cast<QPushButton*>(Widget("ControlCmd")), &QPushButton::clicked, this,
+            &TrainerMainform::ControlCmd_Click);
+    connect(qobject_cast<QPushButton*>(Widget("PauseCmd")), &QPushButton::clicked, this,
+            &TrainerMainform::PauseCmd_Click);
+    connect(qobject_cast<QPushButton*>(Widget("LoadCmd")), &QPushButton::clicked, this,
+            &TrainerMainform::LoadCmd_Click);
+    connect(qobject_cast<QPushButton*>(Widget("SaveCmd")), &QPushButton::clicked, this,
+            &TrainerMainform::SaveCmd_Click);
+}
+
+TrainerMainform::~TrainerMainform() = default;
+
+void TrainerMainform::BuildControls() {
+    std::vector<const ControlSpec*> byTabIndex;
+    for (const ControlSpec& spec : Controls()) {
+        QWidget* container = spec.container ? Widget(spec.container) : this;
+        QWidget* widget = MakeControl(spec, container);
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
+                            Pixels(spec.height));
+        widget->setFont(WindowFont(spec.font));
+        controls_.insert(widget->objectName(), widget);
+        if (spec.kind == ControlKind::TextField || spec.kind == ControlKind::Button) {
+            byTabIndex.push_back(&spec);
+        }
+    }
+    std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
+    for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
+        setTabOrder(Widget(byTabIndex[i - 1]->name), Widget(byTabIndex[i]->name));
+    }
+    Widget(byTabIndex.front()->name)->setFocus();
+}
+
+void TrainerMainform::Form_Load() {
+    controller_.ResetSession();
+    sessionFiles_.LoadDefaultSession();
+}
+
+void TrainerMainform::SetCaption(Control control, const QString& text) {
+    QWidget* widget = Widget(ControlName(control));
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(text);
+    }
+}
+
+QString TrainerMainform::FieldText(Field field) const {
+    return qobject_cast<QLineEdit*>(Widget(FieldName(field)))->text();
+}
+
+void TrainerMainform::SetFieldText(Field field, const QString& text) {
+    qobject_cast<QLineEdit*>(Widget(FieldName(field)))->setText(text);
+}
+
+void TrainerMainform::SetTimerEnabled(bool enabled) {
+    if (!enabled) {
+        secondsTimer_->stop();
+    } else if (!secondsTimer_->isActive()) {
+        secondsTimer_->start();
+    }
+}
+
+void TrainerMainform::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TrainerMainform::PreloadCues() {
+    QStringList paths;
+    for (const QString& file : AllCueFiles()) {
+        paths.append(CuePath(ApplicationFolder(), file));
+    }
+    cuePlayer_->Preload(paths);
+}
+
+void TrainerMainform::PlayWave(const QString& path) { cuePlayer_->Play(path); }
+
+QString TrainerMainform::ApplicationFolder() const {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
+
+CommonDialog& TrainerMainform::CommonDialog1() { return commonDialog_; }
+
+void TrainerMainform::SecondsTimer_Timer() { controller_.SecondsTimer_Timer(); }
+void TrainerMainform::ControlCmd_Click() { controller_.ControlCmd_Click(); }
+void TrainerMainform::PauseCmd_Click() { controller_.PauseCmd_Click(); }
+void TrainerMainform::LoadCmd_Click() { sessionFiles_.LoadCmd_Click(); }
+void TrainerMainform::SaveCmd_Click() { sessionFiles_.SaveCmd_Click(); }
+
+}  // namespace vellorin

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "fake_window.h"
+#include "trainer_mainform.h"
+
+namespace vellorin::testing {
+
+// The real window with its message boxes, file dialog and sound replaced, so that no test
+// blocks or needs an audio device. The application folder is a temporary one.
+class TestMainform : public TrainerMainform {
+public:
+    explicit TestMainform(const QString& applicationFolder) : folder_(applicationFolder) {}
+
+    void ShowMessage(const QString& text) override { messages.append(text); }
+    void PlayWave(const QString& path) override { played.append(path); }
+    QString ApplicationFolder() const override { return folder_; }
+    CommonDialog& CommonDialog1() override { return dialog; }
+
+    template <typename T>
+    T* Find(const char* name) const {
+        return findChild<T*>(QString::fromLatin1(name));
+    }
+    QString Text(const char* name) const {
+        if (auto* label = Find<QLabel>(name)) {
+            return label->text();
+        }
+        if (auto* button = Find<QPushButton>(name)) {
+            return button->text();
+        }
+        if (auto* field = Find<QLineEdit>(name)) {
+            return field->text();
+        }
+        return "<no control " + QString::fromLatin1(name) + ">";
+    }
+    QTimer* SecondsTimer() const { return Find<QTimer>("SecondsTimer"); }
+
+    QStringList messages;
+    QStringList played;
+    ScriptedDialog dialog;
+
+private:
+    QString folder_;
+};
+
+}  // namespace vellorin::testing
