@@ -32,7 +32,8 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ "$mode" = test ]; then
-  cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug
+  # The tests run on code built with AddressSanitizer and UndefinedBehaviorSanitizer.
+  cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELLORIN_SANITIZE=ON
   cmake --build build/test -j2
   QT_QPA_PLATFORM=offscreen ctest --test-dir build/test --output-on-failure -j2
 else

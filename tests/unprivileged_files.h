@@ -1,7 +1,9 @@
 #pragma once
 
+#ifdef __linux__
 #include <sys/fsuid.h>
 #include <unistd.h>
+#endif
 
 namespace vellorin::testing {
 
@@ -10,10 +12,11 @@ namespace vellorin::testing {
 // a folder or file without permissions really refuses access.
 class UnprivilegedFiles {
 public:
+#ifdef __linux__
     UnprivilegedFiles() : wasRoot_(geteuid() == 0) {
         if (wasRoot_) {
-            setfsuid(kNobody);
             setfsgid(kNobody);
+            setfsuid(kNobody);
         }
     }
     ~UnprivilegedFiles() {
@@ -22,12 +25,16 @@ public:
             setfsgid(0);
         }
     }
+#else
+    UnprivilegedFiles() = default;
+    ~UnprivilegedFiles() = default;
+#endif
     UnprivilegedFiles(const UnprivilegedFiles&) = delete;
     UnprivilegedFiles& operator=(const UnprivilegedFiles&) = delete;
 
 private:
     static constexpr unsigned kNobody = 65534;
-    bool wasRoot_;
+    bool wasRoot_ = false;
 };
 
 }  // namespace vellorin::testing
