@@ -37,8 +37,22 @@ constexpr ControlSpec kControls[] = {
     {"SequenceTimeLbl", Label, "Frame2", "00:00", 2040, 360, 1335, 495, 24, Display},
 };
 
+constexpr BuddySpec kBuddies[] = {
+    {"Label1", "IntroTbx"}, {"Label3", "HoldTbx"},    {"Label5", "HoldIncTbx"},
+    {"Label7", "RestTbx"},  {"Label9", "RestDecTbx"}, {"Label11", "LoopsTbx"},
+};
+
+constexpr RoleSpec kDisplayRoles[] = {
+    {"SessionLbl", "Current loop"},
+    {"SessionClock", "Session time left"},
+    {"SequenceLbl", "Current phase"},
+    {"SequenceTimeLbl", "Phase time left"},
+};
+
 }  // namespace
 
 std::span<const ControlSpec> Controls() { return kControls; }
+std::span<const BuddySpec> Buddies() { return kBuddies; }
+std::span<const RoleSpec> DisplayRoles() { return kDisplayRoles; }
 
 }  // namespace vellorin

@@ -28,7 +28,21 @@ inline constexpr int kClientHeight = 5385;
 inline constexpr int kClientLeft = 4560;
 inline constexpr int kClientTop = 2835;
 
+// A settings label and the field it names for a screen reader.
+struct BuddySpec {
+    const char* label;
+    const char* field;
+};
+
+// What a display label's changing text stands for, told to a screen reader.
+struct RoleSpec {
+    const char* label;
+    const char* description;
+};
+
 // The window's controls, top to bottom, containers before the controls they hold.
 std::span<const ControlSpec> Controls();
+std::span<const BuddySpec> Buddies();
+std::span<const RoleSpec> DisplayRoles();
 
 }  // namespace vellorin

@@ -125,6 +125,13 @@ void TrainerMainform::BuildControls() {
             byTabIndex.push_back(&spec);
         }
     }
+    // A screen reader names each field after its label and tells what each display shows.
+    for (const BuddySpec& buddy : Buddies()) {
+        qobject_cast<QLabel*>(Widget(buddy.label))->setBuddy(Widget(buddy.field));
+    }
+    for (const RoleSpec& role : DisplayRoles()) {
+        Widget(role.label)->setAccessibleDescription(QString::fromUtf8(role.description));
+    }
     std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
     for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
         setTabOrder(Widget(byTabIndex[i - 1]->name), Widget(byTabIndex[i]->name));
