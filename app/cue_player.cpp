@@ -6,10 +6,12 @@
 
 namespace vellorin {
 
-void CuePlayer::Preload(const QStringList& paths) {
+int CuePlayer::Preload(const QStringList& paths) {
+    int found = 0;
     for (const QString& path : paths) {
-        Effect(path);
+        found += Effect(path) != nullptr ? 1 : 0;
     }
+    return found;
 }
 
 void CuePlayer::Play(const QString& path) {

@@ -19,7 +19,8 @@ class CuePlayer : public QObject {
 public:
     explicit CuePlayer(QObject* parent = nullptr) : QObject(parent) {}
 
-    void Preload(const QStringList& paths);
+    // Returns how many of the files were found.
+    int Preload(const QStringList& paths);
     void Play(const QString& path);
 
 private:

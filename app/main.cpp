@@ -8,10 +8,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellorin.png")));
+    QApplication::setDesktopFileName(QStringLiteral("org.vellorin.Vellorin"));
 
     vellorin::TrainerMainform form;
     form.Form_Load();
     form.PreloadCues();
     form.show();
+    qCInfo(vellorin::lcStartup) << "window shown";
     return QApplication::exec();
 }

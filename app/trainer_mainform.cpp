@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +17,11 @@
 #include "cue_catalogue.h"
 
 namespace vellorin {
+
+// Start-up facts (the folder the program runs from, whether it found its default session and
+// its cues), shown with QT_LOGGING_RULES="vellorin.startup.info=true".
+Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
+
 namespace {
 
 int Pixels(int twips) { return twips / kTwipsPerPixel; }
@@ -141,7 +147,9 @@ void TrainerMainform::BuildControls() {
 
 void TrainerMainform::Form_Load() {
     controller_.ResetSession();
-    sessionFiles_.LoadDefaultSession();
+    const bool loaded = sessionFiles_.LoadDefaultSession();
+    qCInfo(lcStartup) << "application folder:" << ApplicationFolder();
+    qCInfo(lcStartup) << "default session:" << (loaded ? "loaded" : "missing");
 }
 
 void TrainerMainform::SetCaption(Control control, const QString& text) {
@@ -179,7 +187,8 @@ void TrainerMainform::PreloadCues() {
     for (const QString& file : AllCueFiles()) {
         paths.append(CuePath(ApplicationFolder(), file));
     }
-    cuePlayer_->Preload(paths);
+    const int found = cuePlayer_->Preload(paths);
+    qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << paths.size();
 }
 
 void TrainerMainform::PlayWave(const QString& path) { cuePlayer_->Play(path); }

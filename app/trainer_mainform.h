@@ -10,9 +10,13 @@
 #include "session_controller.h"
 #include "trainer_window.h"
 
+#include <QLoggingCategory>
+
 class QTimer;
 
 namespace vellorin {
+
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
 // The one window: six settings fields, four buttons, four display labels, the one-second
 // timer and the file dialog. Every click and tick goes to the session controller or to

@@ -16,7 +16,7 @@ QString DefaultSessionPath(const QString& applicationFolder) {
     return SessionsFolder(applicationFolder) + QDir::separator() + "default.ses";
 }
 
-void SessionFileCommands::LoadDefaultSession() {
+bool SessionFileCommands::LoadDefaultSession() {
     QFile file(DefaultSessionPath(window_.ApplicationFolder()));
     if (file.open(QIODevice::ReadOnly)) {
         SessionLineReader reader(file);
@@ -30,10 +30,11 @@ void SessionFileCommands::LoadDefaultSession() {
             ++filled;
         }
         if (filled == kSessionLines) {
-            return;
+            return true;
         }
     }
     window_.ShowMessage(kDefaultSessionMessage);
+    return false;
 }
 
 QString SessionFileCommands::AskFileName(bool forSaving) {

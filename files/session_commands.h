@@ -21,8 +21,9 @@ public:
     explicit SessionFileCommands(TrainerWindow& window) : window_(window) {}
 
     // Fills the fields line by line from the default session; on any failure the fields
-    // read so far keep their new text and one fixed message is shown.
-    void LoadDefaultSession();
+    // read so far keep their new text and one fixed message is shown. True when all six
+    // lines were read.
+    bool LoadDefaultSession();
     // Asks for a file and fills the six fields from it, or changes nothing and says why.
     void LoadCmd_Click();
     // Asks for a file and writes the six field texts to it, never leaving a half-written file.
