@@ -54,16 +54,20 @@ std::optional<QString> SessionLineReader::NextLine() {
 }
 
 SessionRead ReadSessionFile(const QString& path) {
-    const QString name = QStringLiteral("\"%1\"").arg(path);
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        return {{}, QStringLiteral("Could not load %1: it is not a file.").arg(name)};
+        return {{}, QStringLiteral("Could not load \"%1\": it is not a file.").arg(path)};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, QStringLiteral("Could not load %1: %2.").arg(name, file.errorString())};
+        return {{}, QStringLiteral("Could not load \"%1\": %2.").arg(path, file.errorString())};
     }
-    SessionLineReader reader(file);
+    return ReadSessionLines(file, path);
+}
+
+SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
+    const QString name = QStringLiteral("\"%1\"").arg(path);
+    SessionLineReader reader(device);
     QStringList lines;
     while (lines.size() < kSessionLines) {
         std::optional<QString> line = reader.NextLine();
@@ -90,7 +94,7 @@ SessionRead ReadSessionFile(const QString& path) {
         case SessionLineReader::Status::ReadError:
             break;
     }
-    return {{}, QStringLiteral("Could not load %1: %2.").arg(name, file.errorString())};
+    return {{}, QStringLiteral("Could not load %1: %2.").arg(name, device.errorString())};
 }
 
 QString WriteSessionFile(const QString& path, const QStringList& texts) {

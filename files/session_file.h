@@ -42,6 +42,8 @@ struct SessionRead {
     QString problem;  // empty when the six lines were read
 };
 SessionRead ReadSessionFile(const QString& path);
+// The same from a device opened for reading; path names the file in the problem.
+SessionRead ReadSessionLines(QIODevice& device, const QString& path);
 
 // Writes the six texts to path through a temporary file that replaces the target only
 // once it is complete. Returns an empty text, or the system's reason for the failure.

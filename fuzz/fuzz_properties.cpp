@@ -1,0 +1,127 @@
+#include "fuzz_properties.h"
+
+#include <QBuffer>
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+#include <cstring>
+
+#include "session_error.h"
+#include "session_file.h"
+#include "session_plan.h"
+
+namespace vellorin::fuzz {
+namespace {
+
+// Six field texts from arbitrary bytes: the parts between NUL bytes, decoded as the file
+// format decodes. A CR cannot be part of a line, and a field holds at most kMaxLineLength
+// characters (never cut inside a surrogate pair).
+QStringList FieldTexts(const QByteArray& data) {
+    QList<QByteArray> parts = data.split('\0');
+    QStringList texts;
+    for (qsizetype i = 0; i < kSessionLines; ++i) {
+        QString text = i < parts.size() ? QString::fromLocal8Bit(parts[i]) : QString();
+        text.remove(QLatin1Char('\r'));
+        if (text.size() > kMaxLineLength) {
+            const bool splitsPair = text.at(kMaxLineLength - 1).isHighSurrogate();
+            text.truncate(kMaxLineLength - (splitsPair ? 1 : 0));
+        }
+        texts.append(text);
+    }
+    return texts;
+}
+
+SessionRead ReadBytes(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadSessionLines(buffer, QStringLiteral("fuzz.ses"));
+}
+
+// RoundToLong(x) refuses exactly the values whose nearest integer is not a 32-bit one, and
+// otherwise returns that nearest integer, the even one of two. Of the two ties at the ends
+// of the range, -2147483648.5 goes to the even -2147483648 and 2147483647.5 to the even
+// 2147483648, one too many.
+QString CheckRounding(double x) {
+    const bool representable = std::isfinite(x) && x >= -2147483648.5 && x < 2147483647.5;
+    qint32 rounded = 0;
+    try {
+        rounded = RoundToLong(x);
+    } catch (const SessionError&) {
+        return representable ? QStringLiteral("RoundToLong refused %1").arg(x, 0, 'g', 17)
+                             : QString();
+    }
+    const double distance = std::fabs(static_cast<double>(rounded) - x);
+    if (!representable || distance > 0.5 || (distance == 0.5 && rounded % 2 != 0)) {
+        return QStringLiteral("RoundToLong(%1) gave %2").arg(x, 0, 'g', 17).arg(rounded);
+    }
+    return {};
+}
+
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(previous_); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    QLocale previous_;
+};
+
+QLocale LocaleFor(unsigned char selector) {
+    static const QLocale locales[] = {
+        QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
+        QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::French, QLocale::France),
+        QLocale(QLocale::Arabic, QLocale::Egypt)};
+    return locales[selector % std::size(locales)];
+}
+
+}  // namespace
+
+QString CheckSessionFileInput(const QByteArray& data) {
+    const SessionRead read = ReadBytes(data);
+    if (read.problem.isEmpty() != (read.lines.size() == kSessionLines)) {
+        return QStringLiteral("read %1 lines with the problem \"%2\"")
+            .arg(read.lines.size())
+            .arg(read.problem);
+    }
+    for (const QString& line : read.lines) {
+        if (line.size() > kMaxLineLength) {
+            return QStringLiteral("read a line of %1 characters").arg(line.size());
+        }
+    }
+
+    const QStringList texts = FieldTexts(data);
+    const SessionRead back = ReadBytes(SessionFileBytes(texts));
+    if (!back.problem.isEmpty()) {
+        return QStringLiteral("could not read back what was written: %1").arg(back.problem);
+    }
+    if (back.lines != texts) {
+        return QStringLiteral("read back other texts than were written");
+    }
+    return {};
+}
+
+QString CheckFieldValueInput(const QByteArray& data) {
+    if (data.size() >= qsizetype{sizeof(double)}) {
+        double x = 0;
+        std::memcpy(&x, data.constData(), sizeof x);
+        if (QString problem = CheckRounding(x); !problem.isEmpty()) {
+            return problem;
+        }
+    }
+    const DefaultLocale locale(LocaleFor(data.isEmpty() ? 0 : static_cast<unsigned char>(data[0])));
+    const QString text = QString::fromUtf8(data.mid(1));
+    double value = 0;
+    try {
+        value = FieldValue(text);
+    } catch (const SessionError&) {
+        return {};
+    }
+    if (!std::isfinite(value)) {
+        return QStringLiteral("FieldValue(\"%1\") gave %2").arg(text).arg(value);
+    }
+    return CheckRounding(value);
+}
+
+}  // namespace vellorin::fuzz

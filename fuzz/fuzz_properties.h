@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace vellorin::fuzz {
+
+// The properties the fuzzers hold the program to. Each takes one input of arbitrary bytes and
+// returns what went wrong, or an empty text when every property held. The regression test
+// replays the inputs the fuzzers once found through the same functions.
+
+// The session-file reader on these bytes returns either all six lines, none longer than a
+// field holds, or none at all with a reason; and six field texts made from these bytes,
+// written as a session file and read back, come back unchanged.
+QString CheckSessionFileInput(const QByteArray& data);
+
+// A field text made from these bytes (under one of several locales, chosen by the first
+// byte) is either refused with the program's own error or gives a finite number, which
+// RoundToLong either refuses or rounds to the nearest 32-bit integer, ties to even. The
+// first eight bytes taken as a double go through RoundToLong the same way.
+QString CheckFieldValueInput(const QByteArray& data);
+
+}  // namespace vellorin::fuzz

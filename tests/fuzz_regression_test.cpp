@@ -1,0 +1,73 @@
+// Replays the fuzzers' seeds and every input a fuzzer ever found through the same property
+// checks the fuzzers apply.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <cctype>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "file_helpers.h"
+#include "fuzz_properties.h"
+
+namespace vellorin::testing {
+namespace {
+
+struct FuzzInput {
+    std::string target;
+    QString path;
+};
+
+void PrintTo(const FuzzInput& input, std::ostream* os) {
+    *os << input.path.toStdString();
+}
+
+std::vector<FuzzInput> FuzzInputs() {
+    std::vector<FuzzInput> inputs;
+    for (const char* target : {"session_file", "field_value"}) {
+        for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
+            QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
+                               QDir::Files);
+            while (files.hasNext()) {
+                inputs.push_back({target, files.next()});
+            }
+        }
+    }
+    return inputs;
+}
+
+class FuzzRegression : public ::testing::TestWithParam<FuzzInput> {};
+
+TEST_P(FuzzRegression, HoldsEveryProperty) {
+    const QByteArray data = ReadBytes(GetParam().path);
+    const QString problem = GetParam().target == "session_file" ? fuzz::CheckSessionFileInput(data)
+                                                                : fuzz::CheckFieldValueInput(data);
+    EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, FuzzRegression, ::testing::ValuesIn(FuzzInputs()),
+                         [](const ::testing::TestParamInfo<FuzzInput>& info) {
+                             std::string name = info.param.target + "_" +
+                                                QDir(info.param.path).dirName().toStdString();
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) {
+                                     c = '_';
+                                 }
+                             }
+                             return name;
+                         });
+
+TEST(FuzzRegression, HasInputsForEveryTarget) {
+    int sessionFiles = 0;
+    int fieldValues = 0;
+    for (const FuzzInput& input : FuzzInputs()) {
+        (input.target == "session_file" ? sessionFiles : fieldValues) += 1;
+    }
+    EXPECT_GT(sessionFiles, 0);
+    EXPECT_GT(fieldValues, 0);
+}
+
+}  // namespace
+}  // namespace vellorin::testing
