@@ -51,8 +51,14 @@ constexpr RoleSpec kDisplayRoles[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> Controls() { return kControls; }
-std::span<const BuddySpec> Buddies() { return kBuddies; }
-std::span<const RoleSpec> DisplayRoles() { return kDisplayRoles; }
+std::span<const ControlSpec> Controls() {
+    return kControls;
+}
+std::span<const BuddySpec> Buddies() {
+    return kBuddies;
+}
+std::span<const RoleSpec> DisplayRoles() {
+    return kDisplayRoles;
+}
 
 }  // namespace vellorin

@@ -24,7 +24,9 @@ Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
 
 namespace {
 
-int Pixels(int twips) { return twips / kTwipsPerPixel; }
+int Pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 const char* ControlName(Control control) {
     switch (control) {
@@ -191,18 +193,32 @@ void TrainerMainform::PreloadCues() {
     qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << paths.size();
 }
 
-void TrainerMainform::PlayWave(const QString& path) { cuePlayer_->Play(path); }
+void TrainerMainform::PlayWave(const QString& path) {
+    cuePlayer_->Play(path);
+}
 
 QString TrainerMainform::ApplicationFolder() const {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
-CommonDialog& TrainerMainform::CommonDialog1() { return commonDialog_; }
+CommonDialog& TrainerMainform::CommonDialog1() {
+    return commonDialog_;
+}
 
-void TrainerMainform::SecondsTimer_Timer() { controller_.SecondsTimer_Timer(); }
-void TrainerMainform::ControlCmd_Click() { controller_.ControlCmd_Click(); }
-void TrainerMainform::PauseCmd_Click() { controller_.PauseCmd_Click(); }
-void TrainerMainform::LoadCmd_Click() { sessionFiles_.LoadCmd_Click(); }
-void TrainerMainform::SaveCmd_Click() { sessionFiles_.SaveCmd_Click(); }
+void TrainerMainform::SecondsTimer_Timer() {
+    controller_.SecondsTimer_Timer();
+}
+void TrainerMainform::ControlCmd_Click() {
+    controller_.ControlCmd_Click();
+}
+void TrainerMainform::PauseCmd_Click() {
+    controller_.PauseCmd_Click();
+}
+void TrainerMainform::LoadCmd_Click() {
+    sessionFiles_.LoadCmd_Click();
+}
+void TrainerMainform::SaveCmd_Click() {
+    sessionFiles_.SaveCmd_Click();
+}
 
 }  // namespace vellorin

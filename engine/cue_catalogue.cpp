@@ -10,7 +10,9 @@ bool IsCountdownSecond(qint32 secondsLeft) {
     return std::ranges::find(kCountdownSeconds, secondsLeft) != std::end(kCountdownSeconds);
 }
 
-QString CountdownCue(qint32 secondsLeft) { return QString::number(secondsLeft) + ".wav"; }
+QString CountdownCue(qint32 secondsLeft) {
+    return QString::number(secondsLeft) + ".wav";
+}
 
 QStringList AllCueFiles() {
     QStringList files;

@@ -33,7 +33,9 @@ void SessionController::ControlCmd_Click() {
     }
 }
 
-void SessionController::PauseCmd_Click() { SetPause(state_.PauseMode != 0 ? 0 : 1); }
+void SessionController::PauseCmd_Click() {
+    SetPause(state_.PauseMode != 0 ? 0 : 1);
+}
 
 void SessionController::SetPause(qint16 pauseMode) {
     state_.PauseMode = pauseMode;
@@ -166,8 +168,12 @@ bool SessionController::IsLastLoop() const {
     return static_cast<double>(state_.CurLoop) >= plan_.Loops();
 }
 
-void SessionController::IssueCue(const QString& cueFile) { pendingCues_.append(cueFile); }
+void SessionController::IssueCue(const QString& cueFile) {
+    pendingCues_.append(cueFile);
+}
 
-void SessionController::PlaySound(const QString& path) { window_.PlayWave(path); }
+void SessionController::PlaySound(const QString& path) {
+    window_.PlayWave(path);
+}
 
 }  // namespace vellorin

@@ -41,9 +41,13 @@ qint32 RoundToLong(double x) {
     return static_cast<qint32>(rounded);
 }
 
-qint32 SessionPlan::IntroCount() const { return RoundToLong(Value(Field::IntroTbx)); }
+qint32 SessionPlan::IntroCount() const {
+    return RoundToLong(Value(Field::IntroTbx));
+}
 
-double SessionPlan::Loops() const { return Value(Field::LoopsTbx); }
+double SessionPlan::Loops() const {
+    return Value(Field::LoopsTbx);
+}
 
 double SessionPlan::LoopHoldTime(double k) const {
     const double H = Value(Field::HoldTbx);

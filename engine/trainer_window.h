@@ -6,9 +6,8 @@ namespace vellorin {
 
 // The six settings fields, in the order of a session file's lines.
 enum class Field { IntroTbx, HoldTbx, HoldIncTbx, RestTbx, RestDecTbx, LoopsTbx };
-inline constexpr Field kSettingsFields[] = {Field::IntroTbx,   Field::HoldTbx,
-                                            Field::HoldIncTbx, Field::RestTbx,
-                                            Field::RestDecTbx, Field::LoopsTbx};
+inline constexpr Field kSettingsFields[] = {Field::IntroTbx, Field::HoldTbx,    Field::HoldIncTbx,
+                                            Field::RestTbx,  Field::RestDecTbx, Field::LoopsTbx};
 
 // The captions the session controller writes.
 enum class Control { SessionLbl, SessionClock, SequenceLbl, SequenceTimeLbl, ControlCmd, PauseCmd };
@@ -18,8 +17,8 @@ class CommonDialog {
 public:
     virtual ~CommonDialog() = default;
     bool CancelError = false;
-    QString Filter;    // "display text|pattern"
-    QString InitDir;   // folder the dialog opens in; empty for the toolkit's choice
+    QString Filter;   // "display text|pattern"
+    QString InitDir;  // folder the dialog opens in; empty for the toolkit's choice
     virtual void ShowOpen() = 0;
     virtual void ShowSave() = 0;
     virtual QString FileName() const = 0;

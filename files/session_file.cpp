@@ -87,10 +87,11 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
                         .arg(lines.size())
                         .arg(kSessionLines)};
         case SessionLineReader::Status::TooLong:
-            return {{}, QStringLiteral("Could not load %1: line %2 is longer than %3 characters.")
-                            .arg(name)
-                            .arg(lines.size() + 1)
-                            .arg(kMaxLineLength)};
+            return {{},
+                    QStringLiteral("Could not load %1: line %2 is longer than %3 characters.")
+                        .arg(name)
+                        .arg(lines.size() + 1)
+                        .arg(kMaxLineLength)};
         case SessionLineReader::Status::ReadError:
             break;
     }

@@ -10,7 +10,9 @@ struct ClockCase {
     const char* text;
 };
 
-void PrintTo(const ClockCase& c, std::ostream* os) { *os << c.seconds; }
+void PrintTo(const ClockCase& c, std::ostream* os) {
+    *os << c.seconds;
+}
 
 class FormatSecondsTest : public ::testing::TestWithParam<ClockCase> {};
 
@@ -53,7 +55,9 @@ TEST(ReplaceText, ReplacesEveryOccurrenceLeftToRight) {
     EXPECT_EQ(ReplaceText("Xx", "x", "y"), "Xy");
 }
 
-TEST(ReplaceText, EmptyFindReturnsTheSource) { EXPECT_EQ(ReplaceText("abc", "", "x"), "abc"); }
+TEST(ReplaceText, EmptyFindReturnsTheSource) {
+    EXPECT_EQ(ReplaceText("abc", "", "x"), "abc");
+}
 
 }  // namespace
 }  // namespace vellorin

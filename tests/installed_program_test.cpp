@@ -31,16 +31,19 @@ protected:
 TEST_F(InstalledProgram, LaysOutASelfContainedApplicationFolder) {
     const QFileInfo command(Installed("bin/vellorin"));
     EXPECT_TRUE(command.isSymLink());
-    EXPECT_EQ(command.canonicalFilePath(), QFileInfo(Installed("lib/vellorin/vellorin")).canonicalFilePath());
+    EXPECT_EQ(command.canonicalFilePath(),
+              QFileInfo(Installed("lib/vellorin/vellorin")).canonicalFilePath());
     EXPECT_TRUE(QFileInfo(Installed("lib/vellorin/vellorin")).isExecutable());
     EXPECT_EQ(QDir(Installed("lib/vellorin/snd")).entryList({"*.wav"}).size(), 10);
     EXPECT_EQ(ReadBytes(Installed("lib/vellorin/sessions/default.ses")),
               "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n");
-    const QByteArray entry = ReadBytes(Installed("share/applications/org.vellorin.Vellorin.desktop"));
+    const QByteArray entry =
+        ReadBytes(Installed("share/applications/org.vellorin.Vellorin.desktop"));
     EXPECT_TRUE(entry.contains("\nName=Vellorin\n"));
     EXPECT_TRUE(entry.contains("\nExec=vellorin\n"));
     EXPECT_TRUE(entry.contains("\nIcon=org.vellorin.Vellorin\n"));
-    EXPECT_TRUE(QFileInfo::exists(Installed("share/icons/hicolor/32x32/apps/org.vellorin.Vellorin.png")));
+    EXPECT_TRUE(
+        QFileInfo::exists(Installed("share/icons/hicolor/32x32/apps/org.vellorin.Vellorin.png")));
 }
 
 TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
@@ -66,7 +69,8 @@ TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
 
     const QString folder = QFileInfo(Installed("lib/vellorin")).canonicalFilePath();
     EXPECT_TRUE(log.contains("window shown")) << log.toStdString();
-    EXPECT_TRUE(log.contains("application folder: \"" + folder.toUtf8() + "\"")) << log.toStdString();
+    EXPECT_TRUE(log.contains("application folder: \"" + folder.toUtf8() + "\""))
+        << log.toStdString();
     EXPECT_TRUE(log.contains("default session: loaded")) << log.toStdString();
     EXPECT_TRUE(log.contains("cues found: 10 of 10")) << log.toStdString();
 }

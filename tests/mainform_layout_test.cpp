@@ -27,8 +27,8 @@ TEST_F(MainformLayout, EveryControlHasItsKindContainerCaptionAndGeometry) {
         ASSERT_NE(widget, nullptr);
         const char* container = spec.container ? spec.container : "TrainerMainform";
         EXPECT_EQ(widget->parentWidget()->objectName(), container);
-        EXPECT_EQ(widget->geometry(), QRect(spec.left / 15, spec.top / 15, spec.width / 15,
-                                            spec.height / 15));
+        EXPECT_EQ(widget->geometry(),
+                  QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
         switch (spec.kind) {
             case ControlKind::Frame:
                 ASSERT_NE(qobject_cast<QGroupBox*>(widget), nullptr);
@@ -54,8 +54,8 @@ TEST_F(MainformLayout, DesignCaptionsAreReplacedAtStartUp) {
 }
 
 TEST_F(MainformLayout, TabMovesFromStartThroughTheFieldsToTheButtons) {
-    const char* order[] = {"ControlCmd", "IntroTbx",   "HoldTbx", "HoldIncTbx",
-                           "RestTbx",    "RestDecTbx", "LoopsTbx", "PauseCmd",
+    const char* order[] = {"ControlCmd", "IntroTbx",   "HoldTbx",   "HoldIncTbx",
+                           "RestTbx",    "RestDecTbx", "LoopsTbx",  "PauseCmd",
                            "LoadCmd",    "SaveCmd",    "ControlCmd"};
     EXPECT_EQ(form.focusWidget(), form.Find<QWidget>("ControlCmd"));
     QWidget* widget = form.Find<QWidget>("ControlCmd");

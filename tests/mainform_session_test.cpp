@@ -115,7 +115,8 @@ TEST_F(Mainform, SessionRunsToItsEndThroughTheTimer) {
 TEST_F(Mainform, BadSettingsShowTheStartErrorAndStayIdle) {
     form.Form_Load();
     Click("ControlCmd");
-    EXPECT_EQ(form.messages.last(), "An error occured. Please check the values in the input fields.");
+    EXPECT_EQ(form.messages.last(),
+              "An error occured. Please check the values in the input fields.");
     EXPECT_FALSE(form.SecondsTimer()->isActive());
     EXPECT_EQ(form.Text("ControlCmd"), "Start");
 }

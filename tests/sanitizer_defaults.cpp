@@ -11,4 +11,6 @@ extern "C" const char* __lsan_default_options() {
     return "suppressions=" VELLORIN_LSAN_SUPPRESSIONS ":print_suppressions=0";
 }
 
-extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
+extern "C" const char* __ubsan_default_options() {
+    return "print_stacktrace=1:halt_on_error=1";
+}

@@ -20,9 +20,8 @@ class SessionFiles : public ::testing::Test {
 protected:
     SessionFiles() {
         // Open to everyone, so that only the permissions a test sets can refuse access.
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                              QFile::ExeOwner | QFile::ReadOther |
-                                              QFile::ExeOther);
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
         window.applicationFolder = dir.path();
         window.SetSettings(kStartupFields);
     }
@@ -126,9 +125,12 @@ struct UnloadableFile {
     const char* says;  // part of the message
 };
 
-void PrintTo(const UnloadableFile& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const UnloadableFile& c, std::ostream* os) {
+    *os << c.name;
+}
 
-class UnloadableFiles : public SessionFiles, public ::testing::WithParamInterface<UnloadableFile> {};
+class UnloadableFiles : public SessionFiles,
+                        public ::testing::WithParamInterface<UnloadableFile> {};
 
 TEST_P(UnloadableFiles, ShowAMessageAndChangeNoField) {
     const UnloadableFile& c = GetParam();
@@ -146,13 +148,13 @@ TEST_P(UnloadableFiles, ShowAMessageAndChangeNoField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, UnloadableFiles,
-    ::testing::Values(
-        UnloadableFile{"Missing", "gone.ses", QByteArray(), "No such file"},
-        UnloadableFile{"Folder", "a folder.ses", QByteArray(), "not a file"},
-        UnloadableFile{"ThreeLines", "short.ses", "7\r\n8\r\n9\r\n", "only 3 of the 6 lines"},
-        UnloadableFile{"Empty", "empty.ses", "", "only 0 of the 6 lines"},
-        UnloadableFile{"OverlongLine", "huge.ses", "1\r\n" + QByteArray(40000, 'x'),
-                       "line 2 is longer than 32767 characters"}),
+    ::testing::Values(UnloadableFile{"Missing", "gone.ses", QByteArray(), "No such file"},
+                      UnloadableFile{"Folder", "a folder.ses", QByteArray(), "not a file"},
+                      UnloadableFile{"ThreeLines", "short.ses", "7\r\n8\r\n9\r\n",
+                                     "only 3 of the 6 lines"},
+                      UnloadableFile{"Empty", "empty.ses", "", "only 0 of the 6 lines"},
+                      UnloadableFile{"OverlongLine", "huge.ses", "1\r\n" + QByteArray(40000, 'x'),
+                                     "line 2 is longer than 32767 characters"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SessionFiles, UnreadableFileIsRefused) {
@@ -182,8 +184,8 @@ TEST_F(SessionFiles, FailedSaveKeepsTheOldFileByteForByte) {
     WriteBytes(Path("kept/table.ses"), old);
     QFile::setPermissions(Path("kept/table.ses"), QFile::ReadOwner | QFile::WriteOwner |
                                                       QFile::ReadOther | QFile::WriteOther);
-    QFile::setPermissions(Path("kept"), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                            QFile::ExeOther);
+    QFile::setPermissions(Path("kept"),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     window.SetSettings({"1", "2", "3", "4", "5", "6"});
     {
         UnprivilegedFiles asUser;

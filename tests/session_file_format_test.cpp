@@ -38,7 +38,9 @@ struct ReadingCase {
     QStringList lines;
 };
 
-void PrintTo(const ReadingCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadingCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReadingRules : public ::testing::TestWithParam<ReadingCase> {};
 
@@ -46,17 +48,17 @@ TEST_P(ReadingRules, SplitLinesAtCarriageReturns) {
     EXPECT_EQ(ReadLines(GetParam().bytes), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, ReadingRules,
-    ::testing::Values(ReadingCase{"CrLf", "1\r\n2\r\n", {"1", "2"}},
-                      ReadingCase{"LoneCr", "1\r2\r", {"1", "2"}},
-                      ReadingCase{"LoneLfIsText", "1\n2\r\n3", {"1\n2", "3"}},
-                      ReadingCase{"LastLineWithoutEnding", "1\r\n2", {"1", "2"}},
-                      ReadingCase{"EmptyLines", "\r\n\r\n", {"", ""}},
-                      ReadingCase{"CrCrLf", "1\r\r\n", {"1", ""}},
-                      ReadingCase{"LfAfterCrLf", "1\r\n\n2\r\n", {"1", "\n2"}},
-                      ReadingCase{"EmptyFile", "", {}}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Bytes, ReadingRules,
+                         ::testing::Values(ReadingCase{"CrLf", "1\r\n2\r\n", {"1", "2"}},
+                                           ReadingCase{"LoneCr", "1\r2\r", {"1", "2"}},
+                                           ReadingCase{"LoneLfIsText", "1\n2\r\n3", {"1\n2", "3"}},
+                                           ReadingCase{
+                                               "LastLineWithoutEnding", "1\r\n2", {"1", "2"}},
+                                           ReadingCase{"EmptyLines", "\r\n\r\n", {"", ""}},
+                                           ReadingCase{"CrCrLf", "1\r\r\n", {"1", ""}},
+                                           ReadingCase{"LfAfterCrLf", "1\r\n\n2\r\n", {"1", "\n2"}},
+                                           ReadingCase{"EmptyFile", "", {}}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(SessionLineReader, RefusesALineLongerThanAFieldHolds) {
     SessionLineReader::Status status;

@@ -49,14 +49,15 @@ protected:
 
     // The four display labels, as "Loop 1|Intro|03:35|00:10".
     QString Labels() const {
-        return QStringList{window.Caption(Control::SessionLbl), window.Caption(Control::SequenceLbl),
-                           window.Caption(Control::SessionClock),
-                           window.Caption(Control::SequenceTimeLbl)}
+        return QStringList{
+            window.Caption(Control::SessionLbl), window.Caption(Control::SequenceLbl),
+            window.Caption(Control::SessionClock), window.Caption(Control::SequenceTimeLbl)}
             .join('|');
     }
 
     static QString CueFile(const QString& path) {
-        const QString prefix = QStringLiteral("/apps") + QDir::separator() + "snd" + QDir::separator();
+        const QString prefix =
+            QStringLiteral("/apps") + QDir::separator() + "snd" + QDir::separator();
         return path.startsWith(prefix) ? path.mid(prefix.size()) : "unexpected path " + path;
     }
 

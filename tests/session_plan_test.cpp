@@ -28,10 +28,9 @@ TEST(RoundToLong, KeepsTheWhole32BitRange) {
 }
 
 TEST(RoundToLong, RefusesWhatDoesNotFit) {
-    for (double x : {2147483647.5, 2147483648.0, -2147483649.0, 1e300,
-                     std::numeric_limits<double>::infinity(),
-                     -std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    for (double x :
+         {2147483647.5, 2147483648.0, -2147483649.0, 1e300, std::numeric_limits<double>::infinity(),
+          -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_THROW(RoundToLong(x), SessionError) << x;
     }
 }
@@ -85,7 +84,9 @@ struct DurationCase {
     qint32 duration;
 };
 
-void PrintTo(const DurationCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DurationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SessionDurationTest : public PlanTest, public ::testing::WithParamInterface<DurationCase> {};
 

@@ -9,7 +9,9 @@ struct RefusedTable {
     QStringList settings;
 };
 
-void PrintTo(const RefusedTable& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RefusedTable& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RefusedAtStart : public SessionFixture, public ::testing::WithParamInterface<RefusedTable> {};
 
@@ -24,21 +26,20 @@ TEST_P(RefusedAtStart, ShowsTheStartErrorAndStaysIdle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, RefusedAtStart,
-    ::testing::Values(
-        RefusedTable{"LettersInAField", {"10", "60", "x", "30", "5", "3"}},
-        RefusedTable{"EmptyLoops", {"10", "60", "10", "30", "5", ""}},
-        RefusedTable{"OverflowingSession", {"10", "3e9", "0", "30", "5", "3"}},
-        RefusedTable{"FractionalLoops", {"10", "60", "10", "30", "5", "2.5"}},
-        RefusedTable{"NoLoops", {"10", "60", "10", "30", "5", "0"}},
-        RefusedTable{"NegativeLoops", {"10", "60", "10", "30", "5", "-1"}},
-        RefusedTable{"LoopNumberOverflow", {"1", "1", "0", "1", "0", "32768"}},
-        RefusedTable{"NoIntro", {"0", "60", "10", "30", "5", "3"}},
-        RefusedTable{"IntroRoundingToZero", {"0.5", "60", "10", "30", "5", "3"}},
-        RefusedTable{"FirstHoldOfZero", {"10", "20", "10", "30", "5", "3"}},
-        RefusedTable{"LastHoldOfZero", {"10", "0", "-10", "30", "5", "3"}},
-        RefusedTable{"FirstRestOfZero", {"10", "60", "10", "0", "-5", "3"}},
-        RefusedTable{"LastRestOfZero", {"10", "60", "10", "10", "10", "3"}},
-        RefusedTable{"HoldRoundingToZero", {"10", "0.5", "0", "30", "5", "1"}}),
+    ::testing::Values(RefusedTable{"LettersInAField", {"10", "60", "x", "30", "5", "3"}},
+                      RefusedTable{"EmptyLoops", {"10", "60", "10", "30", "5", ""}},
+                      RefusedTable{"OverflowingSession", {"10", "3e9", "0", "30", "5", "3"}},
+                      RefusedTable{"FractionalLoops", {"10", "60", "10", "30", "5", "2.5"}},
+                      RefusedTable{"NoLoops", {"10", "60", "10", "30", "5", "0"}},
+                      RefusedTable{"NegativeLoops", {"10", "60", "10", "30", "5", "-1"}},
+                      RefusedTable{"LoopNumberOverflow", {"1", "1", "0", "1", "0", "32768"}},
+                      RefusedTable{"NoIntro", {"0", "60", "10", "30", "5", "3"}},
+                      RefusedTable{"IntroRoundingToZero", {"0.5", "60", "10", "30", "5", "3"}},
+                      RefusedTable{"FirstHoldOfZero", {"10", "20", "10", "30", "5", "3"}},
+                      RefusedTable{"LastHoldOfZero", {"10", "0", "-10", "30", "5", "3"}},
+                      RefusedTable{"FirstRestOfZero", {"10", "60", "10", "0", "-5", "3"}},
+                      RefusedTable{"LastRestOfZero", {"10", "60", "10", "10", "10", "3"}},
+                      RefusedTable{"HoldRoundingToZero", {"10", "0.5", "0", "30", "5", "1"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SessionFixture, RefusedStartKeepsWhatItsFirstStepsDid) {
@@ -79,7 +80,9 @@ struct FailingTick {
     const char* cueOnRetry;
 };
 
-void PrintTo(const FailingTick& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FailingTick& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FailingTickTest : public SessionFixture, public ::testing::WithParamInterface<FailingTick> {
 protected:
@@ -121,16 +124,15 @@ INSTANTIATE_TEST_SUITE_P(
         FailingTick{"HoldEmptiedDuringHold", 12, Field::HoldTbx, "", "Loop 1|Hold|03:23|00:38", ""},
         FailingTick{"LoopsMistypedAtHoldStart", 10, Field::LoopsTbx, "three",
                     "Loop 1|Hold|03:25|00:40", "hold.wav"},
-        FailingTick{"RestEmptiedAtHoldEnd", 49, Field::RestTbx, "",
-                    "Loop 1|Hold|02:46|00:01", "stophold.wav"},
+        FailingTick{"RestEmptiedAtHoldEnd", 49, Field::RestTbx, "", "Loop 1|Hold|02:46|00:01",
+                    "stophold.wav"},
         FailingTick{"RestBelowOneSecond", 49, Field::RestTbx, "0.4", "Loop 1|Hold|02:46|00:01",
                     "stophold.wav"},
         FailingTick{"RestOverflowing", 49, Field::RestTbx, "1e12", "Loop 1|Hold|02:46|00:01",
                     "stophold.wav"},
         FailingTick{"NextHoldBelowOneSecond", 79, Field::HoldTbx, "10", "Loop 1|Rest|02:16|00:01",
                     "1.wav"},
-        FailingTick{"LoopsEmptiedInRest", 60, Field::LoopsTbx, " ", "Loop 1|Rest|02:35|00:20",
-                    ""}),
+        FailingTick{"LoopsEmptiedInRest", 60, Field::LoopsTbx, " ", "Loop 1|Rest|02:35|00:20", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(SessionFixture, LoweredLoopsEndTheSessionAfterTheCurrentHold) {
@@ -145,8 +147,8 @@ TEST_F(SessionFixture, LoweredLoopsEndTheSessionAfterTheCurrentHold) {
         }
         ASSERT_LT(tick, 200);
     }
-    EXPECT_EQ(heard, QStringList({"116:15.wav", "121:10.wav", "126:5.wav", "127:4.wav",
-                                  "128:3.wav", "129:2.wav", "130:1.wav", "131:sesend.wav"}));
+    EXPECT_EQ(heard, QStringList({"116:15.wav", "121:10.wav", "126:5.wav", "127:4.wav", "128:3.wav",
+                                  "129:2.wav", "130:1.wav", "131:sesend.wav"}));
     EXPECT_EQ(Labels(), "Loop 2|End!|01:25|00:00");
 }
 

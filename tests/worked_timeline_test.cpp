@@ -12,24 +12,33 @@ struct TimelineRow {
 };
 
 constexpr TimelineRow kTimeline[] = {
-    {1, "Loop 1|Intro|03:35|00:10", "10.wav"},   {6, "Loop 1|Intro|03:30|00:05", "5.wav"},
-    {10, "Loop 1|Intro|03:26|00:01", "1.wav"},   {11, "Loop 1|Hold|03:25|00:40", "hold.wav"},
-    {50, "Loop 1|Hold|02:46|00:01", "stophold.wav"}, {51, "Loop 1|Rest|02:45|00:30", ""},
-    {66, "Loop 1|Rest|02:30|00:15", "15.wav"},   {80, "Loop 1|Rest|02:16|00:01", "1.wav"},
-    {81, "Loop 2|Hold|02:15|00:50", "hold.wav"}, {130, "Loop 2|Hold|01:26|00:01", "stophold.wav"},
-    {131, "Loop 2|Rest|01:25|00:25", ""},        {155, "Loop 2|Rest|01:01|00:01", "1.wav"},
-    {156, "Loop 3|Hold|01:00|01:00", "hold.wav"}, {201, "Loop 3|Hold|00:15|00:15", "15.wav"},
-    {215, "Loop 3|Hold|00:01|00:01", "1.wav"},   {216, "Loop 3|End!|00:00|00:00", "sesend.wav"},
+    {1, "Loop 1|Intro|03:35|00:10", "10.wav"},
+    {6, "Loop 1|Intro|03:30|00:05", "5.wav"},
+    {10, "Loop 1|Intro|03:26|00:01", "1.wav"},
+    {11, "Loop 1|Hold|03:25|00:40", "hold.wav"},
+    {50, "Loop 1|Hold|02:46|00:01", "stophold.wav"},
+    {51, "Loop 1|Rest|02:45|00:30", ""},
+    {66, "Loop 1|Rest|02:30|00:15", "15.wav"},
+    {80, "Loop 1|Rest|02:16|00:01", "1.wav"},
+    {81, "Loop 2|Hold|02:15|00:50", "hold.wav"},
+    {130, "Loop 2|Hold|01:26|00:01", "stophold.wav"},
+    {131, "Loop 2|Rest|01:25|00:25", ""},
+    {155, "Loop 2|Rest|01:01|00:01", "1.wav"},
+    {156, "Loop 3|Hold|01:00|01:00", "hold.wav"},
+    {201, "Loop 3|Hold|00:15|00:15", "15.wav"},
+    {215, "Loop 3|Hold|00:01|00:01", "1.wav"},
+    {216, "Loop 3|End!|00:00|00:00", "sesend.wav"},
 };
 
 // Every cue of the session with the tick that plays it.
 const QStringList kAllCues = {
-    "1:10.wav",    "6:5.wav",     "7:4.wav",          "8:3.wav",     "9:2.wav",     "10:1.wav",
-    "11:hold.wav", "50:stophold.wav", "66:15.wav",    "71:10.wav",   "76:5.wav",    "77:4.wav",
-    "78:3.wav",    "79:2.wav",    "80:1.wav",         "81:hold.wav", "130:stophold.wav",
-    "141:15.wav",  "146:10.wav",  "151:5.wav",        "152:4.wav",   "153:3.wav",   "154:2.wav",
-    "155:1.wav",   "156:hold.wav", "201:15.wav",      "206:10.wav",  "211:5.wav",   "212:4.wav",
-    "213:3.wav",   "214:2.wav",   "215:1.wav",        "216:sesend.wav",
+    "1:10.wav",    "6:5.wav",          "7:4.wav",         "8:3.wav",    "9:2.wav",
+    "10:1.wav",    "11:hold.wav",      "50:stophold.wav", "66:15.wav",  "71:10.wav",
+    "76:5.wav",    "77:4.wav",         "78:3.wav",        "79:2.wav",   "80:1.wav",
+    "81:hold.wav", "130:stophold.wav", "141:15.wav",      "146:10.wav", "151:5.wav",
+    "152:4.wav",   "153:3.wav",        "154:2.wav",       "155:1.wav",  "156:hold.wav",
+    "201:15.wav",  "206:10.wav",       "211:5.wav",       "212:4.wav",  "213:3.wav",
+    "214:2.wav",   "215:1.wav",        "216:sesend.wav",
 };
 
 class WorkedTimeline : public SessionFixture {
@@ -55,8 +64,7 @@ TEST_F(WorkedTimeline, EveryListedTickShowsItsLabelsAndCue) {
         const QStringList cues = Tick();
         if (row != std::end(kTimeline) && row->tick == tick) {
             EXPECT_EQ(Labels(), row->labels) << "tick " << tick;
-            const QStringList expected =
-                *row->cue ? QStringList{row->cue} : QStringList{};
+            const QStringList expected = *row->cue ? QStringList{row->cue} : QStringList{};
             EXPECT_EQ(cues, expected) << "tick " << tick;
             ++row;
         }
