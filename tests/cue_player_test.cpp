@@ -1,7 +1,9 @@
 // The real sound output, on a machine that may have no audio device at all.
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QSoundEffect>
+#include <QTest>
 
 #include "cue_player.h"
 
@@ -17,13 +19,22 @@ TEST(CuePlayer, MissingFilesAreSilentAndNotKept) {
     EXPECT_TRUE(player.findChildren<QSoundEffect*>().isEmpty());
 }
 
-TEST(CuePlayer, KeepsOneEffectPerCue) {
-    CuePlayer player;
+// A sound effect played over and over falls silent after a few plays, so every play has an
+// effect of its own, made ahead, and the played ones are let go once they are done.
+TEST(CuePlayer, PlaysEveryCueOnAnEffectOfItsOwn) {
+    CuePlayer player(nullptr, 50);
     player.Preload({kSnd + "hold.wav", kSnd + "5.wav"});
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 2);
     for (int i = 0; i < 10; ++i) {
         player.Play(kSnd + "hold.wav");
         player.Play(kSnd + "5.wav");
         player.Play(kSnd + "4.wav");
+    }
+    // One effect ready for each of the three cues, and the thirty played ones.
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 3 + 30);
+    QDeadlineTimer deadline(5000);
+    while (player.findChildren<QSoundEffect*>().size() > 3 && !deadline.hasExpired()) {
+        QTest::qWait(10);
     }
     EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 3);
 }
