@@ -31,7 +31,7 @@ elif [ "$mode" = bench ]; then
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF \
     -DVELLORIN_BUILD_BENCH=ON
   cmake --build build/bench -j2 --target vellorin_bench
-  exec build/bench/bench/vellorin_bench "$@"
+  build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start
 else
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF
   cmake --build build/release -j2

@@ -4,16 +4,20 @@
 //   vellorin_bench [intro hold increase rest decrease loops]    (default 5 30 5 20 5 4)
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <numeric>
 #include <optional>
 #include <vector>
 
+#include "cue_onsets.h"
 #include "process_figures.h"
 #include "session_plan.h"
 #include "tick_statistics.h"
@@ -34,6 +38,44 @@ QStringList TableFromArguments(const QStringList& arguments) {
     }
     return {QStringLiteral("5"),  QStringLiteral("30"), QStringLiteral("5"),
             QStringLiteral("20"), QStringLiteral("5"),  QStringLiteral("4")};
+}
+
+// The window as it is, with every cue it plays stamped on the benchmark's clock. Cues of one
+// tick cut each other off at once, so a tick keeps only the stamp of its last one.
+class TimedMainform : public vellorin::TrainerMainform {
+public:
+    explicit TimedMainform(const QElapsedTimer& clock) : clock_(clock) {}
+
+    void PlayWave(const QString& path) override {
+        const std::int64_t now = clock_.nsecsElapsed();
+        if (!cueNs.empty() && now - cueNs.back() < 1'000'000) {
+            cueNs.pop_back();
+            cuePaths.pop_back();
+        }
+        cueNs.push_back(now);
+        cuePaths.push_back(path);
+        TrainerMainform::PlayWave(path);
+    }
+
+    std::vector<std::int64_t> cueNs;
+    QStringList cuePaths;
+
+private:
+    const QElapsedTimer& clock_;
+};
+
+std::optional<double> Mean(const std::vector<double>& values) {
+    if (values.empty()) {
+        return std::nullopt;
+    }
+    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+}
+
+std::optional<double> Max(const std::vector<double>& values) {
+    if (values.empty()) {
+        return std::nullopt;
+    }
+    return *std::ranges::max_element(values);
 }
 
 void PrintFigure(const char* name, std::optional<double> value, const char* unit) {
@@ -57,7 +99,8 @@ int main(int argc, char** argv) {
     const QStringList table = TableFromArguments(QApplication::arguments());
 
     // Start-up as the program does it, up to the first paint of the window.
-    vellorin::TrainerMainform form;
+    QElapsedTimer clock;
+    TimedMainform form(clock);
     form.Form_Load();
     form.PreloadCues();
     form.show();
@@ -76,17 +119,24 @@ int main(int argc, char** argv) {
     // Every tick is stamped once the window has handled it, cues played and labels written.
     auto* secondsTimer = form.findChild<QTimer*>(QStringLiteral("SecondsTimer"));
     auto* startButton = form.findChild<QPushButton*>(QStringLiteral("ControlCmd"));
-    QElapsedTimer clock;
     std::vector<std::int64_t> tickNs;
     QObject::connect(secondsTimer, &QTimer::timeout, &app, [&] {
         tickNs.push_back(clock.nsecsElapsed());
         if (!secondsTimer->isActive()) {
-            QApplication::quit();
+            QTimer::singleShot(1500, &app, &QApplication::quit);  // the end cue is still heard
         }
     });
 
-    const double cpuBeforeMs = vellorin::bench::ProcessCpuMilliseconds();
     clock.start();
+    // The listener needs a moment before it hears anything; the session waits for it.
+    const vellorin::bench::CueOnsetListener listener(clock);
+    QElapsedTimer settling;
+    settling.start();
+    while (listener.Listening() && !listener.Settled() && settling.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    const double cpuBeforeMs = vellorin::bench::ProcessCpuMilliseconds();
+    const std::int64_t startNs = clock.nsecsElapsed();
     startButton->click();
     if (!secondsTimer->isActive()) {
         std::fprintf(stderr, "the table was refused: %s\n", qPrintable(table.join(' ')));
@@ -98,13 +148,30 @@ int main(int argc, char** argv) {
     QApplication::exec();
     const double cpuMs = vellorin::bench::ProcessCpuMilliseconds() - cpuBeforeMs;
 
-    const vellorin::bench::TickStatistics ticks = vellorin::bench::MeasureTicks(0, tickNs);
+    const vellorin::bench::TickStatistics ticks = vellorin::bench::MeasureTicks(startNs, tickNs);
     std::printf("%-40s %10d\n", "ticks", ticks.ticks);
     PrintFigure("cumulative drift at the last tick", ticks.driftMs, "ms");
     PrintFigure("mean |interval - 1000 ms|", ticks.meanDeviationMs, "ms");
     PrintFigure("p99 |interval - 1000 ms|", ticks.p99DeviationMs, "ms");
     PrintFigure("max |interval - 1000 ms|", ticks.maxDeviationMs, "ms");
-    PrintFigure("CPU time per tick", ticks.ticks ? cpuMs / ticks.ticks : 0.0, "ms");
+    PrintFigure(
+        listener.Listening() ? "CPU time per tick (listener included)" : "CPU time per tick",
+        ticks.ticks ? cpuMs / ticks.ticks : 0.0, "ms");
+    if (listener.Listening()) {
+        const vellorin::bench::CueLatencies cues =
+            vellorin::bench::MatchCues(form.cueNs, listener.OnsetNs());
+        std::printf("%-40s %10zu (%zu not heard)\n", "cues played", form.cueNs.size(),
+                    cues.missed.size());
+        for (const std::size_t cue : cues.missed) {
+            std::printf("  not heard: %s at %.3f s\n",
+                        qPrintable(QFileInfo(form.cuePaths[cue]).fileName()),
+                        static_cast<double>(form.cueNs[cue] - startNs) / 1e9);
+        }
+        PrintFigure("mean delay play() to sound heard", Mean(cues.delaysMs), "ms");
+        PrintFigure("max delay play() to sound heard", Max(cues.delaysMs), "ms");
+    } else {
+        std::printf("%-40s %10s\n", "cue delays (no audio input to hear)", "n/a");
+    }
     PrintFigure("process start to window shown", startToShownMs, "ms (+-10)");
     PrintFigure("main() to window shown", mainToShownMs, "ms");
     PrintFigure("resident memory after start-up", startupRssMiB, "MiB");
