@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "control_layout.h"
@@ -28,40 +29,19 @@ int Pixels(int twips) {
     return twips / kTwipsPerPixel;
 }
 
-const char* ControlName(Control control) {
-    switch (control) {
-        case Control::SessionLbl:
-            return "SessionLbl";
-        case Control::SessionClock:
-            return "SessionClock";
-        case Control::SequenceLbl:
-            return "SequenceLbl";
-        case Control::SequenceTimeLbl:
-            return "SequenceTimeLbl";
-        case Control::ControlCmd:
-            return "ControlCmd";
-        case Control::PauseCmd:
-            return "PauseCmd";
-    }
-    return "";
-}
+// The widgets' object names, in the order of the enumerations.
+constexpr const char* kControlNames[] = {"SessionLbl",      "SessionClock", "SequenceLbl",
+                                         "SequenceTimeLbl", "ControlCmd",   "PauseCmd"};
+constexpr const char* kFieldNames[] = {"IntroTbx", "HoldTbx",    "HoldIncTbx",
+                                       "RestTbx",  "RestDecTbx", "LoopsTbx"};
+static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::PauseCmd) + 1);
+static_assert(std::size(kFieldNames) == std::size(kSettingsFields));
 
+const char* ControlName(Control control) {
+    return kControlNames[static_cast<int>(control)];
+}
 const char* FieldName(Field field) {
-    switch (field) {
-        case Field::IntroTbx:
-            return "IntroTbx";
-        case Field::HoldTbx:
-            return "HoldTbx";
-        case Field::HoldIncTbx:
-            return "HoldIncTbx";
-        case Field::RestTbx:
-            return "RestTbx";
-        case Field::RestDecTbx:
-            return "RestDecTbx";
-        case Field::LoopsTbx:
-            return "LoopsTbx";
-    }
-    return "";
+    return kFieldNames[static_cast<int>(field)];
 }
 
 // "MS Sans Serif" where the system has it, otherwise a face of about its width (the display
