@@ -14,8 +14,10 @@ constexpr int kThreshold = 64;  // of 32767: far below speech, above digital sil
 constexpr std::int64_t kNsPerSecond = 1'000'000'000;
 constexpr std::int64_t kMatchWindowNs = 500'000'000;
 
-// The shortest cue word lasts about 280 ms; anything under 100 ms is a click, not a cue.
-constexpr std::int64_t kMinimumSoundSamples(int sampleRate) {
+// A tenth of a second: the silence that must come before a sound for it to be a new one,
+// and the least a sound must last to be a cue (the shortest cue word lasts about 280 ms;
+// anything shorter than this is a click).
+constexpr std::int64_t TenthOfASecond(int sampleRate) {
     return sampleRate / 10;
 }
 
@@ -35,7 +37,7 @@ CueOnsetListener::CueOnsetListener(const QElapsedTimer& clock) : clock_(clock) {
     }
     sampleRate_ = format.sampleRate();
     source_ = std::make_unique<QAudioSource>(device, format);
-    source_->setBufferSize(format.bytesForDuration(5'000));  // 10 ms a read
+    source_->setBufferSize(format.bytesForDuration(5'000));  // 5 ms a read
     input_ = source_->start();
     if (input_ != nullptr) {
         connect(input_, &QIODevice::readyRead, this, &CueOnsetListener::ReadSamples);
@@ -54,19 +56,19 @@ void CueOnsetListener::ReadSamples() {
     const auto* samples = reinterpret_cast<const qint16*>(bytes.constData());
     const qsizetype count = bytes.size() / qsizetype{sizeof(qint16)};
     heardSamples_ += count;
-    const std::int64_t quietBeforeOnset = sampleRate_ / 10;
+    const std::int64_t tenth = TenthOfASecond(sampleRate_);
     for (qsizetype i = 0; i < count; ++i) {
         if (std::abs(int{samples[i]}) < kThreshold) {
-            if (++quietSamples_ == quietBeforeOnset && pendingOnsetNs_ >= 0) {
+            if (++quietSamples_ == tenth && pendingOnsetNs_ >= 0) {
                 // The sound is over: a word, or only a click too short to be one.
-                if (soundSamples_ >= kMinimumSoundSamples(sampleRate_)) {
+                if (soundSamples_ >= tenth) {
                     onsetNs_.push_back(pendingOnsetNs_);
                 }
                 pendingOnsetNs_ = -1;
             }
             continue;
         }
-        if (quietSamples_ >= quietBeforeOnset) {
+        if (quietSamples_ >= tenth) {
             pendingOnsetNs_ = arrivedNs - (count - i) * kNsPerSecond / sampleRate_;
             soundSamples_ = 0;
         }
