@@ -133,7 +133,11 @@ void SessionController::HoldTick() {
     }
     if (state_.HoldTime == 1) {
         state_.Sequence = kRest;
-        state_.RestTime = PhaseLength(plan_.LoopRestTime(state_.CurLoop));
+        // No rest follows the final hold: its length is never computed, so nothing about it
+        // can keep the session from its end tick.
+        if (!lastLoop) {
+            state_.RestTime = PhaseLength(plan_.LoopRestTime(state_.CurLoop));
+        }
     }
     state_.HoldTime -= 1;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QMap>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <iterator>
 
 #include "trainer_window.h"
 
@@ -27,18 +28,20 @@ private:
     }
 };
 
+// A text for each value of an enumeration, looked up by that value.
+template <typename Enum, std::size_t Count>
+struct TextsBy {
+    QString& operator[](Enum key) { return texts[static_cast<std::size_t>(key)]; }
+    const QString& operator[](Enum key) const { return texts[static_cast<std::size_t>(key)]; }
+    std::array<QString, Count> texts;
+};
+
 // Records everything the program asks of its window; the timer is a flag, and a tick is
 // a call made by the test.
 class FakeWindow : public TrainerWindow {
 public:
-    FakeWindow() {
-        for (Field field : kSettingsFields) {
-            fields[field] = QString();
-        }
-    }
-
     void SetCaption(Control control, const QString& text) override { captions[control] = text; }
-    QString FieldText(Field field) const override { return fields.value(field); }
+    QString FieldText(Field field) const override { return fields[field]; }
     void SetFieldText(Field field, const QString& text) override { fields[field] = text; }
     void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
     void ShowMessage(const QString& text) override { messages.append(text); }
@@ -52,10 +55,10 @@ public:
             fields[kSettingsFields[i]] = texts[i];
         }
     }
-    QString Caption(Control control) const { return captions.value(control); }
+    QString Caption(Control control) const { return captions[control]; }
 
-    QMap<Control, QString> captions;
-    QMap<Field, QString> fields;
+    TextsBy<Control, static_cast<std::size_t>(Control::PauseCmd) + 1> captions;
+    TextsBy<Field, std::size(kSettingsFields)> fields;
     bool timerEnabled = false;
     QStringList messages;
     QStringList played;

@@ -2,9 +2,13 @@
 // ctest, test discovery and a test started by hand all behave alike.
 
 extern "C" const char* __asan_default_options() {
-    // Unwind through Qt's libraries (built without frame pointers) so that leak reports and
-    // suppressions see the whole stack.
+    // The suites that load Qt's widgets and sound unwind through Qt's libraries (built
+    // without frame pointers), so that leak reports and suppressions see the whole stack.
+#ifdef VELLORIN_FULL_UNWIND
     return "fast_unwind_on_malloc=0:detect_leaks=1:strict_string_checks=1";
+#else
+    return "detect_leaks=1:strict_string_checks=1";
+#endif
 }
 
 extern "C" const char* __lsan_default_options() {

@@ -62,6 +62,33 @@ TEST_F(SessionFixture, ShortestValidTablesAreAccepted) {
     EXPECT_EQ(controller.State().Mode, 1);
 }
 
+// No rest follows the final hold, so a rest series that would reach zero there cannot stop
+// the end: these tables end with their last countdown and the end cue.
+TEST_F(SessionFixture, TablesWhoseRestRunsOutAfterTheFinalHoldReachTheirEnd) {
+    const QStringList tables[] = {{"30", "60", "0", "105", "15", "8"},
+                                  {"1", "30", "0", "60", "15", "5"},
+                                  {"5", "20", "5", "10", "5", "3"},
+                                  {"10", "60", "0", "0", "0", "1"}};
+    for (const QStringList& table : tables) {
+        SCOPED_TRACE(table.join(' ').toStdString());
+        controller.ResetSession();
+        Settings(table);
+        Start();
+        const int duration = controller.State().SessionTime;
+        QStringList lastCues;
+        int ticks = 0;
+        while (window.timerEnabled && ticks <= duration) {
+            lastCues = Tick();
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, duration + 1);
+        EXPECT_EQ(lastCues, QStringList{"sesend.wav"});
+        EXPECT_EQ(CueFile(window.played.at(window.played.size() - 2)), "1.wav");
+        EXPECT_EQ(window.Caption(Control::SequenceLbl), "End!");
+        EXPECT_TRUE(window.messages.isEmpty());
+    }
+}
+
 TEST_F(SessionFixture, TheLargestLoopCountRunsToItsEnd) {
     Settings({"1", "1", "0", "1", "0", "32767"});
     Start();
