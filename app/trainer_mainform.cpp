@@ -57,6 +57,21 @@ QFont WindowFont(FontStyle style) {
     return font;
 }
 
+// A settings field holds one line: line breaks typed or pasted into it are dropped, so
+// that a saved table always reads back as its six texts.
+void DropLineBreaks(QLineEdit* field) {
+    QString text = field->text();
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))) {
+        return;
+    }
+    const int cursor = field->cursorPosition();
+    const int removedBeforeCursor = static_cast<int>(text.left(cursor).count(QLatin1Char('\r')) +
+                                                     text.left(cursor).count(QLatin1Char('\n')));
+    text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    field->setText(text);
+    field->setCursorPosition(cursor - removedBeforeCursor);
+}
+
 QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
     const QString caption = QString::fromUtf8(spec.caption);
     switch (spec.kind) {
@@ -64,8 +79,12 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
             return new QGroupBox(caption, container);
         case ControlKind::Label:
             return new QLabel(caption, container);
-        case ControlKind::TextField:
-            return new QLineEdit(caption, container);
+        case ControlKind::TextField: {
+            auto* field = new QLineEdit(caption, container);
+            QObject::connect(field, &QLineEdit::textEdited, field,
+                             [field] { DropLineBreaks(field); });
+            return field;
+        }
         case ControlKind::Button:
             return new QPushButton(caption, container);
     }
@@ -129,9 +148,13 @@ void TrainerMainform::BuildControls() {
 
 void TrainerMainform::Form_Load() {
     controller_.ResetSession();
-    const bool loaded = sessionFiles_.LoadDefaultSession();
+    const DefaultSessionLoad load = sessionFiles_.LoadDefaultSession();
     qCInfo(lcStartup) << "application folder:" << ApplicationFolder();
-    qCInfo(lcStartup) << "default session:" << (loaded ? "loaded" : "missing");
+    if (load.problem.isEmpty()) {
+        qCInfo(lcStartup).noquote() << "default session: loaded" << load.path;
+    } else {
+        qCInfo(lcStartup).noquote() << "default session: not loaded:" << load.problem;
+    }
 }
 
 void TrainerMainform::SetCaption(Control control, const QString& text) {
@@ -161,6 +184,7 @@ void TrainerMainform::SetTimerEnabled(bool enabled) {
 
 void TrainerMainform::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
     box.exec();
 }
 

@@ -1,12 +1,21 @@
 #include "session_commands.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringList>
 
 #include "session_file.h"
 
 namespace vellorin {
+
+QString FieldCaption(Field field) {
+    static const char* const captions[] = {"Intro",
+                                           "Breath hold(max)",
+                                           "Increase hold time by",
+                                           "Initial rest time",
+                                           "Decrease rest by",
+                                           "Loops"};
+    return QString::fromLatin1(captions[static_cast<int>(field)]);
+}
 
 QString SessionsFolder(const QString& applicationFolder) {
     return applicationFolder + QDir::separator() + "sessions";
@@ -16,25 +25,24 @@ QString DefaultSessionPath(const QString& applicationFolder) {
     return SessionsFolder(applicationFolder) + QDir::separator() + "default.ses";
 }
 
-bool SessionFileCommands::LoadDefaultSession() {
-    QFile file(DefaultSessionPath(window_.ApplicationFolder()));
-    if (file.open(QIODevice::ReadOnly)) {
-        SessionLineReader reader(file);
-        int filled = 0;
-        for (Field field : kSettingsFields) {
-            std::optional<QString> line = reader.NextLine();
-            if (!line) {
-                break;
-            }
-            window_.SetFieldText(field, *line);
-            ++filled;
-        }
-        if (filled == kSessionLines) {
-            return true;
-        }
+DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
+    const QString path = DefaultSessionPath(window_.ApplicationFolder());
+    const SessionRead read = ReadSessionFile(path);
+    // A file that ended early fills the fields it has lines for; any other failure (no file,
+    // not a regular file, a read error, a line no field can hold) fills none.
+    if (read.problem.isEmpty() || read.endedEarly) {
+        FillFields(read.lines);
     }
-    window_.ShowMessage(kDefaultSessionMessage);
-    return false;
+    if (!read.problem.isEmpty()) {
+        window_.ShowMessage(kDefaultSessionMessage);
+    }
+    return {path, read.problem};
+}
+
+void SessionFileCommands::FillFields(const QStringList& lines) {
+    for (qsizetype i = 0; i < lines.size() && i < kSessionLines; ++i) {
+        window_.SetFieldText(kSettingsFields[i], lines[i]);
+    }
 }
 
 QString SessionFileCommands::AskFileName(bool forSaving) {
@@ -61,19 +69,26 @@ void SessionFileCommands::LoadCmd_Click() {
         window_.ShowMessage(read.problem);
         return;
     }
-    for (int i = 0; i < kSessionLines; ++i) {
-        window_.SetFieldText(kSettingsFields[i], read.lines[i]);
-    }
+    FillFields(read.lines);
 }
 
 void SessionFileCommands::SaveCmd_Click() {
+    QStringList texts;
+    for (Field field : kSettingsFields) {
+        const QString text = window_.FieldText(field);
+        // A CR ends a line in a session file, so a text holding one would load back shifted.
+        if (text.contains(QLatin1Char('\r'))) {
+            window_.ShowMessage(
+                QStringLiteral("Could not save the session: the field \"%1\" holds a line "
+                               "break, which a session file cannot keep.")
+                    .arg(FieldCaption(field)));
+            return;
+        }
+        texts.append(text);
+    }
     const QString path = AskFileName(true);
     if (path.isEmpty()) {
         return;
-    }
-    QStringList texts;
-    for (Field field : kSettingsFields) {
-        texts.append(window_.FieldText(field));
     }
     const QString failure = WriteSessionFile(path, texts);
     if (!failure.isEmpty()) {

@@ -11,6 +11,16 @@ inline constexpr char kDefaultSessionMessage[] =
     "to eliminate this warning.";
 inline constexpr char kSessionFilter[] = "Session Files *.ses |*.ses";
 
+// What the start-up made of the default session: the file it read, and why it could not be
+// loaded (empty when all six lines were).
+struct DefaultSessionLoad {
+    QString path;
+    QString problem;
+};
+
+// The name a settings field goes by in the window, without its colon ("Initial rest time").
+QString FieldCaption(Field field);
+
 // The folder of saved sessions beside the executable, and the default session in it.
 QString SessionsFolder(const QString& applicationFolder);
 QString DefaultSessionPath(const QString& applicationFolder);
@@ -20,16 +30,17 @@ class SessionFileCommands {
 public:
     explicit SessionFileCommands(TrainerWindow& window) : window_(window) {}
 
-    // Fills the fields line by line from the default session; on any failure the fields
-    // read so far keep their new text and one fixed message is shown. True when all six
-    // lines were read.
-    bool LoadDefaultSession();
+    // Fills the fields from the default session. A file with fewer than six lines fills the
+    // fields it has lines for; on any failure one fixed message is shown.
+    DefaultSessionLoad LoadDefaultSession();
     // Asks for a file and fills the six fields from it, or changes nothing and says why.
     void LoadCmd_Click();
     // Asks for a file and writes the six field texts to it, never leaving a half-written file.
+    // A text holding a CR, which no line of a session file can carry, is refused first.
     void SaveCmd_Click();
 
 private:
+    void FillFields(const QStringList& lines);
     // Sets up and shows the shared dialog; returns the chosen file name, empty for none.
     QString AskFileName(bool forSaving);
 

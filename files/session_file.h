@@ -38,15 +38,19 @@ private:
 
 // The six lines of a session file, or a sentence that says why it cannot be loaded.
 struct SessionRead {
-    QStringList lines;
-    QString problem;  // empty when the six lines were read
+    QStringList lines;        // all six; for a file that ended early, the lines it holds
+    QString problem;          // empty when the six lines were read
+    bool endedEarly = false;  // the file was read to its end and held fewer than six lines
 };
+// Opens path without waiting on it (a named pipe or a device never blocks) and reads the
+// file only when what was opened is a regular file.
 SessionRead ReadSessionFile(const QString& path);
 // The same from a device opened for reading; path names the file in the problem.
 SessionRead ReadSessionLines(QIODevice& device, const QString& path);
 
-// Writes the six texts to path through a temporary file that replaces the target only
-// once it is complete. Returns an empty text, or the system's reason for the failure.
+// Writes the six texts to path through a temporary file that replaces the target only once
+// every byte has reached the disk. Returns an empty text, or the system's reason for the
+// failure (the target then keeps what it held).
 QString WriteSessionFile(const QString& path, const QStringList& texts);
 
 }  // namespace vellorin

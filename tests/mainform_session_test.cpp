@@ -1,7 +1,10 @@
 // The real window: start-up, clicking its buttons, its timer, Load and Save.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QMessageBox>
 #include <QTest>
 
 #include "file_helpers.h"
@@ -149,6 +152,48 @@ TEST_F(Mainform, TypedFieldsAreWhatTheSessionReads) {
     QTest::keyClicks(intro, "4");
     Click("ControlCmd");
     EXPECT_EQ(form.Text("SequenceTimeLbl"), "00:04");
+}
+
+TEST_F(Mainform, LineBreaksPastedIntoAFieldAreDroppedSoTheTableSavesAsSixLines) {
+    WriteDefaultSession("10\r\n60\r\n10\r\n30\r\n5\r\n3\r\n");
+    form.Form_Load();
+    QLineEdit* rest = form.Find<QLineEdit>("RestTbx");
+    rest->selectAll();
+    QGuiApplication::clipboard()->setText("4\r\n5\r\n");
+    rest->paste();
+    EXPECT_EQ(rest->text(), "45");
+    EXPECT_EQ(rest->cursorPosition(), 2);
+    QTest::keyClick(rest, Qt::Key_Left);
+    QGuiApplication::clipboard()->setText("\n");
+    rest->paste();
+    EXPECT_EQ(rest->text(), "45");
+
+    form.dialog.nextFileName = dir.filePath("pasted.ses");
+    Click("SaveCmd");
+    EXPECT_EQ(ReadBytes(dir.filePath("pasted.ses")), "10\r\n60\r\n10\r\n45\r\n5\r\n3\r\n");
+    EXPECT_TRUE(form.messages.isEmpty());
+}
+
+TEST_F(Mainform, ALineFeedLoadedFromAFileStaysInItsField) {
+    WriteDefaultSession("1\n0\r\n60\r\n10\r\n30\r\n5\r\n3\r\n");
+    form.Form_Load();
+    EXPECT_EQ(form.Text("IntroTbx"), "1\n0");
+}
+
+TEST_F(Mainform, MessagesShowTheirTextAsPlainText) {
+    const QString text = "Could not load \"<h1><font color=green>Table loaded.<br>.ses\": gone.";
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        format = box->textFormat();
+        box->accept();
+    });
+    form.TrainerMainform::ShowMessage(text);
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
 }
 
 }  // namespace

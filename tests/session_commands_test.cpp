@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "fake_window.h"
 #include "file_helpers.h"
 #include "session_commands.h"
@@ -76,6 +78,73 @@ TEST_F(SessionFiles, ShortDefaultSessionFillsWhatItHoldsThenShowsTheMessage) {
     commands.LoadDefaultSession();
     EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "", "", "8"}));
     EXPECT_EQ(window.messages, QStringList{kDefaultSessionMessage});
+}
+
+// Whatever stands where the default session should be, the window opens: a file it cannot
+// read as a session is treated as missing, and nothing waits on a pipe or a device.
+struct HostileDefault {
+    const char* name;
+    void (*make)(const QString& path);
+};
+
+void PrintTo(const HostileDefault& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileDefaultSession : public SessionFiles,
+                              public ::testing::WithParamInterface<HostileDefault> {};
+
+TEST_P(HostileDefaultSession, IsTreatedAsMissing) {
+    MakeSessionsFolder();
+    GetParam().make(SessionsPath("default.ses"));
+    const DefaultSessionLoad load = commands.LoadDefaultSession();
+    EXPECT_EQ(window.messages, QStringList{kDefaultSessionMessage});
+    EXPECT_EQ(Fields(), kStartupFields);
+    EXPECT_EQ(load.path, SessionsPath("default.ses"));
+    EXPECT_FALSE(load.problem.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostileDefaultSession,
+    ::testing::Values(
+        HostileDefault{"NamedPipe",
+                       [](const QString& path) {
+                           ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+                       }},
+        HostileDefault{"Device", [](const QString& path) { QFile::link("/dev/urandom", path); }},
+        HostileDefault{"Folder", [](const QString& path) { QDir().mkpath(path); }},
+        HostileDefault{"OverlongLine",
+                       [](const QString& path) {
+                           WriteBytes(path, "1\r\n2\r\n" + QByteArray(32768, '3') + "\r\n4\r\n");
+                       }}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(SessionFiles, LoadRefusesANamedPipeWithoutWaitingForAWriter) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.ses")).constData(), 0644), 0);
+    window.SetSettings({"1", "2", "3", "4", "5", "6"});
+    Load(Path("pipe.ses"));
+    EXPECT_EQ(window.messages,
+              QStringList{"Could not load \"" + Path("pipe.ses") + "\": it is not a file."});
+    EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
+}
+
+TEST_F(SessionFiles, SaveRefusesAFieldHoldingALineBreakAndWritesNothing) {
+    window.SetSettings({"30", "60", "0", "120\r\n", "15", "8"});
+    Save(Path("broken.ses"));
+    EXPECT_EQ(window.messages,
+              QStringList{"Could not save the session: the field \"Initial rest time\" holds a "
+                          "line break, which a session file cannot keep."});
+    EXPECT_FALSE(QFile::exists(Path("broken.ses")));
+    EXPECT_TRUE(window.dialog.shown.isEmpty());
+}
+
+TEST_F(SessionFiles, ALoneLineFeedLoadsAndSavesAsPartOfItsLine) {
+    WriteBytes(Path("lf.ses"), "1\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    Load(Path("lf.ses"));
+    EXPECT_EQ(Fields(), QStringList({"1\n2", "3", "4", "5", "6", "7"}));
+    Save(Path("again.ses"));
+    EXPECT_EQ(ReadBytes(Path("again.ses")), "1\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+    EXPECT_TRUE(window.messages.isEmpty());
 }
 
 TEST_F(SessionFiles, DialogIsSetUpForSessionFilesInTheSessionsFolder) {
