@@ -1,9 +1,62 @@
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
+#include "command_line.h"
 #include "trainer_mainform.h"
 
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+// Qt Multimedia warns that there is no audio device each time a cue is loaded or played; on
+// a machine without one, once per run says all there is to say.
+QtMessageHandler qtHandler = nullptr;
+
+void QuietAboutMissingAudio(QtMsgType type, const QMessageLogContext& context,
+                            const QString& message) {
+    static bool told = false;
+    if (message == QLatin1String("No audio device detected")) {
+        if (told) {
+            return;
+        }
+        told = true;
+    }
+    qtHandler(type, context, message);
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    using vellorin::CommandLine;
+    const CommandLine line = vellorin::ParseCommandLine(Arguments(argc, argv));
+    switch (line.mode) {
+        case CommandLine::Mode::Help:
+            Print(stdout, line.helpText);
+            return 0;
+        case CommandLine::Mode::Version:
+            Print(stdout, QStringLiteral("Vellorin 1.00\n"));
+            return 0;
+        case CommandLine::Mode::UsageError:
+            Print(stderr, QStringLiteral("vellorin: %1\n\n%2").arg(line.error, line.helpText));
+            return vellorin::kUsageErrorStatus;
+        case CommandLine::Mode::Window:
+            break;
+    }
+
+    qtHandler = qInstallMessageHandler(QuietAboutMissingAudio);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
@@ -15,5 +68,9 @@ int main(int argc, char** argv) {
     form.PreloadCues();
     form.show();
     qCInfo(vellorin::lcStartup) << "window shown";
+    if (!line.sessionFile.isEmpty()) {
+        // Once the window is up, so that a message about the file stands over it.
+        QTimer::singleShot(0, &form, [&form, &line] { form.LoadSessionFile(line.sessionFile); });
+    }
     return QApplication::exec();
 }

@@ -1,14 +1,17 @@
 #include "trainer_mainform.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
@@ -24,6 +27,8 @@ namespace vellorin {
 Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
 
 namespace {
+
+constexpr qreal kSmallestDisplayPoints = 8.0;
 
 int Pixels(int twips) {
     return twips / kTwipsPerPixel;
@@ -70,6 +75,12 @@ void DropLineBreaks(QLineEdit* field) {
     text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     field->setText(text);
     field->setCursorPosition(cursor - removedBeforeCursor);
+}
+
+// The width a text takes in a font, overhanging glyphs included.
+qreal TextWidth(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
 }
 
 QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
@@ -146,6 +157,19 @@ void TrainerMainform::BuildControls() {
     Widget(byTabIndex.front()->name)->setFocus();
 }
 
+void TrainerMainform::FitDisplayFont(QLabel* label) {
+    // A display label shows its text at 24 points where it fits, and otherwise shrinks just
+    // enough for it to fit its box ("Loop 32767", "0-10:00"); it never grows.
+    QFont font = WindowFont(FontStyle::Display);
+    const qreal room = label->contentsRect().width();
+    while (TextWidth(font, label->text()) > room && font.pointSizeF() > kSmallestDisplayPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    if (font != label->font()) {
+        label->setFont(font);
+    }
+}
+
 void TrainerMainform::Form_Load() {
     controller_.ResetSession();
     const DefaultSessionLoad load = sessionFiles_.LoadDefaultSession();
@@ -161,6 +185,7 @@ void TrainerMainform::SetCaption(Control control, const QString& text) {
     QWidget* widget = Widget(ControlName(control));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
+        FitDisplayFont(label);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);
     }
@@ -205,18 +230,45 @@ QString TrainerMainform::ApplicationFolder() const {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }
 
+QString TrainerMainform::UserDataFolder() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void TrainerMainform::UpdateSleepInhibition() {
+    const bool running =
+        State().Mode == 1 && State().PauseMode == 0 && secondsTimer_->isActive();
+    if (!running && !sleepInhibitor_) {
+        return;
+    }
+    if (!sleepInhibitor_) {
+        sleepInhibitor_ =
+            std::make_unique<SleepInhibitor>(bus_.value_or(QDBusConnection::sessionBus()));
+    }
+    sleepInhibitor_->SetInhibited(running);
+}
+
+void TrainerMainform::closeEvent(QCloseEvent* event) {
+    if (sleepInhibitor_) {
+        sleepInhibitor_->SetInhibited(false);
+    }
+    QWidget::closeEvent(event);
+}
+
 CommonDialog& TrainerMainform::CommonDialog1() {
     return commonDialog_;
 }
 
 void TrainerMainform::SecondsTimer_Timer() {
     controller_.SecondsTimer_Timer();
+    UpdateSleepInhibition();
 }
 void TrainerMainform::ControlCmd_Click() {
     controller_.ControlCmd_Click();
+    UpdateSleepInhibition();
 }
 void TrainerMainform::PauseCmd_Click() {
     controller_.PauseCmd_Click();
+    UpdateSleepInhibition();
 }
 void TrainerMainform::LoadCmd_Click() {
     sessionFiles_.LoadCmd_Click();

@@ -3,8 +3,10 @@
 #include <QHash>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "cue_player.h"
+#include "sleep_inhibitor.h"
 #include "qt_common_dialog.h"
 #include "session_commands.h"
 #include "session_controller.h"
@@ -12,6 +14,7 @@
 
 #include <QLoggingCategory>
 
+class QLabel;
 class QTimer;
 
 namespace vellorin {
@@ -39,12 +42,20 @@ public:
     void ShowMessage(const QString& text) override;
     void PlayWave(const QString& path) override;
     QString ApplicationFolder() const override;
+    QString UserDataFolder() const override;
     CommonDialog& CommonDialog1() override;
+
+    // Loads a session file named on the command line, exactly as Load does.
+    void LoadSessionFile(const QString& path) { sessionFiles_.LoadFile(path); }
 
     // Readies every cue file for playback, so that even the first cue starts on time.
     void PreloadCues();
 
     const SessionState& State() const { return controller_.State(); }
+
+    // The bus on which the window asks the desktop to stay awake; the user's session bus
+    // unless set before the first session starts.
+    void UseBus(const QDBusConnection& bus) { bus_ = bus; }
 
 public slots:
     void SecondsTimer_Timer();
@@ -53,8 +64,14 @@ public slots:
     void LoadCmd_Click();
     void SaveCmd_Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildControls();
+    // While a session runs (started, not paused, not ended) the desktop is asked to stay awake.
+    void UpdateSleepInhibition();
+    static void FitDisplayFont(QLabel* label);
     QWidget* Widget(const char* name) const { return controls_.value(QLatin1String(name)); }
 
     QHash<QString, QWidget*> controls_;
@@ -63,6 +80,8 @@ private:
     std::unique_ptr<CuePlayer> cuePlayer_;
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
+    std::optional<QDBusConnection> bus_;
+    std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };
 
 }  // namespace vellorin

@@ -38,6 +38,9 @@ public:
     virtual void PlayWave(const QString& path) = 0;
     // The folder that holds the executable, without a trailing separator.
     virtual QString ApplicationFolder() const = 0;
+    // The user's own data folder (~/.local/share/Vellorin on Linux), for what the user keeps
+    // when the application folder is not theirs to write; empty when there is none.
+    virtual QString UserDataFolder() const = 0;
     virtual CommonDialog& CommonDialog1() = 0;
 };
 

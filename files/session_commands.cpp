@@ -1,6 +1,8 @@
 #include "session_commands.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <QStringList>
 
 #include "session_file.h"
@@ -25,8 +27,35 @@ QString DefaultSessionPath(const QString& applicationFolder) {
     return SessionsFolder(applicationFolder) + QDir::separator() + "default.ses";
 }
 
+namespace {
+
+// Whether the user can create a file in folder: tried, so that ownership, permissions, ACLs
+// and read-only mounts all have their say.
+bool CanWriteIn(const QString& folder) {
+    QTemporaryFile probe(folder + QDir::separator() + ".vellorin-XXXXXX");
+    return probe.open();
+}
+
+}  // namespace
+
+QString SessionFileCommands::UserSessionsFolder() const {
+    const QString userData = window_.UserDataFolder();
+    const QString shipped = SessionsFolder(window_.ApplicationFolder());
+    if (userData.isEmpty() ||
+        CanWriteIn(QFileInfo(shipped).isDir() ? shipped : window_.ApplicationFolder())) {
+        return {};
+    }
+    return userData + QDir::separator() + "sessions";
+}
+
 DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
-    const QString path = DefaultSessionPath(window_.ApplicationFolder());
+    QString path = DefaultSessionPath(window_.ApplicationFolder());
+    if (const QString own = UserSessionsFolder(); !own.isEmpty()) {
+        const QString usersDefault = own + QDir::separator() + "default.ses";
+        if (QFileInfo::exists(usersDefault)) {
+            path = usersDefault;
+        }
+    }
     const SessionRead read = ReadSessionFile(path);
     // A file that ended early fills the fields it has lines for; any other failure (no file,
     // not a regular file, a read error, a line no field can hold) fills none.
@@ -49,7 +78,12 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
     CommonDialog& dialog = window_.CommonDialog1();
     dialog.CancelError = false;
     dialog.Filter = kSessionFilter;
-    const QString folder = SessionsFolder(window_.ApplicationFolder());
+    QString folder = UserSessionsFolder();
+    if (folder.isEmpty()) {
+        folder = SessionsFolder(window_.ApplicationFolder());
+    } else {
+        QDir().mkpath(folder);  // made on first use
+    }
     dialog.InitDir = QDir(folder).exists() ? folder : QString();
     if (forSaving) {
         dialog.ShowSave();
@@ -61,9 +95,12 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
 
 void SessionFileCommands::LoadCmd_Click() {
     const QString path = AskFileName(false);
-    if (path.isEmpty()) {
-        return;
+    if (!path.isEmpty()) {
+        LoadFile(path);
     }
+}
+
+void SessionFileCommands::LoadFile(const QString& path) {
     const SessionRead read = ReadSessionFile(path);
     if (!read.problem.isEmpty()) {
         window_.ShowMessage(read.problem);

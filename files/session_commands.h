@@ -30,14 +30,21 @@ class SessionFileCommands {
 public:
     explicit SessionFileCommands(TrainerWindow& window) : window_(window) {}
 
-    // Fills the fields from the default session. A file with fewer than six lines fills the
+    // Fills the fields from the default session: the user's own one if the user keeps tables
+    // apart from the program and has saved one, otherwise the one beside the program. A file with fewer than six lines fills the
     // fields it has lines for; on any failure one fixed message is shown.
     DefaultSessionLoad LoadDefaultSession();
     // Asks for a file and fills the six fields from it, or changes nothing and says why.
     void LoadCmd_Click();
+    // Fills the six fields from the file at path, or changes nothing and says why.
+    void LoadFile(const QString& path);
     // Asks for a file and writes the six field texts to it, never leaving a half-written file.
     // A text holding a CR, which no line of a session file can carry, is refused first.
     void SaveCmd_Click();
+
+    // The user's own sessions folder, when the application's one is not the user's to write
+    // (an installed program); empty when the tables are kept beside the program.
+    QString UserSessionsFolder() const;
 
 private:
     void FillFields(const QStringList& lines);

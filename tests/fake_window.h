@@ -47,6 +47,7 @@ public:
     void ShowMessage(const QString& text) override { messages.append(text); }
     void PlayWave(const QString& path) override { played.append(path); }
     QString ApplicationFolder() const override { return applicationFolder; }
+    QString UserDataFolder() const override { return userDataFolder; }
     CommonDialog& CommonDialog1() override { return dialog; }
 
     // Fills the six fields in the order intro, hold, hold increase, rest, rest decrease, loops.
@@ -63,6 +64,7 @@ public:
     QStringList messages;
     QStringList played;
     QString applicationFolder = QStringLiteral("/apps");
+    QString userDataFolder;
     ScriptedDialog dialog;
 };
 

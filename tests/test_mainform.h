@@ -20,6 +20,7 @@ public:
     void ShowMessage(const QString& text) override { messages.append(text); }
     void PlayWave(const QString& path) override { played.append(path); }
     QString ApplicationFolder() const override { return folder_; }
+    QString UserDataFolder() const override { return userDataFolder; }
     CommonDialog& CommonDialog1() override { return dialog; }
 
     template <typename T>
@@ -43,6 +44,7 @@ public:
     QStringList messages;
     QStringList played;
     ScriptedDialog dialog;
+    QString userDataFolder;
 
 private:
     QString folder_;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QString>
+
+namespace vellorin {
+
+// Asks the desktop not to idle or suspend while a session runs, and withdraws the request.
+// It tries the desktop portal's Inhibit first and the freedesktop screen saver's Inhibit
+// after it; where neither answers (no session bus, a bare X server) nothing happens.
+class SleepInhibitor {
+public:
+    explicit SleepInhibitor(const QDBusConnection& bus) : bus_(bus) {}
+    ~SleepInhibitor() { SetInhibited(false); }
+    SleepInhibitor(const SleepInhibitor&) = delete;
+    SleepInhibitor& operator=(const SleepInhibitor&) = delete;
+
+    // Asks for the inhibition or withdraws it; asking twice asks once.
+    void SetInhibited(bool inhibited);
+
+private:
+    enum class Via { Nothing, Portal, ScreenSaver };
+
+    void Inhibit();
+    void Release();
+
+    QDBusConnection bus_;
+    bool inhibited_ = false;
+    Via via_ = Via::Nothing;
+    QString portalRequest_;  // the portal's request object, closed to withdraw
+    uint screenSaverCookie_ = 0;
+};
+
+}  // namespace vellorin
