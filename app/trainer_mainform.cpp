@@ -159,13 +159,24 @@ void TrainerMainform::BuildControls() {
 
 void TrainerMainform::FitDisplayFont(QLabel* label) {
     // A display label shows its text at 24 points where it fits, and otherwise shrinks just
-    // enough for it to fit its box ("Loop 32767", "0-10:00"); it never grows.
-    QFont font = WindowFont(FontStyle::Display);
+    // enough for it to fit its box ("Loop 32767", "0-10:00"); it never grows. The sizes found
+    // are kept, as the displays show the same few texts again and again.
+    static const QFont designFont = WindowFont(FontStyle::Display);
+    static QHash<QString, qreal> fittedSizes;
     const qreal room = label->contentsRect().width();
-    while (TextWidth(font, label->text()) > room && font.pointSizeF() > kSmallestDisplayPoints) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    const QString key = label->text() + QLatin1Char('@') + QString::number(room);
+    auto fitted = fittedSizes.constFind(key);
+    if (fitted == fittedSizes.constEnd()) {
+        QFont font = designFont;
+        while (TextWidth(font, label->text()) > room &&
+               font.pointSizeF() > kSmallestDisplayPoints) {
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        }
+        fitted = fittedSizes.insert(key, font.pointSizeF());
     }
-    if (font != label->font()) {
+    if (label->font().pointSizeF() != *fitted) {
+        QFont font = designFont;
+        font.setPointSizeF(*fitted);
         label->setFont(font);
     }
 }
