@@ -15,7 +15,10 @@ esac
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev)
 if [ "$mode" = test ]; then
-  packages+=(libgtest-dev)
+  # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
+  # the package tools that check the installed layout and the .deb.
+  packages+=(libgtest-dev dbus-daemon python3-dbusmock desktop-file-utils appstream lintian
+    dpkg-dev file)
 else
   packages+=(fonts-liberation2)  # a face as narrow as the window's design font
 fi

@@ -4,8 +4,8 @@ namespace vellorin {
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Vellorin, a timer for breath-hold training tables with spoken cues."));
+    parser.setApplicationDescription(
+        QStringLiteral("Vellorin, a timer for breath-hold training tables with spoken cues."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -17,7 +17,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("[FILE.ses]"));
 
     CommandLine line;
-    line.helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vellorin"));
+    line.helpText =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vellorin"));
     if (!parser.parse(arguments)) {
         line.mode = CommandLine::Mode::UsageError;
         line.error = parser.errorText();

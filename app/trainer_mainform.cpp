@@ -192,6 +192,15 @@ void TrainerMainform::Form_Load() {
     }
 }
 
+void TrainerMainform::LoadSessionFile(const QString& path) {
+    sessionFiles_.LoadFile(path);
+    QStringList texts;
+    for (Field field : kSettingsFields) {
+        texts.append(FieldText(field));
+    }
+    qCInfo(lcStartup).noquote() << "session file opened:" << path << "fields:" << texts.join('|');
+}
+
 void TrainerMainform::SetCaption(Control control, const QString& text) {
     QWidget* widget = Widget(ControlName(control));
     if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -246,8 +255,7 @@ QString TrainerMainform::UserDataFolder() const {
 }
 
 void TrainerMainform::UpdateSleepInhibition() {
-    const bool running =
-        State().Mode == 1 && State().PauseMode == 0 && secondsTimer_->isActive();
+    const bool running = State().Mode == 1 && State().PauseMode == 0 && secondsTimer_->isActive();
     if (!running && !sleepInhibitor_) {
         return;
     }

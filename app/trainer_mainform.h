@@ -6,10 +6,10 @@
 #include <optional>
 
 #include "cue_player.h"
-#include "sleep_inhibitor.h"
 #include "qt_common_dialog.h"
 #include "session_commands.h"
 #include "session_controller.h"
+#include "sleep_inhibitor.h"
 #include "trainer_window.h"
 
 #include <QLoggingCategory>
@@ -46,7 +46,7 @@ public:
     CommonDialog& CommonDialog1() override;
 
     // Loads a session file named on the command line, exactly as Load does.
-    void LoadSessionFile(const QString& path) { sessionFiles_.LoadFile(path); }
+    void LoadSessionFile(const QString& path);
 
     // Readies every cue file for playback, so that even the first cue starts on time.
     void PreloadCues();

@@ -26,22 +26,43 @@ if(NOT WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/data/vellorin.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
           RENAME org.vellorin.Vellorin.png)
+  # Session files open in Vellorin from the file manager; the software centres describe it.
+  install(FILES ${PROJECT_SOURCE_DIR}/data/org.vellorin.Vellorin.mime.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.vellorin.Vellorin.xml)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/org.vellorin.Vellorin.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The manual page and the changelog, compressed the way Debian's tools do it.
+  foreach(document docs/vellorin.1 data/changelog)
+    get_filename_component(name ${document} NAME)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
+      COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/${document} > ${PROJECT_BINARY_DIR}/${name}.gz
+      DEPENDS ${PROJECT_SOURCE_DIR}/${document} VERBATIM)
+    list(APPEND compressed_documents ${PROJECT_BINARY_DIR}/${name}.gz)
+  endforeach()
+  add_custom_target(vellorin_documents ALL DEPENDS ${compressed_documents})
+  install(FILES ${PROJECT_BINARY_DIR}/vellorin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_SOURCE_DIR}/data/copyright
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vellorin)
 endif()
 
 set(CPACK_PACKAGE_NAME vellorin)
 set(CPACK_PACKAGE_VENDOR "Vellorin")
 set(CPACK_PACKAGE_VERSION "1.00")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Breath-hold (apnea) training table timer with spoken cues")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "breath-hold training table timer with spoken cues")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Runs CO2 and O2 breath-hold tables second by second: spoken countdowns, hold and\
- breathe cues, pause, resume and reset, and tables saved to small .ses files.")
+    "Vellorin runs apnea CO2 and O2 tables second by second for freedivers:\n\
+spoken countdowns, hold and breathe cues, pause, resume and reset, and\n\
+tables saved to small session files that open from the file manager.")
 set(CPACK_PACKAGE_CONTACT "Vellorin developers <maintainers@vellorin.invalid>")
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vellorin.invalid/")
 # The libraries the program links come from dpkg-shlibdeps; Qt's platform plugins (the
-# window) and its fonts are loaded at run time, so they are named here.
+# window) and the font the displays are laid out for are loaded at run time, so they are
+# named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 include(CPack)

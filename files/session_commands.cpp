@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include "session_file.h"
 

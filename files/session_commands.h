@@ -31,8 +31,9 @@ public:
     explicit SessionFileCommands(TrainerWindow& window) : window_(window) {}
 
     // Fills the fields from the default session: the user's own one if the user keeps tables
-    // apart from the program and has saved one, otherwise the one beside the program. A file with fewer than six lines fills the
-    // fields it has lines for; on any failure one fixed message is shown.
+    // apart from the program and has saved one, otherwise the one beside the program. A file with
+    // fewer than six lines fills the fields it has lines for; on any failure one fixed message is
+    // shown.
     DefaultSessionLoad LoadDefaultSession();
     // Asks for a file and fills the six fields from it, or changes nothing and says why.
     void LoadCmd_Click();

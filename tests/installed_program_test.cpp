@@ -7,12 +7,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include "file_helpers.h"
 
 namespace vellorin::testing {
 namespace {
+
+constexpr uid_t kNobody = 65534;
 
 class InstalledProgram : public ::testing::Test {
 protected:
@@ -40,39 +45,140 @@ TEST_F(InstalledProgram, LaysOutASelfContainedApplicationFolder) {
     const QByteArray entry =
         ReadBytes(Installed("share/applications/org.vellorin.Vellorin.desktop"));
     EXPECT_TRUE(entry.contains("\nName=Vellorin\n"));
-    EXPECT_TRUE(entry.contains("\nExec=vellorin\n"));
+    EXPECT_TRUE(entry.contains("\nExec=vellorin %f\n"));
+    EXPECT_TRUE(entry.contains("\nMimeType=application/x-vellorin-session;\n"));
+    const QByteArray mime = ReadBytes(Installed("share/mime/packages/org.vellorin.Vellorin.xml"));
+    EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-vellorin-session\">"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*.ses\"/>"));
+    for (const char* document :
+         {"share/metainfo/org.vellorin.Vellorin.metainfo.xml", "share/man/man1/vellorin.1.gz",
+          "share/doc/vellorin/copyright", "share/doc/vellorin/changelog.gz"}) {
+        EXPECT_TRUE(QFileInfo::exists(Installed(document))) << document;
+    }
     EXPECT_TRUE(entry.contains("\nIcon=org.vellorin.Vellorin\n"));
     EXPECT_TRUE(
         QFileInfo::exists(Installed("share/icons/hicolor/32x32/apps/org.vellorin.Vellorin.png")));
 }
 
-TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
+// Starts the installed command offscreen and returns what it logged up to the line that
+// marks the end of its start-up. With asNobody, it runs as the unprivileged user "nobody"
+// with home as its home folder.
+QByteArray StartInstalled(const QString& command, const QStringList& arguments, const QString& home,
+                          const QByteArray& lastLine) {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("QT_LOGGING_RULES", "vellorin.startup.info=true");
+    if (!home.isEmpty()) {
+        environment.insert("HOME", home);
+        environment.remove("XDG_DATA_HOME");
+        program.setChildProcessModifier([] {
+            if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+                _exit(127);
+            }
+        });
+    }
     program.setProcessEnvironment(environment);
     program.setWorkingDirectory(QDir::tempPath());
-    program.start(Installed("bin/vellorin"), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
-
-    // A message box at start-up would hold the window back, and "window shown" never come.
+    program.start(command, arguments);
+    if (!program.waitForStarted(10000)) {
+        return "did not start";
+    }
+    // A message box at start-up would hold the window back, and the last line never come.
     QByteArray log;
     const QDeadlineTimer deadline(60000);
-    while (!log.contains("window shown") && !deadline.hasExpired() &&
+    while (!log.contains(lastLine) && !deadline.hasExpired() &&
            program.state() == QProcess::Running) {
         program.waitForReadyRead(200);
         log += program.readAllStandardError();
     }
     program.kill();
     program.waitForFinished(10000);
+    return log;
+}
 
+TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
+    const QByteArray log = StartInstalled(Installed("bin/vellorin"), {}, {}, "window shown");
     const QString folder = QFileInfo(Installed("lib/vellorin")).canonicalFilePath();
     EXPECT_TRUE(log.contains("window shown")) << log.toStdString();
     EXPECT_TRUE(log.contains("application folder: \"" + folder.toUtf8() + "\""))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("default session: loaded")) << log.toStdString();
+    EXPECT_TRUE(
+        log.contains("default session: loaded " + folder.toUtf8() + "/sessions/default.ses"))
+        << log.toStdString();
     EXPECT_TRUE(log.contains("cues found: 10 of 10")) << log.toStdString();
+}
+
+TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFileGiven) {
+    QFile::setPermissions(prefix.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                             QFile::ReadOther | QFile::ExeOther);
+    QTemporaryDir home;
+    QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadOther | QFile::ExeOther | QFile::WriteOther);
+    const QString own = home.filePath(".local/share/Vellorin/sessions");
+    QDir().mkpath(own);
+    WriteBytes(own + "/default.ses", "5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
+    WriteBytes(home.filePath("co2.ses"), "10\r\n90\r\n0\r\n120\r\n15\r\n8\r\n");
+
+    const QByteArray log = StartInstalled(Installed("bin/vellorin"), {home.filePath("co2.ses")},
+                                          home.path(), "session file opened");
+    EXPECT_TRUE(log.contains("default session: loaded " + own.toUtf8() + "/default.ses"))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("session file opened: " + home.filePath("co2.ses").toUtf8() +
+                             " fields: 10|90|0|120|15|8"))
+        << log.toStdString();
+}
+
+// The desktop's own validators, where this machine has them.
+TEST_F(InstalledProgram, DesktopEntryAndMetainfoPassTheirValidators) {
+    struct Check {
+        const char* tool;
+        QStringList arguments;
+    };
+    const Check checks[] = {
+        {"desktop-file-validate", {Installed("share/applications/org.vellorin.Vellorin.desktop")}},
+        {"appstreamcli",
+         {"validate", "--no-net", Installed("share/metainfo/org.vellorin.Vellorin.metainfo.xml")}}};
+    int ran = 0;
+    for (const Check& check : checks) {
+        if (QStandardPaths::findExecutable(check.tool).isEmpty()) {
+            continue;
+        }
+        QProcess validator;
+        validator.start(check.tool, check.arguments);
+        ASSERT_TRUE(validator.waitForFinished(60000));
+        const QByteArray output =
+            validator.readAllStandardOutput() + validator.readAllStandardError();
+        EXPECT_EQ(validator.exitCode(), 0) << check.tool << ": " << output.toStdString();
+        // Hints and pedantic notes are fine; errors and warnings are not.
+        EXPECT_FALSE(output.contains("error") || output.contains("warning") ||
+                     output.contains("\nW:") || output.contains("\nE:") ||
+                     output.startsWith("W:") || output.startsWith("E:"))
+            << check.tool << ": " << output.toStdString();
+        ++ran;
+    }
+    if (ran == 0) {
+        GTEST_SKIP() << "neither desktop-file-validate nor appstreamcli is installed";
+    }
+}
+
+TEST(Package, LintsCleanWithLintian) {
+    if (QStandardPaths::findExecutable("lintian").isEmpty() ||
+        QStandardPaths::findExecutable("dpkg-shlibdeps").isEmpty()) {
+        GTEST_SKIP() << "needs lintian and dpkg-dev";
+    }
+    QTemporaryDir out;
+    QProcess cpack;
+    cpack.setWorkingDirectory(VELLORIN_BINARY_DIR);
+    cpack.start(VELLORIN_CPACK_COMMAND, {"-B", out.path()});
+    ASSERT_TRUE(cpack.waitForFinished(300000));
+    ASSERT_EQ(cpack.exitCode(), 0) << cpack.readAllStandardOutput().toStdString();
+    QProcess lintian;
+    lintian.start("lintian", {out.filePath("vellorin_1.00_amd64.deb")});
+    ASSERT_TRUE(lintian.waitForFinished(300000));
+    const QByteArray tags = lintian.readAllStandardOutput();
+    EXPECT_EQ(lintian.exitCode(), 0) << tags.toStdString();
+    EXPECT_FALSE(tags.contains("E: ") || tags.contains("W: ")) << tags.toStdString();
 }
 
 }  // namespace

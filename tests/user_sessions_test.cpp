@@ -16,8 +16,8 @@ namespace {
 
 constexpr auto kOpenToAll = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                             QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
-constexpr auto kReadOnlyForOthers = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                    QFile::ReadOther | QFile::ExeOther;
+constexpr auto kReadOnlyForOthers =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
 
 class UserSessions : public ::testing::Test {
 protected:
