@@ -10,11 +10,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the program's version and exit."));
+    const QCommandLineOption table(
+        QStringLiteral("table"),
+        QStringLiteral("Print the table of a session file, loop by loop, and exit."),
+        QStringLiteral("FILE.ses"));
+    const QCommandLineOption exportAudio(
+        QStringLiteral("export-audio"),
+        QStringLiteral("Render the whole session of a session file, cue for cue, as one audio "
+                       "file OUT (.wav, .flac, .ogg or .mp3), and exit."),
+        QStringLiteral("FILE.ses"));
     parser.addOption(help);
     parser.addOption(version);
-    parser.addPositionalArgument(QStringLiteral("FILE.ses"),
-                                 QStringLiteral("A session file to open in the window."),
-                                 QStringLiteral("[FILE.ses]"));
+    parser.addOption(table);
+    parser.addOption(exportAudio);
+    parser.addPositionalArgument(
+        QStringLiteral("FILE.ses"),
+        QStringLiteral("A session file to open in the window (with --export-audio: OUT)."),
+        QStringLiteral("[FILE.ses | OUT]"));
 
     CommandLine line;
     line.helpText =
@@ -29,6 +41,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.mode = CommandLine::Mode::Help;
     } else if (parser.isSet(version)) {
         line.mode = CommandLine::Mode::Version;
+    } else if (parser.isSet(table) && parser.isSet(exportAudio)) {
+        line.mode = CommandLine::Mode::UsageError;
+        line.error = QStringLiteral("--table and --export-audio cannot be used together.");
+    } else if (parser.isSet(table)) {
+        line.mode = positional.isEmpty() ? CommandLine::Mode::Table : CommandLine::Mode::UsageError;
+        line.sessionFile = parser.value(table);
+        line.error = QStringLiteral("--table takes no other argument.");
+    } else if (parser.isSet(exportAudio)) {
+        line.mode =
+            positional.size() == 1 ? CommandLine::Mode::ExportAudio : CommandLine::Mode::UsageError;
+        line.sessionFile = parser.value(exportAudio);
+        line.output = positional.value(0);
+        line.error = QStringLiteral("--export-audio FILE.ses takes one output file, OUT.");
     } else if (positional.size() > 1) {
         line.mode = CommandLine::Mode::UsageError;
         line.error = QStringLiteral("Only one session file can be opened.");

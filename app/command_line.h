@@ -8,12 +8,13 @@
 namespace vellorin {
 
 // What the command line asks for. Without options the window opens, with the session file
-// named as the one argument loaded into it.
+// named as the one argument loaded into it; --table and --export-audio run without a window.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, UsageError };
+    enum class Mode { Window, Help, Version, Table, ExportAudio, UsageError };
 
     Mode mode = Mode::Window;
-    QString sessionFile;  // the file to open in the window; empty for none
+    QString sessionFile;  // the file to open, print or export; empty for none
+    QString output;       // with ExportAudio, the audio file to write
     QString error;        // with UsageError
     QString helpText;
 };
@@ -21,8 +22,5 @@ struct CommandLine {
 // Reads the program's arguments (argv as text, the program first). Needs no application
 // object, so that the mode decides which one to make.
 CommandLine ParseCommandLine(const QStringList& arguments);
-
-// The exit status of a usage error.
-inline constexpr int kUsageErrorStatus = 2;
 
 }  // namespace vellorin

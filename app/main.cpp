@@ -1,9 +1,12 @@
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
 #include "command_line.h"
+#include "command_modes.h"
 #include "trainer_mainform.h"
 
 namespace {
@@ -37,6 +40,19 @@ void Print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// The table preview and the audio export: no window, no display, no sound device.
+int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (line.mode == vellorin::CommandLine::Mode::Table) {
+        return vellorin::PrintTable(line.sessionFile, out, err);
+    }
+    const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    return vellorin::ExportAudio(line.sessionFile, line.output, folder, out, err);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,7 +67,10 @@ int main(int argc, char** argv) {
             return 0;
         case CommandLine::Mode::UsageError:
             Print(stderr, QStringLiteral("vellorin: %1\n\n%2").arg(line.error, line.helpText));
-            return vellorin::kUsageErrorStatus;
+            return vellorin::kUsageError;
+        case CommandLine::Mode::Table:
+        case CommandLine::Mode::ExportAudio:
+            return RunWithoutWindow(argc, argv, line);
         case CommandLine::Mode::Window:
             break;
     }

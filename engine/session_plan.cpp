@@ -13,7 +13,7 @@ namespace {
 // rather than a value to carry on with.
 double Finite(double x) {
     if (!std::isfinite(x)) {
-        throw SessionError("invalid floating-point result");
+        throw SessionError("a computed value is not a finite number");
     }
     return x;
 }
@@ -36,7 +36,7 @@ qint32 RoundToLong(double x) {
     const double rounded = std::nearbyint(Finite(x));
     if (rounded < std::numeric_limits<qint32>::min() ||
         rounded > std::numeric_limits<qint32>::max()) {
-        throw SessionError("overflow");
+        throw SessionError("a computed number of seconds is out of range");
     }
     return static_cast<qint32>(rounded);
 }
@@ -89,6 +89,26 @@ void SessionPlan::CheckTableEnds(qint32 introTime) const {
     if (n >= 2 && (RoundToLong(LoopRestTime(1)) < 1 || RoundToLong(LoopRestTime(n - 1)) < 1)) {
         throw SessionError("every rest must last at least 1 second");
     }
+}
+
+QString SessionPlan::StartProblem() const {
+    for (Field field : kSettingsFields) {
+        try {
+            FieldValue(window_.FieldText(field));
+        } catch (const SessionError&) {
+            return QStringLiteral("the field \"%1\" is not a number: \"%2\"")
+                .arg(FieldCaption(field), window_.FieldText(field));
+        }
+    }
+    try {
+        const qint32 intro = IntroCount();
+        RoundToLong(LoopHoldTime(1));
+        SessionDuration();
+        CheckTableEnds(intro);
+    } catch (const SessionError& error) {
+        return QString::fromStdString(error.what());
+    }
+    return {};
 }
 
 }  // namespace vellorin

@@ -36,6 +36,9 @@ public:
     // Refuses a table that could never reach its end: loops not a whole number from 1 to
     // 32767, an intro below 1 second, or any hold or rest that rounds below 1 second.
     void CheckTableEnds(qint32 introTime) const;
+    // Why Start would refuse this table, in words (the field that is not a number, or the
+    // rule a table that could never end breaks); empty when Start accepts it.
+    QString StartProblem() const;
 
 private:
     double Value(Field field) const { return FieldValue(window_.FieldText(field)); }

@@ -9,6 +9,17 @@ enum class Field { IntroTbx, HoldTbx, HoldIncTbx, RestTbx, RestDecTbx, LoopsTbx 
 inline constexpr Field kSettingsFields[] = {Field::IntroTbx, Field::HoldTbx,    Field::HoldIncTbx,
                                             Field::RestTbx,  Field::RestDecTbx, Field::LoopsTbx};
 
+// The name a settings field goes by in the window, without its colon ("Initial rest time").
+inline QString FieldCaption(Field field) {
+    static const char* const captions[] = {"Intro",
+                                           "Breath hold(max)",
+                                           "Increase hold time by",
+                                           "Initial rest time",
+                                           "Decrease rest by",
+                                           "Loops"};
+    return QString::fromLatin1(captions[static_cast<int>(field)]);
+}
+
 // The captions the session controller writes.
 enum class Control { SessionLbl, SessionClock, SequenceLbl, SequenceTimeLbl, ControlCmd, PauseCmd };
 

@@ -9,16 +9,6 @@
 
 namespace vellorin {
 
-QString FieldCaption(Field field) {
-    static const char* const captions[] = {"Intro",
-                                           "Breath hold(max)",
-                                           "Increase hold time by",
-                                           "Initial rest time",
-                                           "Decrease rest by",
-                                           "Loops"};
-    return QString::fromLatin1(captions[static_cast<int>(field)]);
-}
-
 QString SessionsFolder(const QString& applicationFolder) {
     return applicationFolder + QDir::separator() + "sessions";
 }

@@ -18,9 +18,6 @@ struct DefaultSessionLoad {
     QString problem;
 };
 
-// The name a settings field goes by in the window, without its colon ("Initial rest time").
-QString FieldCaption(Field field);
-
 // The folder of saved sessions beside the executable, and the default session in it.
 QString SessionsFolder(const QString& applicationFolder);
 QString DefaultSessionPath(const QString& applicationFolder);

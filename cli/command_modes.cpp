@@ -1,0 +1,62 @@
+#include "command_modes.h"
+
+#include <QElapsedTimer>
+
+#include "session_audio.h"
+#include "session_file.h"
+#include "table_preview.h"
+
+namespace vellorin {
+
+int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err) {
+    const SessionRead read = ReadSessionFile(sessionFile);
+    if (!read.problem.isEmpty()) {
+        err << read.problem << "\n";
+        return kCannotUse;
+    }
+    const TablePreview preview = PreviewTable(read.lines);
+    out << preview.text;
+    out.flush();
+    if (!preview.problem.isEmpty()) {
+        err << "Start would refuse this table: " << preview.problem << ".\n";
+        return kCannotUse;
+    }
+    return kSuccess;
+}
+
+int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
+                QTextStream& out, QTextStream& err) {
+    const std::optional<AudioFormat> format = AudioFormatFor(output);
+    if (!format) {
+        err << "Cannot tell the audio format of \"" << output
+            << "\": name it .wav, .flac, .ogg or .mp3.\n";
+        return kUsageError;
+    }
+    const SessionRead read = ReadSessionFile(sessionFile);
+    if (!read.problem.isEmpty()) {
+        err << read.problem << "\n";
+        return kCannotUse;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    const SessionRun run = RunWholeSession(applicationFolder, read.lines);
+    if (!run.problem.isEmpty()) {
+        err << "Start would refuse this table: " << run.problem << ".\n";
+        return kCannotUse;
+    }
+    const SessionAudio audio = RenderSession(run);
+    QString problem = audio.problem;
+    if (problem.isEmpty()) {
+        problem = WriteAudioFile(output, *format, audio);
+    }
+    if (!problem.isEmpty()) {
+        err << "Could not export the session to \"" << output << "\": " << problem << ".\n";
+        return kCannotUse;
+    }
+    const double seconds = static_cast<double>(audio.samples.size()) / audio.sampleRate;
+    out << "Exported the session, " << run.cues.size() << " cues in " << seconds
+        << " s of audio, to \"" << output << "\" in " << clock.elapsed() << " ms.\n";
+    return kSuccess;
+}
+
+}  // namespace vellorin

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+
+namespace vellorin {
+
+// Exit statuses of the command-line modes.
+enum ExitStatus { kSuccess = 0, kCannotUse = 1, kUsageError = 2 };
+
+// Prints the table of a session file as the engine computes it. A file that cannot be loaded
+// gets Load's words; a table Start would refuse is printed as far as it can be, with the
+// reason. Returns kSuccess, or kCannotUse for those two.
+int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err);
+
+// Renders the whole session of a session file as one audio file, in the format output's
+// suffix names, from the cues in applicationFolder's snd folder. Returns kSuccess,
+// kUsageError for an unknown suffix, or kCannotUse when the file, the table, a cue or the
+// output cannot be used.
+int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
+                QTextStream& out, QTextStream& err);
+
+}  // namespace vellorin

@@ -1,0 +1,51 @@
+#include "headless_window.h"
+
+#include <utility>
+
+#include "session_controller.h"
+
+namespace vellorin {
+
+HeadlessWindow::HeadlessWindow(QString applicationFolder, const QStringList& settings)
+    : applicationFolder_(std::move(applicationFolder)) {
+    for (qsizetype i = 0; i < settings.size() && i < static_cast<qsizetype>(fields_.size()); ++i) {
+        fields_[i] = settings[i];
+    }
+}
+
+void HeadlessWindow::SetCaption(Control control, const QString& text) {
+    captions_[static_cast<int>(control)] = text;
+}
+
+QString HeadlessWindow::FieldText(Field field) const {
+    return fields_[static_cast<int>(field)];
+}
+
+void HeadlessWindow::SetFieldText(Field field, const QString& text) {
+    fields_[static_cast<int>(field)] = text;
+}
+
+SessionRun RunWholeSession(const QString& applicationFolder, const QStringList& settings) {
+    HeadlessWindow window(applicationFolder, settings);
+    SessionController controller(window);
+    controller.ResetSession();
+    SessionRun run;
+    if (const QString problem = SessionPlan(window).StartProblem(); !problem.isEmpty()) {
+        run.problem = problem;
+        return run;
+    }
+    controller.ControlCmd_Click();
+    // A table Start accepts ends after its last hold; the limit only guards the loop.
+    const qint64 limit = qint64{controller.State().SessionTime} + 2;
+    while (window.TimerEnabled() && window.Messages().isEmpty() && run.ticks < limit) {
+        window.SetTick(++run.ticks);
+        controller.SecondsTimer_Timer();
+    }
+    if (!window.Messages().isEmpty() || window.TimerEnabled()) {
+        run.problem = QStringLiteral("the session did not reach its end");
+    }
+    run.cues = window.Played();
+    return run;
+}
+
+}  // namespace vellorin

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "trainer_window.h"
+
+namespace vellorin {
+
+// A cue the session played, and the tick it played at (tick k comes k seconds after Start).
+struct PlayedCue {
+    qint64 tick;
+    QString path;
+};
+
+// The window's operations for the command-line modes: the six settings come from a session
+// file, the timer is a flag, captions, messages and cues are recorded, and nothing is shown
+// or played. The session controller drives it exactly as it drives the window.
+class HeadlessWindow : public TrainerWindow {
+public:
+    HeadlessWindow(QString applicationFolder, const QStringList& settings);
+
+    void SetCaption(Control control, const QString& text) override;
+    QString FieldText(Field field) const override;
+    void SetFieldText(Field field, const QString& text) override;
+    void SetTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }
+    void ShowMessage(const QString& text) override { messages_.append(text); }
+    void PlayWave(const QString& path) override { played_.append({tick_, path}); }
+    QString ApplicationFolder() const override { return applicationFolder_; }
+    QString UserDataFolder() const override { return {}; }
+    CommonDialog& CommonDialog1() override { return noDialog_; }
+
+    void SetTick(qint64 tick) { tick_ = tick; }
+    bool TimerEnabled() const { return timerEnabled_; }
+    const QStringList& Messages() const { return messages_; }
+    const QList<PlayedCue>& Played() const { return played_; }
+    QString Caption(Control control) const { return captions_[static_cast<int>(control)]; }
+
+private:
+    // No dialog is ever shown: nothing is chosen.
+    class NoDialog : public CommonDialog {
+    public:
+        void ShowOpen() override {}
+        void ShowSave() override {}
+        QString FileName() const override { return {}; }
+    };
+
+    QString applicationFolder_;
+    std::array<QString, 6> fields_;
+    std::array<QString, 6> captions_;
+    bool timerEnabled_ = false;
+    qint64 tick_ = 0;
+    QStringList messages_;
+    QList<PlayedCue> played_;
+    NoDialog noDialog_;
+};
+
+// A whole session run on the session controller with a virtual clock: Start at time 0, then
+// one tick a second up to the end tick.
+struct SessionRun {
+    QList<PlayedCue> cues;
+    qint64 ticks = 0;  // the end tick's number
+    QString problem;   // why the session could not be run to its end; empty when it was
+};
+SessionRun RunWholeSession(const QString& applicationFolder, const QStringList& settings);
+
+}  // namespace vellorin
