@@ -7,6 +7,8 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "session_file.h"
+
 namespace vellorin {
 namespace {
 
@@ -38,24 +40,38 @@ Cue ReadCue(const QString& path) {
 }
 
 // libsndfile writing into a QSaveFile, so that the output appears only when it is complete.
-sf_count_t Length(void* device) {
-    return static_cast<QSaveFile*>(device)->size();
+// The first write error is kept: a later seek (to finish the header) clears the file's own.
+struct Output {
+    QSaveFile file;
+    QString writeError;
+};
+
+QSaveFile& FileOf(void* output) {
+    return static_cast<Output*>(output)->file;
 }
-sf_count_t Seek(sf_count_t offset, int whence, void* device) {
-    auto* file = static_cast<QSaveFile*>(device);
-    const qint64 base = whence == SEEK_CUR ? file->pos() : whence == SEEK_END ? file->size() : 0;
-    return file->seek(base + offset) ? file->pos() : -1;
+sf_count_t Length(void* output) {
+    return FileOf(output).size();
+}
+sf_count_t Seek(sf_count_t offset, int whence, void* output) {
+    QSaveFile& file = FileOf(output);
+    const qint64 base = whence == SEEK_CUR ? file.pos() : whence == SEEK_END ? file.size() : 0;
+    return file.seek(base + offset) ? file.pos() : -1;
 }
 sf_count_t Read(void*, sf_count_t, void*) {
     return 0;
 }
-sf_count_t Write(const void* data, sf_count_t count, void* device) {
-    auto* file = static_cast<QSaveFile*>(device);
-    const qint64 written = file->write(static_cast<const char*>(data), count);
-    return written == count && file->error() == QFileDevice::NoError ? count : 0;
+sf_count_t Write(const void* data, sf_count_t count, void* output) {
+    auto* out = static_cast<Output*>(output);
+    if (WriteAll(out->file, static_cast<const char*>(data), count)) {
+        return count;
+    }
+    if (out->writeError.isEmpty()) {
+        out->writeError = out->file.errorString();
+    }
+    return 0;
 }
-sf_count_t Tell(void* device) {
-    return static_cast<QSaveFile*>(device)->pos();
+sf_count_t Tell(void* output) {
+    return FileOf(output).pos();
 }
 
 int SndfileFormat(AudioFormat format) {
@@ -133,7 +149,9 @@ SessionAudio RenderSession(const SessionRun& run) {
 }
 
 QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAudio& audio) {
-    QSaveFile file(path);
+    Output output;
+    QSaveFile& file = output.file;
+    file.setFileName(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
@@ -142,7 +160,7 @@ QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAud
     info.samplerate = audio.sampleRate;
     info.channels = 1;
     info.format = SndfileFormat(format);
-    SNDFILE* out = sf_open_virtual(&io, SFM_WRITE, &info, &file);
+    SNDFILE* out = sf_open_virtual(&io, SFM_WRITE, &info, &output);
     if (out == nullptr) {
         const QString reason = QString::fromUtf8(sf_strerror(nullptr));
         file.cancelWriting();
@@ -155,11 +173,14 @@ QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAud
         const auto frames = static_cast<sf_count_t>(std::min(kBlock, audio.samples.size() - done));
         written = sf_writef_short(out, audio.samples.data() + done, frames) == frames;
     }
-    const QString sndfileError = QString::fromUtf8(sf_strerror(out));
+    QString reason = QString::fromUtf8(sf_strerror(out));
     const bool closed = sf_close(out) == 0;
-    if (!written || !closed || file.error() != QFileDevice::NoError) {
-        const QString reason =
-            file.error() != QFileDevice::NoError ? file.errorString() : sndfileError;
+    if (!written || !closed || !output.writeError.isEmpty()) {
+        if (!output.writeError.isEmpty()) {
+            reason = output.writeError;
+        } else if (reason.endsWith(QLatin1Char('.'))) {
+            reason.chop(1);
+        }
         file.cancelWriting();
         return reason;
     }

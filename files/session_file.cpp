@@ -159,6 +159,17 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
     return {{}, QStringLiteral("Could not load %1: %2.").arg(name, device.errorString())};
 }
 
+bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = file.write(data + done, size - done);
+        if (written <= 0 || file.error() != QFileDevice::NoError) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 QString WriteSessionFile(const QString& path, const QStringList& texts) {
     // Unbuffered, so that every write reaches the file here, where its failure is seen:
     // commit() would put a temporary file in place even when a buffered write had failed on
@@ -169,14 +180,10 @@ QString WriteSessionFile(const QString& path, const QStringList& texts) {
         return file.errorString();
     }
     const QByteArray bytes = SessionFileBytes(texts);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0 || file.error() != QFileDevice::NoError) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        done += written;
+    if (!WriteAll(file, bytes.constData(), bytes.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
     }
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0 && errno != EINVAL) {

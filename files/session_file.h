@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,10 @@ struct SessionRead {
 SessionRead ReadSessionFile(const QString& path);
 // The same from a device opened for reading; path names the file in the problem.
 SessionRead ReadSessionLines(QIODevice& device, const QString& path);
+
+// Writes all size bytes to an unbuffered file, following a short write with another for the
+// rest, so that a failure leaves the file's error set. False when not all were written.
+bool WriteAll(QFileDevice& file, const char* data, qint64 size);
 
 // Writes the six texts to path through a temporary file that replaces the target only once
 // every byte has reached the disk. Returns an empty text, or the system's reason for the

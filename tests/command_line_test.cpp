@@ -1,0 +1,250 @@
+// The command-line modes run the real program without a window or a display: the table
+// preview, the audio export read back with libsndfile, and their exit statuses.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "file_helpers.h"
+
+#ifdef __linux__
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+namespace vellorin::testing {
+namespace {
+
+const QByteArray kWorkedExample = "10\r\n60\r\n10\r\n30\r\n5\r\n3\r\n";
+
+struct Result {
+    int status;
+    QString out;
+    QString err;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    CommandLine() { WriteBytes(Path("worked.ses"), kWorkedExample); }
+
+    Result Run(const QStringList& arguments, bool smallFileLimit = false) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        program.setProcessEnvironment(environment);
+#ifdef __linux__
+        if (smallFileLimit) {
+            // No file of the program may grow beyond 64 KiB, as on a nearly full disk.
+            program.setChildProcessModifier([] {
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit limit{64 * 1024, 64 * 1024};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            });
+        }
+#endif
+        program.start(VELLORIN_PROGRAM, arguments);
+        EXPECT_TRUE(program.waitForFinished(120000));
+        return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
+                QString::fromLocal8Bit(program.readAllStandardError())};
+    }
+    QString Path(const QString& name) const {
+        return dir.filePath(name);
+    }
+    QStringList Files() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(CommandLine, VersionAndHelp) {
+    EXPECT_EQ(Run({"--version"}).out, "Vellorin 1.00\n");
+    const Result help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option :
+         {"--help", "--version", "--table <FILE.ses>", "--export-audio <FILE.ses>", "FILE.ses"}) {
+        EXPECT_TRUE(help.out.contains(option)) << option;
+    }
+}
+
+TEST_F(CommandLine, TablePrintsTheWorkedExample) {
+    const Result result = Run({"--table", Path("worked.ses")});
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out,
+              "Intro 00:10\n"
+              " Loop   Hold   Rest  Session clock\n"
+              "    1  00:40  00:30  03:25\n"
+              "    2  00:50  00:25  02:15\n"
+              "    3  01:00         01:00\n"
+              "Total 03:35 (215 s)\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CommandLine, ARefusedTableIsPrintedAsFarAsItCanBeWithTheReason) {
+    WriteBytes(Path("short rest.ses"), "10\r\n60\r\n10\r\n10\r\n10\r\n3\r\n");
+    const Result shortRest = Run({"--table", Path("short rest.ses")});
+    EXPECT_EQ(shortRest.status, 1);
+    EXPECT_TRUE(shortRest.out.contains("    2  00:50  00:00  01:50\n"))
+        << shortRest.out.toStdString();
+    EXPECT_EQ(shortRest.err,
+              "Start would refuse this table: every rest must last at least 1 second.\n");
+
+    WriteBytes(Path("letters.ses"), "10\r\n60\r\nten\r\n30\r\n5\r\n3\r\n");
+    const Result letters = Run({"--table", Path("letters.ses")});
+    EXPECT_EQ(letters.status, 1);
+    EXPECT_EQ(letters.err,
+              "Start would refuse this table: the field \"Increase hold time by\" is not a "
+              "number: \"ten\".\n");
+}
+
+struct Failure {
+    const char* name;
+    QStringList arguments;  // {dir} stands for the test's folder
+    int status;
+    const char* says;
+};
+
+void PrintTo(const Failure& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CommandLineFailure : public CommandLine, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(CommandLineFailure, ExitsWithItsStatusAndSaysWhyLeavingNoOutput) {
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings("{dir}", dir.path());
+    const Result result = Run(arguments);
+    EXPECT_EQ(result.status, GetParam().status);
+    QString says = QString::fromUtf8(GetParam().says);
+    says.replace("{dir}", dir.path());
+    EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
+    EXPECT_EQ(Files(), QStringList{"worked.ses"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CommandLineFailure,
+    ::testing::Values(
+        Failure{"MissingTableFile",
+                {"--table", "{dir}/gone.ses"},
+                1,
+                "Could not load \"{dir}/gone.ses\": No such file or directory."},
+        Failure{"MissingExportFile",
+                {"--export-audio", "{dir}/gone.ses", "{dir}/out.wav"},
+                1,
+                "Could not load \"{dir}/gone.ses\": No such file or directory."},
+        Failure{"UnknownSuffix",
+                {"--export-audio", "{dir}/worked.ses", "{dir}/out.aiff"},
+                2,
+                "name it .wav, .flac, .ogg or .mp3"},
+        Failure{"UnwritableOutput",
+                {"--export-audio", "{dir}/worked.ses", "{dir}/no/out.wav"},
+                1,
+                "Could not export the session to \"{dir}/no/out.wav\": "},
+        Failure{"UnknownOption", {"--tabel", "{dir}/worked.ses"}, 2, "Unknown option 'tabel'"},
+        Failure{"ExportWithoutOutput",
+                {"--export-audio", "{dir}/worked.ses"},
+                2,
+                "takes one output file"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(CommandLine, ARefusedTableIsNotExported) {
+    WriteBytes(Path("never ends.ses"), "10\r\n60\r\n10\r\n30\r\n5\r\n2.5\r\n");
+    const Result result = Run({"--export-audio", Path("never ends.ses"), Path("out.wav")});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("the number of loops must be a whole number"));
+    EXPECT_FALSE(QFile::exists(Path("out.wav")));
+}
+
+#ifdef __linux__
+TEST_F(CommandLine, AnExportThatRunsOutOfDiskLeavesNoPartialFile) {
+    const Result result = Run({"--export-audio", Path("worked.ses"), Path("out.wav")}, true);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains("File too large")) << result.err.toStdString();
+    EXPECT_EQ(Files(), QStringList{"worked.ses"});
+}
+#endif
+
+// The samples and rate of an audio file, read with libsndfile.
+struct Audio {
+    std::vector<short> samples;
+    int sampleRate = 0;
+    int channels = 0;
+};
+
+Audio ReadAudio(const QString& path) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    Audio audio;
+    if (file != nullptr) {
+        audio.sampleRate = info.samplerate;
+        audio.channels = info.channels;
+        audio.samples.resize(static_cast<std::size_t>(info.frames * info.channels));
+        sf_readf_short(file, audio.samples.data(), info.frames);
+        sf_close(file);
+    }
+    return audio;
+}
+
+// Every cue of the worked example and the tick it belongs to.
+const std::pair<int, const char*> kWorkedCues[] = {
+    {1, "10"},     {6, "5"},         {7, "4"},       {8, "3"},     {9, "2"},          {10, "1"},
+    {11, "hold"},  {50, "stophold"}, {66, "15"},     {71, "10"},   {76, "5"},         {77, "4"},
+    {78, "3"},     {79, "2"},        {80, "1"},      {81, "hold"}, {130, "stophold"}, {141, "15"},
+    {146, "10"},   {151, "5"},       {152, "4"},     {153, "3"},   {154, "2"},        {155, "1"},
+    {156, "hold"}, {201, "15"},      {206, "10"},    {211, "5"},   {212, "4"},        {213, "3"},
+    {214, "2"},    {215, "1"},       {216, "sesend"}};
+
+TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
+    const Result result = Run({"--export-audio", Path("worked.ses"), Path("worked.wav")});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const Audio exported = ReadAudio(Path("worked.wav"));
+    const QString cueFolder = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/");
+    const int rate = ReadAudio(cueFolder + "sesend.wav").sampleRate;
+    ASSERT_GT(rate, 0);
+    EXPECT_EQ(exported.sampleRate, rate);
+    EXPECT_EQ(exported.channels, 1);
+
+    std::size_t heardUpTo = 0;  // every sample before a cue's start and after the last cue ended
+    const std::size_t count = std::size(kWorkedCues);
+    for (std::size_t i = 0; i < count; ++i) {
+        SCOPED_TRACE(std::string(kWorkedCues[i].second) + " at tick " +
+                     std::to_string(kWorkedCues[i].first));
+        const std::vector<short> cue =
+            ReadAudio(cueFolder + kWorkedCues[i].second + ".wav").samples;
+        const std::size_t start = static_cast<std::size_t>(kWorkedCues[i].first) * rate;
+        const std::size_t next =
+            i + 1 < count ? kWorkedCues[i + 1].first * std::size_t(rate) : start + cue.size();
+        const std::size_t heard = std::min(cue.size(), next - start);
+        ASSERT_LE(start + heard, exported.samples.size());
+        for (std::size_t s = heardUpTo; s < start; ++s) {
+            ASSERT_EQ(exported.samples[s], 0) << "silence before the cue, sample " << s;
+        }
+        ASSERT_TRUE(std::equal(cue.begin(), cue.begin() + heard, exported.samples.begin() + start));
+        heardUpTo = start + heard;
+    }
+    EXPECT_EQ(exported.samples.size(), heardUpTo);  // ends as the end cue ends
+    EXPECT_TRUE(Files().contains("worked.wav"));
+}
+
+TEST_F(CommandLine, FlacAndOggReadBackWithTheLengthAndRateOfTheWav) {
+    ASSERT_EQ(Run({"--export-audio", Path("worked.ses"), Path("worked.wav")}).status, 0);
+    const Audio wav = ReadAudio(Path("worked.wav"));
+    for (const char* suffix : {"flac", "ogg"}) {
+        SCOPED_TRACE(suffix);
+        const QString out = Path(QStringLiteral("worked.") + suffix);
+        ASSERT_EQ(Run({"--export-audio", Path("worked.ses"), out}).status, 0);
+        const Audio read = ReadAudio(out);
+        EXPECT_EQ(read.sampleRate, wav.sampleRate);
+        EXPECT_EQ(read.channels, 1);
+        EXPECT_EQ(read.samples.size(), wav.samples.size());
+    }
+    EXPECT_EQ(ReadAudio(Path("worked.flac")).samples, wav.samples);  // lossless
+}
+
+}  // namespace
+}  // namespace vellorin::testing
