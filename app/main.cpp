@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -50,7 +51,8 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
         return vellorin::PrintTable(line.sessionFile, out, err);
     }
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
-    return vellorin::ExportAudio(line.sessionFile, line.output, folder, out, err);
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return vellorin::ExportAudio(line.sessionFile, line.output, folder, userData, out, err);
 }
 
 }  // namespace

@@ -235,11 +235,19 @@ void TrainerMainform::ShowMessage(const QString& text) {
 
 void TrainerMainform::PreloadCues() {
     QStringList paths;
+    QStringList usersOwn;
     for (const QString& file : AllCueFiles()) {
-        paths.append(CuePath(ApplicationFolder(), file));
+        paths.append(ChosenCuePath(ApplicationFolder(), UserDataFolder(), file));
+        if (paths.constLast() != CuePath(ApplicationFolder(), file)) {
+            usersOwn.append(file);
+        }
     }
     const int found = cuePlayer_->Preload(paths);
     qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << paths.size();
+    if (!usersOwn.isEmpty()) {
+        qCInfo(lcStartup).noquote() << "the user's own cues:" << usersOwn.join(' ') << "from"
+                                    << CuePath(UserDataFolder(), QString());
+    }
 }
 
 void TrainerMainform::PlayWave(const QString& path) {

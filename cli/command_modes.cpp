@@ -25,7 +25,7 @@ int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err) {
 }
 
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
-                QTextStream& out, QTextStream& err) {
+                const QString& userDataFolder, QTextStream& out, QTextStream& err) {
     const std::optional<AudioFormat> format = AudioFormatFor(output);
     if (!format) {
         err << "Cannot tell the audio format of \"" << output
@@ -39,7 +39,7 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
     }
     QElapsedTimer clock;
     clock.start();
-    const SessionRun run = RunWholeSession(applicationFolder, read.lines);
+    const SessionRun run = RunWholeSession(applicationFolder, userDataFolder, read.lines);
     if (!run.problem.isEmpty()) {
         err << "Start would refuse this table: " << run.problem << ".\n";
         return kCannotUse;

@@ -14,10 +14,10 @@ enum ExitStatus { kSuccess = 0, kCannotUse = 1, kUsageError = 2 };
 int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err);
 
 // Renders the whole session of a session file as one audio file, in the format output's
-// suffix names, from the cues in applicationFolder's snd folder. Returns kSuccess,
-// kUsageError for an unknown suffix, or kCannotUse when the file, the table, a cue or the
+// suffix names, with the cues the window would play (the user's own ones where there are). Returns
+// kSuccess, kUsageError for an unknown suffix, or kCannotUse when the file, the table, a cue or the
 // output cannot be used.
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
-                QTextStream& out, QTextStream& err);
+                const QString& userDataFolder, QTextStream& out, QTextStream& err);
 
 }  // namespace vellorin

@@ -6,8 +6,9 @@
 
 namespace vellorin {
 
-HeadlessWindow::HeadlessWindow(QString applicationFolder, const QStringList& settings)
-    : applicationFolder_(std::move(applicationFolder)) {
+HeadlessWindow::HeadlessWindow(QString applicationFolder, QString userDataFolder,
+                               const QStringList& settings)
+    : applicationFolder_(std::move(applicationFolder)), userDataFolder_(std::move(userDataFolder)) {
     for (qsizetype i = 0; i < settings.size() && i < static_cast<qsizetype>(fields_.size()); ++i) {
         fields_[i] = settings[i];
     }
@@ -25,8 +26,9 @@ void HeadlessWindow::SetFieldText(Field field, const QString& text) {
     fields_[static_cast<int>(field)] = text;
 }
 
-SessionRun RunWholeSession(const QString& applicationFolder, const QStringList& settings) {
-    HeadlessWindow window(applicationFolder, settings);
+SessionRun RunWholeSession(const QString& applicationFolder, const QString& userDataFolder,
+                           const QStringList& settings) {
+    HeadlessWindow window(applicationFolder, userDataFolder, settings);
     SessionController controller(window);
     controller.ResetSession();
     SessionRun run;

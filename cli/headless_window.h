@@ -20,7 +20,8 @@ struct PlayedCue {
 // or played. The session controller drives it exactly as it drives the window.
 class HeadlessWindow : public TrainerWindow {
 public:
-    HeadlessWindow(QString applicationFolder, const QStringList& settings);
+    // The cues are looked for in the user's data folder first, as the window does.
+    HeadlessWindow(QString applicationFolder, QString userDataFolder, const QStringList& settings);
 
     void SetCaption(Control control, const QString& text) override;
     QString FieldText(Field field) const override;
@@ -29,7 +30,7 @@ public:
     void ShowMessage(const QString& text) override { messages_.append(text); }
     void PlayWave(const QString& path) override { played_.append({tick_, path}); }
     QString ApplicationFolder() const override { return applicationFolder_; }
-    QString UserDataFolder() const override { return {}; }
+    QString UserDataFolder() const override { return userDataFolder_; }
     CommonDialog& CommonDialog1() override { return noDialog_; }
 
     void SetTick(qint64 tick) { tick_ = tick; }
@@ -48,6 +49,7 @@ private:
     };
 
     QString applicationFolder_;
+    QString userDataFolder_;
     std::array<QString, 6> fields_;
     std::array<QString, 6> captions_;
     bool timerEnabled_ = false;
@@ -64,6 +66,7 @@ struct SessionRun {
     qint64 ticks = 0;  // the end tick's number
     QString problem;   // why the session could not be run to its end; empty when it was
 };
-SessionRun RunWholeSession(const QString& applicationFolder, const QStringList& settings);
+SessionRun RunWholeSession(const QString& applicationFolder, const QString& userDataFolder,
+                           const QStringList& settings);
 
 }  // namespace vellorin

@@ -27,7 +27,7 @@ auto Try(Compute compute) -> std::optional<decltype(compute())> {
 }  // namespace
 
 TablePreview PreviewTable(const QStringList& settings) {
-    const HeadlessWindow window(QString(), settings);
+    const HeadlessWindow window(QString(), QString(), settings);
     const SessionPlan plan(window);
     TablePreview preview{{}, plan.StartProblem()};
     QTextStream out(&preview.text);

@@ -1,6 +1,7 @@
 #include "cue_catalogue.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <iterator>
 
@@ -26,6 +27,17 @@ QStringList AllCueFiles() {
 QString CuePath(const QString& applicationFolder, const QString& cueFile) {
     const QChar separator = QDir::separator();
     return applicationFolder + separator + "snd" + separator + cueFile;
+}
+
+QString ChosenCuePath(const QString& applicationFolder, const QString& userDataFolder,
+                      const QString& cueFile) {
+    if (!userDataFolder.isEmpty()) {
+        const QString own = CuePath(userDataFolder, cueFile);
+        if (QFileInfo(own).isFile()) {
+            return own;
+        }
+    }
+    return CuePath(applicationFolder, cueFile);
 }
 
 }  // namespace vellorin

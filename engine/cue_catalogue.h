@@ -27,4 +27,9 @@ QStringList AllCueFiles();
 // separator and the file name (C:\Apps\snd\hold.wav on Windows).
 QString CuePath(const QString& applicationFolder, const QString& cueFile);
 
+// The cue file to play: the user's own one ("snd" in the user's data folder) where the user
+// has put one of that name, otherwise the one shipped beside the executable.
+QString ChosenCuePath(const QString& applicationFolder, const QString& userDataFolder,
+                      const QString& cueFile);
+
 }  // namespace vellorin

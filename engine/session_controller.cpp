@@ -90,7 +90,7 @@ void SessionController::SecondsTimer_Timer() {
     }
     const QStringList cues = std::exchange(pendingCues_, {});
     for (const QString& cue : cues) {
-        PlaySound(CuePath(window_.ApplicationFolder(), cue));
+        PlaySound(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(), cue));
     }
 }
 

@@ -36,6 +36,7 @@ protected:
         environment.remove("DISPLAY");
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
+        environment.insert("XDG_DATA_HOME", dir.filePath("data"));  // no cues of a user's own
         program.setProcessEnvironment(environment);
 #ifdef __linux__
         if (smallFileLimit) {

@@ -119,10 +119,16 @@ TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFile
     QDir().mkpath(own);
     WriteBytes(own + "/default.ses", "5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
     WriteBytes(home.filePath("co2.ses"), "10\r\n90\r\n0\r\n120\r\n15\r\n8\r\n");
+    const QString ownCues = home.filePath(".local/share/Vellorin/snd");
+    QDir().mkpath(ownCues);
+    QFile::copy(Installed("lib/vellorin/snd/hold.wav"), ownCues + "/hold.wav");
 
     const QByteArray log = StartInstalled(Installed("bin/vellorin"), {home.filePath("co2.ses")},
                                           home.path(), "session file opened");
     EXPECT_TRUE(log.contains("default session: loaded " + own.toUtf8() + "/default.ses"))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("cues found: 10 of 10")) << log.toStdString();
+    EXPECT_TRUE(log.contains("the user's own cues: hold.wav from " + ownCues.toUtf8()))
         << log.toStdString();
     EXPECT_TRUE(log.contains("session file opened: " + home.filePath("co2.ses").toUtf8() +
                              " fields: 10|90|0|120|15|8"))

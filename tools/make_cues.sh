@@ -1,23 +1,39 @@
 #!/usr/bin/env bash
-# Speaks the ten cue words into snd/ with espeak-ng and shapes them with sox: leading
-# silence trimmed so the word starts at once, trailing silence trimmed and then 250 ms of
-# silence appended (the player may drop the last ~120 ms, which must be silence, not the end
-# of the word), peak-normalised to one loudness, 22.05 kHz 16-bit mono PCM.
-# Needs: apt-get install espeak-ng sox
+# Speaks the ten cue words into snd/ with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
+# and shapes them with sox: leading silence trimmed so the word starts on its tick, trailing
+# silence trimmed and then 270 ms of silence appended (at least 250 ms after the gain) (the player may drop the last ~120 ms,
+# which must be silence, not the end of the word), 22.05 kHz 16-bit mono PCM. Every cue is
+# brought to the same integrated loudness (EBU R128, measured with ffmpeg's ebur128 filter),
+# -18 LUFS unless LOUDNESS says otherwise (at -16 the loudest words would peak above -1 dBFS),
+# and the figures are printed.
+# Needs: apt-get install festival festvox-us-slt-hts sox ffmpeg
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-voice=${VOICE:-en-us}
-speed=${SPEED:-165}
+target=${LOUDNESS:--18}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# loudness FILE: integrated loudness in LUFS and true peak in dBFS
+loudness() {
+  ffmpeg -nostats -hide_banner -i "$1" -filter_complex ebur128=peak=true -f null - 2>&1 |
+    awk '/I:/ {i = $2} /Peak:/ {p = $2} END {print i, p}'
+}
+
 cue() {  # cue FILE WORDS
-  espeak-ng -v "$voice" -s "$speed" -w "$work/raw.wav" "$2"
-  sox "$work/raw.wav" -r 22050 -b 16 -c 1 "snd/$1" \
-    silence 1 0.005 0.5% reverse silence 1 0.005 0.5% reverse \
-    norm -1 pad 0 0.25
-  printf '%-13s %-18s %ss\n' "$1" "\"$2\"" "$(soxi -D "snd/$1")"
+  echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
+  # Trimmed at -60 dB, so that a soft onset ("one", "three") stays part of the word.
+  sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/shaped.wav" \
+    silence 1 0.002 0.1% reverse silence 1 0.005 0.1% reverse pad 0 0.27
+  read -r before _ < <(loudness "$work/shaped.wav")
+  # The gain to the target, with a limiter holding the short bursts of a plosive ("two") under
+  # -1.5 dBFS so that they do not clip.
+  ffmpeg -nostats -hide_banner -loglevel error -y -i "$work/shaped.wav" \
+    -af "volume=$(awk -v t="$target" -v i="$before" 'BEGIN {print t - i}')dB,alimiter=limit=0.84:attack=1:release=20:level=false" \
+    -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "snd/$1"
+  read -r after peak < <(loudness "snd/$1")
+  printf '%-13s %-20s %5.2f s  %6.1f LUFS  peak %5.1f dBFS\n' "$1" "\"$2\"" \
+    "$(soxi -D "snd/$1")" "$after" "$peak"
 }
 
 mkdir -p snd
