@@ -31,6 +31,10 @@ protected:
         window.userDataFolder = home.filePath(".local/share/Vellorin");
     }
     QString Own(const QString& name) const { return window.userDataFolder + "/sessions/" + name; }
+    void WriteOwnDefault(const QByteArray& bytes) {
+        QDir().mkpath(window.userDataFolder + "/sessions");
+        WriteBytes(Own("default.ses"), bytes);
+    }
     QStringList Fields() const {
         QStringList texts;
         for (Field field : kSettingsFields) {
@@ -61,8 +65,7 @@ TEST_F(UserSessions, DialogsOpenInTheUsersFolderMadeOnFirstUseAndSaveWorksThere)
 }
 
 TEST_F(UserSessions, TheUsersDefaultIsReadInsteadOfTheShippedOne) {
-    QDir().mkpath(window.userDataFolder + "/sessions");
-    WriteBytes(Own("default.ses"), "5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
+    WriteOwnDefault("5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
     UnprivilegedFiles asUser;
     const DefaultSessionLoad load = commands.LoadDefaultSession();
     EXPECT_EQ(load.path, Own("default.ses"));
@@ -81,8 +84,7 @@ TEST_F(UserSessions, TheShippedDefaultIsReadWhenTheUserHasNone) {
 
 TEST_F(UserSessions, AWritableApplicationFolderKeepsTheTablesBesideTheProgram) {
     QFile::setPermissions(app.filePath("sessions"), kOpenToAll);
-    QDir().mkpath(window.userDataFolder + "/sessions");
-    WriteBytes(Own("default.ses"), "5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
+    WriteOwnDefault("5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
     UnprivilegedFiles asUser;
     EXPECT_EQ(commands.UserSessionsFolder(), "");
     EXPECT_EQ(commands.LoadDefaultSession().path, app.filePath("sessions/default.ses"));
@@ -92,8 +94,7 @@ TEST_F(UserSessions, AWritableApplicationFolderKeepsTheTablesBesideTheProgram) {
 }
 
 TEST_F(UserSessions, AUsersDefaultThatCannotBeLoadedShowsTheSameMessage) {
-    QDir().mkpath(window.userDataFolder + "/sessions");
-    WriteBytes(Own("default.ses"), "1\r\n2\r\n");
+    WriteOwnDefault("1\r\n2\r\n");
     UnprivilegedFiles asUser;
     const DefaultSessionLoad load = commands.LoadDefaultSession();
     EXPECT_EQ(load.path, Own("default.ses"));
