@@ -7,25 +7,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(
         QStringLiteral("Vellorin, a timer for breath-hold training tables with spoken cues."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  QStringLiteral("Show this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the program's version and exit."));
+                                     QStringLiteral("Show the version."));
     const QCommandLineOption table(
-        QStringLiteral("table"),
-        QStringLiteral("Print the table of a session file, loop by loop, and exit."),
+        QStringLiteral("table"), QStringLiteral("Print the table of a session file loop by loop."),
         QStringLiteral("FILE.ses"));
     const QCommandLineOption exportAudio(
         QStringLiteral("export-audio"),
-        QStringLiteral("Render the whole session of a session file, cue for cue, as one audio "
-                       "file OUT (.wav, .flac, .ogg or .mp3), and exit."),
-        QStringLiteral("FILE.ses"));
+        QStringLiteral("Export its whole session as audio file OUT."), QStringLiteral("FILE.ses"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(table);
     parser.addOption(exportAudio);
     parser.addPositionalArgument(
         QStringLiteral("FILE.ses"),
-        QStringLiteral("A session file to open in the window (with --export-audio: OUT)."),
+        QStringLiteral("A session file to open; with --export-audio, OUT."),
         QStringLiteral("[FILE.ses | OUT]"));
 
     CommandLine line;
