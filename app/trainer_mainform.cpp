@@ -3,8 +3,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFont>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +17,7 @@
 
 #include "control_layout.h"
 #include "cue_catalogue.h"
+#include "window_fonts.h"
 
 namespace vellorin {
 
@@ -27,8 +26,6 @@ namespace vellorin {
 Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
 
 namespace {
-
-constexpr qreal kSmallestDisplayPoints = 8.0;
 
 int Pixels(int twips) {
     return twips / kTwipsPerPixel;
@@ -49,19 +46,6 @@ const char* FieldName(Field field) {
     return kFieldNames[static_cast<int>(field)];
 }
 
-// "MS Sans Serif" where the system has it, otherwise a face of about its width (the display
-// labels' clocks must fit their boxes at 24 points), otherwise the platform's sans-serif.
-QFont WindowFont(FontStyle style) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(style == FontStyle::Display ? 24.0 : 8.25);
-    font.setBold(style != FontStyle::Regular);
-    return font;
-}
-
 // A settings field holds one line: line breaks typed or pasted into it are dropped, so
 // that a saved table always reads back as its six texts.
 void DropLineBreaks(QLineEdit* field) {
@@ -75,12 +59,6 @@ void DropLineBreaks(QLineEdit* field) {
     text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     field->setText(text);
     field->setCursorPosition(cursor - removedBeforeCursor);
-}
-
-// The width a text takes in a font, overhanging glyphs included.
-qreal TextWidth(const QFont& font, const QString& text) {
-    const QFontMetricsF metrics(font);
-    return std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
 }
 
 QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
@@ -155,30 +133,6 @@ void TrainerMainform::BuildControls() {
         setTabOrder(Widget(byTabIndex[i - 1]->name), Widget(byTabIndex[i]->name));
     }
     Widget(byTabIndex.front()->name)->setFocus();
-}
-
-void TrainerMainform::FitDisplayFont(QLabel* label) {
-    // A display label shows its text at 24 points where it fits, and otherwise shrinks just
-    // enough for it to fit its box ("Loop 32767", "0-10:00"); it never grows. The sizes found
-    // are kept, as the displays show the same few texts again and again.
-    static const QFont designFont = WindowFont(FontStyle::Display);
-    static QHash<QString, qreal> fittedSizes;
-    const qreal room = label->contentsRect().width();
-    const QString key = label->text() + QLatin1Char('@') + QString::number(room);
-    auto fitted = fittedSizes.constFind(key);
-    if (fitted == fittedSizes.constEnd()) {
-        QFont font = designFont;
-        while (TextWidth(font, label->text()) > room &&
-               font.pointSizeF() > kSmallestDisplayPoints) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-        }
-        fitted = fittedSizes.insert(key, font.pointSizeF());
-    }
-    if (label->font().pointSizeF() != *fitted) {
-        QFont font = designFont;
-        font.setPointSizeF(*fitted);
-        label->setFont(font);
-    }
 }
 
 void TrainerMainform::Form_Load() {

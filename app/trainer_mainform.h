@@ -14,7 +14,6 @@
 
 #include <QLoggingCategory>
 
-class QLabel;
 class QTimer;
 
 namespace vellorin {
@@ -71,7 +70,6 @@ private:
     void BuildControls();
     // While a session runs (started, not paused, not ended) the desktop is asked to stay awake.
     void UpdateSleepInhibition();
-    static void FitDisplayFont(QLabel* label);
     QWidget* Widget(const char* name) const { return controls_.value(QLatin1String(name)); }
 
     QHash<QString, QWidget*> controls_;
