@@ -217,7 +217,8 @@ QString TrainerMainform::UserDataFolder() const {
 }
 
 void TrainerMainform::UpdateSleepInhibition() {
-    const bool running = State().Mode == 1 && State().PauseMode == 0 && secondsTimer_->isActive();
+    // The timer runs from Start to the end tick or Reset; a pause leaves it running.
+    const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
     if (!running && !sleepInhibitor_) {
         return;
     }

@@ -184,10 +184,7 @@ QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAud
         file.cancelWriting();
         return reason;
     }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return SyncAndCommit(file);
 }
 
 }  // namespace vellorin

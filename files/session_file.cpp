@@ -185,6 +185,10 @@ QString WriteSessionFile(const QString& path, const QStringList& texts) {
         file.cancelWriting();
         return reason;
     }
+    return SyncAndCommit(file);
+}
+
+QString SyncAndCommit(QSaveFile& file) {
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0 && errno != EINVAL) {
         const QString reason = SystemError(errno);

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFileDevice>
 #include <QIODevice>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -52,6 +53,10 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path);
 // Writes all size bytes to an unbuffered file, following a short write with another for the
 // rest, so that a failure leaves the file's error set. False when not all were written.
 bool WriteAll(QFileDevice& file, const char* data, qint64 size);
+
+// Puts a completely written temporary file in place once its bytes have reached the disk.
+// Returns an empty text, or the system's reason (the target then keeps what it held).
+QString SyncAndCommit(QSaveFile& file);
 
 // Writes the six texts to path through a temporary file that replaces the target only once
 // every byte has reached the disk. Returns an empty text, or the system's reason for the
