@@ -4,6 +4,8 @@
 #   ./build.sh test   build and run every test
 #   ./build.sh bench [intro hold increase rest decrease loops]
 #                     build optimised and time a whole session with the real timer
+#   ./build.sh bench export
+#                     build optimised and time the audio export of a short and a day's table
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,6 +36,10 @@ if [ "$mode" = test ]; then
 elif [ "$mode" = bench ]; then
   cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF \
     -DVELLORIN_BUILD_BENCH=ON
+  if [ "${1:-}" = export ]; then
+    cmake --build build/bench -j2 --target vellorin_export_bench
+    exec build/bench/bench/vellorin_export_bench
+  fi
   cmake --build build/bench -j2 --target vellorin_bench
   build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start
 else

@@ -10,13 +10,21 @@ namespace vellorin {
 int CuePlayer::Preload(const QStringList& paths) {
     int found = 0;
     for (const QString& path : paths) {
-        found += Effect(path) != nullptr ? 1 : 0;
+        const QFileInfo file(path);
+        if (!file.isFile()) {
+            continue;
+        }
+        sources_.insert(file.fileName(), path);
+        delete effects_.value(file.fileName());
+        effects_.insert(file.fileName(), NewEffect(file.fileName()));
+        ++found;
     }
     return found;
 }
 
 void CuePlayer::Play(const QString& path) {
-    QSoundEffect* effect = Effect(path);
+    const QString cue = QFileInfo(path).fileName();
+    QSoundEffect* effect = effects_.value(cue);
     if (sounding_ != nullptr && sounding_->isPlaying()) {
         sounding_->stop();
     }
@@ -29,25 +37,13 @@ void CuePlayer::Play(const QString& path) {
     // PulseAudio: the fifth play of an effect is lost and later ones are clicks). Each play
     // therefore gets an effect of its own: the next one for this cue is made now, seconds
     // before it can be needed, and this one goes once it has had time to finish.
-    effects_.insert(path, NewEffect(path));
+    effects_.insert(cue, NewEffect(cue));
     QTimer::singleShot(retireAfterMs_, effect, &QObject::deleteLater);
 }
 
-QSoundEffect* CuePlayer::Effect(const QString& path) {
-    if (QSoundEffect* known = effects_.value(path)) {
-        return known;
-    }
-    if (!QFileInfo(path).isFile()) {
-        return nullptr;  // looked for again next time, in case it has been put in place
-    }
-    QSoundEffect* effect = NewEffect(path);
-    effects_.insert(path, effect);
-    return effect;
-}
-
-QSoundEffect* CuePlayer::NewEffect(const QString& path) {
+QSoundEffect* CuePlayer::NewEffect(const QString& cue) {
     auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(path));
+    effect->setSource(QUrl::fromLocalFile(sources_.value(cue)));
     return effect;
 }
 

@@ -10,10 +10,11 @@ class QSoundEffect;
 
 namespace vellorin {
 
-// Plays the cue wave files. An effect for each file is made ahead of its use (by Preload,
-// or on first use) so that a cue starts at once instead of waiting to be decoded; each play
-// uses up its effect and makes the next one. A new cue stops the one still sounding. A
-// missing file, or a machine without an audio device, is silent.
+// Plays the cue wave files. Each cue is known by its file name ("hold.wav"), whatever folder
+// the session asks for it in, and plays the file given for that name to Preload. An effect
+// for each cue is made ahead of its use so that a cue starts at once instead of waiting to be
+// decoded; each play uses up its effect and makes the next one. A new cue stops the one still
+// sounding. A cue that was not preloaded, or a machine without an audio device, is silent.
 class CuePlayer : public QObject {
     Q_OBJECT
 
@@ -22,16 +23,15 @@ public:
     explicit CuePlayer(QObject* parent = nullptr, int retireAfterMs = 3000)
         : QObject(parent), retireAfterMs_(retireAfterMs) {}
 
-    // Returns how many of the files were found.
+    // Readies the files, each for the cue of its file name. Returns how many were found.
     int Preload(const QStringList& paths);
     void Play(const QString& path);
 
 private:
-    // The effect ready for a cue's next play.
-    QSoundEffect* Effect(const QString& path);
-    QSoundEffect* NewEffect(const QString& path);
+    QSoundEffect* NewEffect(const QString& cue);
 
     const int retireAfterMs_;
+    QHash<QString, QString> sources_;  // cue name to the file played for it
     QHash<QString, QSoundEffect*> effects_;
     QPointer<QSoundEffect> sounding_;
 };

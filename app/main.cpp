@@ -5,9 +5,12 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "command_line.h"
 #include "command_modes.h"
+#include "file_access.h"
+#include "message_text.h"
 #include "trainer_mainform.h"
 
 namespace {
@@ -18,6 +21,37 @@ QStringList Arguments(int argc, char** argv) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     return arguments;
+}
+
+// The first argument whose bytes the system's encoding cannot represent as text, shown with
+// those bytes escaped; empty when there is none. Such a name would be looked up, or written,
+// under another name.
+QString UnrepresentableArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QString::fromLocal8Bit(bytes).toLocal8Bit() != bytes) {
+            return vellorin::PrintableBytes(bytes);
+        }
+    }
+    return {};
+}
+
+QString UnrepresentableMessage(const QString& name) {
+    return QStringLiteral(
+               "The name \"%1\" cannot be represented in this system's encoding, so "
+               "Vellorin cannot open or write a file of that name.")
+        .arg(name);
+}
+
+// How many of the arguments are Qt's to read: those before "--", after which every argument
+// is a file name.
+int QtArgumentCount(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            return i;
+        }
+    }
+    return argc;
 }
 
 // Qt Multimedia warns that there is no audio device each time a cue is loaded or played; on
@@ -43,7 +77,8 @@ void Print(std::FILE* stream, const QString& text) {
 
 // The table preview and the audio export: no window, no display, no sound device.
 int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
-    QCoreApplication app(argc, argv);
+    int qtArgc = QtArgumentCount(argc, argv);
+    QCoreApplication app(qtArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -59,7 +94,15 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
 
 int main(int argc, char** argv) {
     using vellorin::CommandLine;
+    vellorin::IgnoreFileSizeSignal();
     const CommandLine line = vellorin::ParseCommandLine(Arguments(argc, argv));
+    const QString unrepresentable = UnrepresentableArgument(argc, argv);
+    if (!unrepresentable.isEmpty() && line.mode != CommandLine::Mode::Window &&
+        line.mode != CommandLine::Mode::UsageError) {
+        Print(stderr,
+              QStringLiteral("vellorin: %1\n").arg(UnrepresentableMessage(unrepresentable)));
+        return vellorin::kCannotUse;
+    }
     switch (line.mode) {
         case CommandLine::Mode::Help:
             Print(stdout, line.helpText);
@@ -68,7 +111,8 @@ int main(int argc, char** argv) {
             Print(stdout, QStringLiteral("Vellorin 1.00\n"));
             return 0;
         case CommandLine::Mode::UsageError:
-            Print(stderr, QStringLiteral("vellorin: %1\n\n%2").arg(line.error, line.helpText));
+            Print(stderr, QStringLiteral("vellorin: %1\n\n%2")
+                              .arg(vellorin::Printable(line.error), line.helpText));
             return vellorin::kUsageError;
         case CommandLine::Mode::Table:
         case CommandLine::Mode::ExportAudio:
@@ -78,7 +122,8 @@ int main(int argc, char** argv) {
     }
 
     qtHandler = qInstallMessageHandler(QuietAboutMissingAudio);
-    QApplication app(argc, argv);
+    int qtArgc = QtArgumentCount(argc, argv);
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellorin.png")));
@@ -89,7 +134,11 @@ int main(int argc, char** argv) {
     form.PreloadCues();
     form.show();
     qCInfo(vellorin::lcStartup) << "window shown";
-    if (!line.sessionFile.isEmpty()) {
+    if (!unrepresentable.isEmpty()) {
+        QTimer::singleShot(0, &form, [&form, &unrepresentable] {
+            form.ShowMessage(UnrepresentableMessage(unrepresentable));
+        });
+    } else if (!line.sessionFile.isEmpty()) {
         // Once the window is up, so that a message about the file stands over it.
         QTimer::singleShot(0, &form, [&form, &line] { form.LoadSessionFile(line.sessionFile); });
     }

@@ -9,7 +9,9 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <iterator>
@@ -17,6 +19,8 @@
 
 #include "control_layout.h"
 #include "cue_catalogue.h"
+#include "cue_set.h"
+#include "message_text.h"
 #include "window_fonts.h"
 
 namespace vellorin {
@@ -138,11 +142,12 @@ void TrainerMainform::BuildControls() {
 void TrainerMainform::Form_Load() {
     controller_.ResetSession();
     const DefaultSessionLoad load = sessionFiles_.LoadDefaultSession();
-    qCInfo(lcStartup) << "application folder:" << ApplicationFolder();
+    qCInfo(lcStartup).noquote() << "application folder:"
+                                << QStringLiteral("\"%1\"").arg(Printable(ApplicationFolder()));
     if (load.problem.isEmpty()) {
-        qCInfo(lcStartup).noquote() << "default session: loaded" << load.path;
+        qCInfo(lcStartup).noquote() << "default session: loaded" << Printable(load.path);
     } else {
-        qCInfo(lcStartup).noquote() << "default session: not loaded:" << load.problem;
+        qCInfo(lcStartup).noquote() << "default session: not loaded:" << Printable(load.problem);
     }
 }
 
@@ -152,7 +157,8 @@ void TrainerMainform::LoadSessionFile(const QString& path) {
     for (Field field : kSettingsFields) {
         texts.append(FieldText(field));
     }
-    qCInfo(lcStartup).noquote() << "session file opened:" << path << "fields:" << texts.join('|');
+    qCInfo(lcStartup).noquote() << "session file opened:" << Printable(path)
+                                << "fields:" << Printable(texts.join('|'));
 }
 
 void TrainerMainform::SetCaption(Control control, const QString& text) {
@@ -188,19 +194,41 @@ void TrainerMainform::ShowMessage(const QString& text) {
 }
 
 void TrainerMainform::PreloadCues() {
-    QStringList paths;
+    // Every cue is read and checked once, here, and what is played is a 16-bit copy of what
+    // was checked: a file swapped or grown later is never read by the sound output.
+    const CueSet cues(ApplicationFolder(), UserDataFolder());
+    cueCopies_ = std::make_unique<QTemporaryDir>();
+    QStringList playable;
     QStringList usersOwn;
-    for (const QString& file : AllCueFiles()) {
-        paths.append(ChosenCuePath(ApplicationFolder(), UserDataFolder(), file));
-        if (paths.constLast() != CuePath(ApplicationFolder(), file)) {
-            usersOwn.append(file);
+    for (const CueChoice& choice : cues.Choices()) {
+        if (!choice.userProblem.isEmpty()) {
+            qCInfo(lcStartup).noquote()
+                << Printable(QStringLiteral("the user's cue \"%1\" cannot be used: %2; the "
+                                            "shipped one plays")
+                                 .arg(choice.userPath, choice.userProblem));
         }
+        if (!choice.sound.problem.isEmpty()) {
+            qCInfo(lcStartup).noquote()
+                << Printable(QStringLiteral("the cue \"%1\" cannot be used: %2")
+                                 .arg(choice.path, choice.sound.problem));
+            continue;
+        }
+        if (choice.path == choice.userPath) {
+            usersOwn.append(choice.file);
+        }
+        const QString copy = cueCopies_->filePath(choice.file);
+        QSaveFile file(copy);
+        const bool copied =
+            cueCopies_->isValid() && file.open(QIODevice::WriteOnly) &&
+            file.write(WaveBytes(choice.sound.samples, choice.sound.sampleRate)) > 0 &&
+            file.commit();
+        playable.append(copied ? copy : choice.path);
     }
-    const int found = cuePlayer_->Preload(paths);
-    qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << paths.size();
+    const int found = cuePlayer_->Preload(playable);
+    qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << cues.Choices().size();
     if (!usersOwn.isEmpty()) {
         qCInfo(lcStartup).noquote() << "the user's own cues:" << usersOwn.join(' ') << "from"
-                                    << CuePath(UserDataFolder(), QString());
+                                    << Printable(CuePath(UserDataFolder(), QString()));
     }
 }
 

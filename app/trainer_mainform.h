@@ -14,6 +14,7 @@
 
 #include <QLoggingCategory>
 
+class QTemporaryDir;
 class QTimer;
 
 namespace vellorin {
@@ -76,6 +77,7 @@ private:
     QTimer* secondsTimer_ = nullptr;
     QtCommonDialog commonDialog_;
     std::unique_ptr<CuePlayer> cuePlayer_;
+    std::unique_ptr<QTemporaryDir> cueCopies_;  // the checked cues, as played
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
     std::optional<QDBusConnection> bus_;

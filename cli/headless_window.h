@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -28,7 +29,8 @@ public:
     void SetFieldText(Field field, const QString& text) override;
     void SetTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }
     void ShowMessage(const QString& text) override { messages_.append(text); }
-    void PlayWave(const QString& path) override { played_.append({tick_, path}); }
+    // Paths are kept once each: a long session plays the same few many times.
+    void PlayWave(const QString& path) override { played_.append({tick_, *paths_.insert(path)}); }
     QString ApplicationFolder() const override { return applicationFolder_; }
     QString UserDataFolder() const override { return userDataFolder_; }
     CommonDialog& CommonDialog1() override { return noDialog_; }
@@ -56,6 +58,7 @@ private:
     qint64 tick_ = 0;
     QStringList messages_;
     QList<PlayedCue> played_;
+    QSet<QString> paths_;
     NoDialog noDialog_;
 };
 

@@ -3,41 +3,15 @@
 #include <sndfile.h>
 
 #include <QFileInfo>
-#include <QHash>
 #include <QSaveFile>
 #include <algorithm>
+#include <array>
 
-#include "session_file.h"
+#include "file_access.h"
+#include "message_text.h"
 
 namespace vellorin {
 namespace {
-
-struct Cue {
-    std::vector<short> samples;
-    int sampleRate = 0;
-    QString problem;
-};
-
-Cue ReadCue(const QString& path) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (file == nullptr) {
-        return {{},
-                0,
-                QStringLiteral("cannot read the cue \"%1\": %2").arg(path, sf_strerror(nullptr))};
-    }
-    Cue cue;
-    cue.sampleRate = info.samplerate;
-    if (info.channels != 1) {
-        cue.problem = QStringLiteral("the cue \"%1\" is not mono").arg(path);
-    } else {
-        cue.samples.resize(static_cast<std::size_t>(info.frames));
-        cue.samples.resize(static_cast<std::size_t>(
-            sf_readf_short(file, cue.samples.data(), static_cast<sf_count_t>(cue.samples.size()))));
-    }
-    sf_close(file);
-    return cue;
-}
 
 // libsndfile writing into a QSaveFile, so that the output appears only when it is complete.
 // The first write error is kept: a later seek (to finish the header) clears the file's own.
@@ -66,7 +40,7 @@ sf_count_t Write(const void* data, sf_count_t count, void* output) {
         return count;
     }
     if (out->writeError.isEmpty()) {
-        out->writeError = out->file.errorString();
+        out->writeError = WithoutFullStop(out->file.errorString());
     }
     return 0;
 }
@@ -107,53 +81,69 @@ std::optional<AudioFormat> AudioFormatFor(const QString& path) {
     return std::nullopt;
 }
 
-SessionAudio RenderSession(const SessionRun& run) {
-    SessionAudio audio;
-    QHash<QString, Cue> cues;
-    for (const PlayedCue& played : run.cues) {
-        if (cues.contains(played.path)) {
+SessionTrack::SessionTrack(std::vector<Cue> cues) : cues_(std::move(cues)) {
+    if (!cues_.empty()) {
+        frames_ = cues_.back().start + static_cast<qint64>(cues_.back().samples->size());
+    }
+}
+
+qint64 SessionTrack::Read(qint16* block, qint64 count) {
+    const qint64 end = std::min(frames_, position_ + count);
+    qint16* out = block;
+    while (position_ < end) {
+        while (current_ + 1 < cues_.size() && cues_[current_ + 1].start <= position_) {
+            ++current_;  // a cue cuts off the one before it, even in the same tick
+        }
+        const Cue& cue = cues_[current_];
+        const qint64 until =
+            std::min(end, current_ + 1 < cues_.size() ? cues_[current_ + 1].start : frames_);
+        if (position_ < cue.start) {  // silence before the first cue
+            const qint64 silent = std::min(until, cue.start) - position_;
+            out = std::fill_n(out, silent, qint16{0});
+            position_ += silent;
             continue;
         }
-        Cue cue = ReadCue(played.path);
-        if (cue.problem.isEmpty() && audio.sampleRate != 0 && cue.sampleRate != audio.sampleRate) {
-            cue.problem = QStringLiteral("the cue \"%1\" has a sample rate of %2 Hz, not %3 Hz")
-                              .arg(played.path)
-                              .arg(cue.sampleRate)
-                              .arg(audio.sampleRate);
+        const auto length = static_cast<qint64>(cue.samples->size());
+        const qint64 from = position_ - cue.start;
+        const qint64 heard = std::clamp<qint64>(length - from, 0, until - position_);
+        out = std::copy_n(cue.samples->begin() + from, heard, out);
+        out = std::fill_n(out, until - position_ - heard, qint16{0});
+        position_ = until;
+    }
+    return out - block;
+}
+
+SessionAudio RenderSession(const SessionRun& run, const CueSet& cues) {
+    SessionAudio audio;
+    audio.sampleRate = cues.SampleRate();
+    std::vector<SessionTrack::Cue> track;
+    track.reserve(static_cast<std::size_t>(run.cues.size()));
+    for (const PlayedCue& played : run.cues) {
+        const CueChoice* choice = cues.Find(played.path);
+        QString path = played.path;
+        QString problem = QStringLiteral("it is not one of the program's cues");
+        if (choice != nullptr && !choice->userProblem.isEmpty()) {
+            path = choice->userPath;
+            problem = choice->userProblem;
+        } else if (choice != nullptr) {
+            path = choice->path;
+            problem = choice->sound.problem;
         }
-        if (!cue.problem.isEmpty()) {
-            audio.problem = cue.problem;
+        if (!problem.isEmpty()) {
+            audio.problem = QStringLiteral("the cue \"%1\" cannot be used: %2").arg(path, problem);
             return audio;
         }
-        audio.sampleRate = cue.sampleRate;
-        cues.insert(played.path, std::move(cue));
+        track.push_back({played.tick * audio.sampleRate, &choice->sound.samples});
     }
-    if (run.cues.isEmpty()) {
-        return audio;
-    }
-    const auto start = [&](qsizetype i) {
-        return static_cast<std::size_t>(run.cues[i].tick) *
-               static_cast<std::size_t>(audio.sampleRate);
-    };
-    const PlayedCue& last = run.cues.constLast();
-    audio.samples.assign(start(run.cues.size() - 1) + cues[last.path].samples.size(), 0);
-    for (qsizetype i = 0; i < run.cues.size(); ++i) {
-        const std::vector<short>& samples = cues[run.cues[i].path].samples;
-        const std::size_t until =
-            i + 1 < run.cues.size() ? start(i + 1) : start(i) + samples.size();
-        const std::size_t count = std::min(samples.size(), until - start(i));
-        std::copy_n(samples.begin(), count,
-                    audio.samples.begin() + static_cast<std::ptrdiff_t>(start(i)));
-    }
+    audio.track = SessionTrack(std::move(track));
     return audio;
 }
 
-QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAudio& audio) {
+QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& audio) {
     Output output;
     QSaveFile& file = output.file;
-    file.setFileName(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
+    if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
+        return problem;
     }
     SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
     SF_INFO info{};
@@ -162,24 +152,26 @@ QString WriteAudioFile(const QString& path, AudioFormat format, const SessionAud
     info.format = SndfileFormat(format);
     SNDFILE* out = sf_open_virtual(&io, SFM_WRITE, &info, &output);
     if (out == nullptr) {
-        const QString reason = QString::fromUtf8(sf_strerror(nullptr));
+        const QString reason = WithoutFullStop(QString::fromUtf8(sf_strerror(nullptr)));
         file.cancelWriting();
         return reason;
     }
     // In blocks: an encoder may take stack space in proportion to what one call hands it.
-    constexpr std::size_t kBlock = 4096;
+    constexpr qint64 kBlock = 4096;
+    std::array<qint16, kBlock> block{};
     bool written = true;
-    for (std::size_t done = 0; written && done < audio.samples.size(); done += kBlock) {
-        const auto frames = static_cast<sf_count_t>(std::min(kBlock, audio.samples.size() - done));
-        written = sf_writef_short(out, audio.samples.data() + done, frames) == frames;
+    while (written) {
+        const qint64 frames = audio.track.Read(block.data(), kBlock);
+        if (frames == 0) {
+            break;
+        }
+        written = sf_writef_short(out, block.data(), frames) == frames;
     }
-    QString reason = QString::fromUtf8(sf_strerror(out));
+    QString reason = WithoutFullStop(QString::fromUtf8(sf_strerror(out)));
     const bool closed = sf_close(out) == 0;
     if (!written || !closed || !output.writeError.isEmpty()) {
         if (!output.writeError.isEmpty()) {
             reason = output.writeError;
-        } else if (reason.endsWith(QLatin1Char('.'))) {
-            reason.chop(1);
         }
         file.cancelWriting();
         return reason;

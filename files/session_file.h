@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "file_access.h"
+
 namespace vellorin {
 
 // A session file is six lines of field text (intro, hold, hold increase, rest, rest
@@ -50,17 +52,9 @@ SessionRead ReadSessionFile(const QString& path);
 // The same from a device opened for reading; path names the file in the problem.
 SessionRead ReadSessionLines(QIODevice& device, const QString& path);
 
-// Writes all size bytes to an unbuffered file, following a short write with another for the
-// rest, so that a failure leaves the file's error set. False when not all were written.
-bool WriteAll(QFileDevice& file, const char* data, qint64 size);
-
-// Puts a completely written temporary file in place once its bytes have reached the disk.
-// Returns an empty text, or the system's reason (the target then keeps what it held).
-QString SyncAndCommit(QSaveFile& file);
-
 // Writes the six texts to path through a temporary file that replaces the target only once
-// every byte has reached the disk. Returns an empty text, or the system's reason for the
-// failure (the target then keeps what it held).
+// every byte has reached the disk; a target that is not a regular file is never replaced. Returns
+// an empty text, or the system's reason for the failure (the target then keeps what it held).
 QString WriteSessionFile(const QString& path, const QStringList& texts);
 
 }  // namespace vellorin

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "cue_sound.h"
 #include "session_error.h"
 #include "session_file.h"
 #include "session_plan.h"
@@ -122,6 +123,32 @@ QString CheckFieldValueInput(const QByteArray& data) {
         return QStringLiteral("FieldValue(\"%1\") gave %2").arg(text).arg(value);
     }
     return CheckRounding(value);
+}
+
+}  // namespace vellorin::fuzz
+
+namespace vellorin::fuzz {
+
+QString CheckCueFileInput(const QByteArray& data) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    const CueSound sound = DecodeWave(buffer);
+    if (!sound.problem.isEmpty()) {
+        return sound.samples.empty() ? QString() : QStringLiteral("samples kept with a refusal");
+    }
+    if (sound.samples.empty() || sound.sampleRate < kMinCueRate || sound.sampleRate > kMaxCueRate ||
+        sound.samples.size() > std::size_t(sound.sampleRate) * kMaxCueSeconds) {
+        return QStringLiteral("accepted a cue that is empty, too long or at a rate no cue has");
+    }
+    QBuffer copy;
+    copy.setData(WaveBytes(sound.samples, sound.sampleRate));
+    copy.open(QIODevice::ReadOnly);
+    const CueSound again = DecodeWave(copy);
+    if (again.samples != sound.samples || again.sampleRate != sound.sampleRate) {
+        return QStringLiteral("a cue written as it is played does not read back the same");
+    }
+    return {};
 }
 
 }  // namespace vellorin::fuzz

@@ -20,4 +20,9 @@ QString CheckSessionFileInput(const QByteArray& data);
 // first eight bytes taken as a double go through RoundToLong the same way.
 QString CheckFieldValueInput(const QByteArray& data);
 
+// The cue decoder on these bytes either refuses them with a reason and no samples, or gives
+// a cue of at most a minute at a sample rate a cue can have, which reads back sample for
+// sample once written as the sound output plays it.
+QString CheckCueFileInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

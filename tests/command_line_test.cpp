@@ -8,9 +8,12 @@
 #include <QTemporaryDir>
 
 #include "file_helpers.h"
+#include "wave_maker.h"
 
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #endif
@@ -30,7 +33,12 @@ class CommandLine : public ::testing::Test {
 protected:
     CommandLine() { WriteBytes(Path("worked.ses"), kWorkedExample); }
 
-    Result Run(const QStringList& arguments, bool smallFileLimit = false) {
+    // How the program's process is started: as it is, with a file-size limit (at the signal's
+    // default disposition, as a shell leaves it), or as the unprivileged user "nobody".
+    enum Child { kPlain, kSmallFileLimit, kAsNobody };
+
+    Result Run(const QStringList& arguments, Child child = kPlain,
+               const QString& program_ = QStringLiteral(VELLORIN_PROGRAM)) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove("DISPLAY");
@@ -39,16 +47,23 @@ protected:
         environment.insert("XDG_DATA_HOME", dir.filePath("data"));  // no cues of a user's own
         program.setProcessEnvironment(environment);
 #ifdef __linux__
-        if (smallFileLimit) {
+        if (child == kSmallFileLimit) {
             // No file of the program may grow beyond 64 KiB, as on a nearly full disk.
             program.setChildProcessModifier([] {
-                std::signal(SIGXFSZ, SIG_IGN);
+                std::signal(SIGXFSZ, SIG_DFL);
                 const rlimit limit{64 * 1024, 64 * 1024};
                 setrlimit(RLIMIT_FSIZE, &limit);
             });
+        } else if (child == kAsNobody && geteuid() == 0) {
+            QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+            program.setChildProcessModifier([] {
+                constexpr unsigned kNobody = 65534;
+                (void)!setgid(kNobody);
+                (void)!setuid(kNobody);
+            });
         }
 #endif
-        program.start(VELLORIN_PROGRAM, arguments);
+        program.start(program_, arguments);
         EXPECT_TRUE(program.waitForFinished(120000));
         return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardOutput()),
                 QString::fromLocal8Bit(program.readAllStandardError())};
@@ -124,6 +139,7 @@ TEST_P(CommandLineFailure, ExitsWithItsStatusAndSaysWhyLeavingNoOutput) {
     QString says = QString::fromUtf8(GetParam().says);
     says.replace("{dir}", dir.path());
     EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains("..")) << "one full stop ends a sentence";
     EXPECT_EQ(Files(), QStringList{"worked.ses"});
 }
 
@@ -163,11 +179,13 @@ TEST_F(CommandLine, ARefusedTableIsNotExported) {
 
 #ifdef __linux__
 TEST_F(CommandLine, AnExportThatRunsOutOfDiskLeavesNoPartialFile) {
-    const Result result = Run({"--export-audio", Path("worked.ses"), Path("out.wav")}, true);
+    const Result result =
+        Run({"--export-audio", Path("worked.ses"), Path("out.wav")}, kSmallFileLimit);
     EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.err.contains("File too large")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("File too large.\n")) << result.err.toStdString();
     EXPECT_EQ(Files(), QStringList{"worked.ses"});
 }
+
 #endif
 
 // The samples and rate of an audio file, read with libsndfile.
@@ -246,6 +264,69 @@ TEST_F(CommandLine, FlacAndOggReadBackWithTheLengthAndRateOfTheWav) {
     }
     EXPECT_EQ(ReadAudio(Path("worked.flac")).samples, wav.samples);  // lossless
 }
+
+#ifdef __linux__
+// An export never replaces what is not a regular file: a pipe, or a link to one, stays.
+TEST_F(CommandLine, AnExportToAPipeIsRefusedAndThePipeStays) {
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.wav")).constData(), 0666), 0);
+    QFile::link("pipe.wav", Path("link.wav"));
+    for (const char* name : {"pipe.wav", "link.wav"}) {
+        const Result result = Run({"--export-audio", Path("worked.ses"), Path(name)}, kAsNobody);
+        EXPECT_EQ(result.status, 1) << name;
+        EXPECT_TRUE(result.err.endsWith("\": it is not a file.\n")) << result.err.toStdString();
+        struct stat status {};
+        EXPECT_EQ(stat(QFile::encodeName(Path(name)).constData(), &status), 0);
+        EXPECT_TRUE(S_ISFIFO(status.st_mode)) << name;
+    }
+}
+
+// Names and texts reach a terminal with their control characters escaped, and a name the
+// system's encoding cannot represent is refused rather than looked up under another one.
+TEST_F(CommandLine, NamesAndTextsAreShownSafelyOrRefused) {
+    WriteBytes(Path("esc.ses"), "10\r\n6\x1b[2J0\r\n10\r\n30\r\n5\r\n3\r\n");
+    const Result escaped = Run({"--table", Path("esc.ses")});
+    EXPECT_EQ(escaped.status, 1);
+    EXPECT_TRUE(escaped.err.contains("\"6\\x1b[2J0\"")) << escaped.err.toStdString();
+    const Result badName = Run({"--table", Path("a\x1b]0;title\x07.ses")});
+    EXPECT_TRUE(badName.err.contains("a\\x1b]0;title\\x07.ses")) << badName.err.toStdString();
+    for (const Result& result : {escaped, badName}) {
+        EXPECT_FALSE(result.err.contains(QChar(0x1b)));
+    }
+
+    const QString latin1Name = dir.path() + "/caf\\351.ses";  // é in Latin-1, not UTF-8
+    const Result unrepresentable =
+        Run({"-c", "exec \"$0\" --export-audio \"$(printf '" + latin1Name + "')\" out.wav",
+             VELLORIN_PROGRAM},
+            kPlain, "/bin/sh");
+    EXPECT_EQ(unrepresentable.status, 1);
+    EXPECT_TRUE(unrepresentable.err.contains("caf\\xe9.ses\" cannot be represented"))
+        << unrepresentable.err.toStdString();
+}
+
+// A user's cue in float samples sounds as loud as it was recorded; one at another rate than
+// the shipped cues is named as the fault, whichever cue the session plays first.
+TEST_F(CommandLine, UserCuesAreExportedScaledOrRefusedByName) {
+    const QString own = Path("data/Vellorin/snd/");
+    QDir().mkpath(own);
+    const std::vector<double> tone = Tone(22050);
+    WriteBytes(own + "hold.wav", MakeWave(3, 32, 1, 22050, tone));
+    ASSERT_EQ(Run({"--export-audio", Path("worked.ses"), Path("float.wav")}).status, 0);
+    const std::vector<short> exported = ReadAudio(Path("float.wav")).samples;
+    const std::size_t hold = 11 * 22050;  // the first hold's first tick
+    ASSERT_GE(exported.size(), hold + tone.size());
+    for (std::size_t i = 0; i < tone.size(); i += 1000) {
+        EXPECT_EQ(exported[hold + i], std::lrint(tone[i] * 32767)) << i;
+    }
+
+    WriteBytes(own + "3.wav", MakeWave(1, 16, 1, 44100, Tone(44100)));
+    const Result otherRate = Run({"--export-audio", Path("worked.ses"), Path("rate.wav")});
+    EXPECT_EQ(otherRate.status, 1);
+    EXPECT_TRUE(otherRate.err.contains("the cue \"" + QDir::cleanPath(own + "3.wav") +
+                                       "\" cannot be used: its sample rate is 44100 Hz"))
+        << otherRate.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("rate.wav")));
+}
+#endif
 
 }  // namespace
 }  // namespace vellorin::testing

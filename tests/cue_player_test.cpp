@@ -23,8 +23,8 @@ TEST(CuePlayer, MissingFilesAreSilentAndNotKept) {
 // effect of its own, made ahead, and the played ones are let go once they are done.
 TEST(CuePlayer, PlaysEveryCueOnAnEffectOfItsOwn) {
     CuePlayer player(nullptr, 50);
-    player.Preload({kSnd + "hold.wav", kSnd + "5.wav"});
-    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 2);
+    player.Preload({kSnd + "hold.wav", kSnd + "5.wav", kSnd + "4.wav"});
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 3);
     for (int i = 0; i < 10; ++i) {
         player.Play(kSnd + "hold.wav");
         player.Play(kSnd + "5.wav");

@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "cue_sound.h"
+#include "failing_device.h"
+#include "file_access.h"
 #include "file_helpers.h"
 #include "session_file.h"
 
@@ -91,33 +94,24 @@ TEST(FailingWrite, AWriteThatJustFitsSucceeds) {
     }
     EXPECT_EQ(ReadBytes(path), SessionFileBytes(kTable));
 }
+
+// A file-size limit ends a process that has not ignored SIGXFSZ at its first write past it;
+// the program ignores it, so Save says why instead of vanishing. The child starts from the
+// signal's default, as a process does.
+TEST(FailingWrite, AFileSizeLimitIsAWriteErrorNotTheProgramsEnd) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("table.ses");
+    const auto saveAtTheLimit = [&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        IgnoreFileSizeSignal();
+        const rlimit limit{10, 10};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const bool told = WriteSessionFile(path, kTable) == "File too large";
+        std::_Exit(told && QDir(dir.path()).isEmpty() ? 0 : 1);
+    };
+    EXPECT_EXIT(saveAtTheLimit(), ::testing::ExitedWithCode(0), "");
+}
 #endif
-
-// A device that holds size bytes of a file but fails with an input/output error once
-// failAt of them have been read.
-class FailingDevice : public QIODevice {
-public:
-    FailingDevice(QByteArray bytes, qint64 failAt) : bytes_(std::move(bytes)), failAt_(failAt) {
-        open(QIODevice::ReadOnly);
-    }
-    qint64 size() const override { return bytes_.size(); }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override {
-        if (pos() >= failAt_) {
-            setErrorString(QStringLiteral("Input/output error"));
-            return -1;
-        }
-        const qint64 count = std::min(maxSize, failAt_ - pos());
-        std::copy_n(bytes_.constData() + pos(), count, data);
-        return count;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray bytes_;
-    qint64 failAt_;
-};
 
 TEST(FailingRead, InTheMiddleOfALineIsAReadErrorAndNoLine) {
     const QByteArray bytes = "1\r\n" + QByteArray(20000, '2') + "\r\n3\r\n4\r\n5\r\n6\r\n";
@@ -130,6 +124,18 @@ TEST(FailingRead, InTheMiddleOfALineIsAReadErrorAndNoLine) {
     }
     FailingDevice whole(bytes, bytes.size());
     EXPECT_EQ(ReadSessionLines(whole, QStringLiteral("t.ses")).problem, "");
+}
+
+TEST(FailingRead, InACueIsAReadErrorAndNoSound) {
+    QFile shipped(QStringLiteral(VELLORIN_SOURCE_DIR "/snd/hold.wav"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray bytes = shipped.readAll();
+    for (const qint64 failAt : {0, 20, 44, 1000, 30000}) {
+        FailingDevice device(bytes, failAt);
+        const CueSound sound = DecodeWave(device);
+        EXPECT_EQ(sound.problem, "it cannot be read: Input/output error") << failAt;
+        EXPECT_TRUE(sound.samples.empty()) << failAt;
+    }
 }
 
 }  // namespace

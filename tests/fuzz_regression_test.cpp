@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <cctype>
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
-    for (const char* target : {"session_file", "field_value"}) {
+    for (const char* target : {"session_file", "field_value", "cue_file"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -42,8 +43,10 @@ class FuzzRegression : public ::testing::TestWithParam<FuzzInput> {};
 
 TEST_P(FuzzRegression, HoldsEveryProperty) {
     const QByteArray data = ReadBytes(GetParam().path);
-    const QString problem = GetParam().target == "session_file" ? fuzz::CheckSessionFileInput(data)
-                                                                : fuzz::CheckFieldValueInput(data);
+    const std::string& target = GetParam().target;
+    const QString problem = target == "session_file" ? fuzz::CheckSessionFileInput(data)
+                            : target == "cue_file"   ? fuzz::CheckCueFileInput(data)
+                                                     : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
 
@@ -60,13 +63,11 @@ INSTANTIATE_TEST_SUITE_P(Inputs, FuzzRegression, ::testing::ValuesIn(FuzzInputs(
                          });
 
 TEST(FuzzRegression, HasInputsForEveryTarget) {
-    int sessionFiles = 0;
-    int fieldValues = 0;
+    std::map<std::string, int> inputs;
     for (const FuzzInput& input : FuzzInputs()) {
-        (input.target == "session_file" ? sessionFiles : fieldValues) += 1;
+        ++inputs[input.target];
     }
-    EXPECT_GT(sessionFiles, 0);
-    EXPECT_GT(fieldValues, 0);
+    EXPECT_EQ(inputs.size(), 3u);
 }
 
 }  // namespace

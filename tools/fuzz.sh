@@ -11,10 +11,11 @@ tools/install_missing.sh cmake ninja-build clang libclang-rt-14-dev qt6-base-dev
   qt6-multimedia-dev libgl-dev
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORIN_BUILD_TESTS=OFF -DVELLORIN_FUZZ=ON
-cmake --build build/fuzz -j2 --target session_file_fuzzer field_value_fuzzer
+cmake --build build/fuzz -j2 --target session_file_fuzzer field_value_fuzzer \
+  cue_file_fuzzer
 
 failed=0
-for name in session_file field_value; do
+for name in session_file field_value cue_file; do
   corpus=build/fuzz/corpus/$name
   regressions=tests/fuzz_regressions/$name
   mkdir -p "$corpus" "$regressions"

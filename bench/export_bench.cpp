@@ -1,0 +1,91 @@
+// Times the audio export of whole sessions and measures the memory it takes: the real
+// program, run as a user runs it, on the default table and on a table of a whole day.
+//
+//   vellorin_export_bench [FOLDER]    (writes its files in FOLDER, default a temporary one)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+struct Table {
+    const char* name;
+    QByteArray settings;  // the session file's bytes
+};
+
+struct Figures {
+    int status = -1;
+    double seconds = 0;
+    double peakMiB = 0;
+};
+
+// Runs the program with arguments, its output discarded, and reads its wall time and peak
+// resident memory once it has ended.
+Figures Run(const QByteArray& program, const QList<QByteArray>& arguments) {
+    QList<char*> argv{const_cast<char*>(program.constData())};
+    for (const QByteArray& argument : arguments) {
+        argv.append(const_cast<char*>(argument.constData()));
+    }
+    argv.append(nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    std::fflush(stdout);  // or the child would print what is buffered a second time
+    const pid_t child = fork();
+    if (child == 0) {
+        freopen("/dev/null", "w", stdout);
+        execv(program.constData(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    Figures figures;
+    figures.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+    figures.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    figures.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // KiB on Linux
+    return figures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir temporary;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
+    const QByteArray program = QFile::encodeName(QStringLiteral(VELLORIN_PROGRAM));
+    const Table tables[] = {
+        {"default table, 17:15", "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n"},
+        // 2-minute holds and rests, 360 loops: 23:58:30, 3240 cues.
+        {"a day's table, 23:58:30", "30\r\n120\r\n0\r\n120\r\n0\r\n360\r\n"},
+    };
+    std::printf("%-24s %-5s %9s %12s %14s\n", "table", "as", "seconds", "peak MiB", "file MB");
+    int failed = 0;
+    for (const Table& table : tables) {
+        const QString session = folder + QStringLiteral("/table.ses");
+        QFile file(session);
+        if (!file.open(QIODevice::WriteOnly) || file.write(table.settings) < 0) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(session));
+            return 1;
+        }
+        file.close();
+        for (const char* suffix : {"wav", "flac"}) {
+            const QString out = folder + QStringLiteral("/session.") + QLatin1String(suffix);
+            const Figures figures = Run(
+                program, {"--export-audio", QFile::encodeName(session), QFile::encodeName(out)});
+            std::printf("%-24s %-5s %9.2f %12.1f %14.1f%s\n", table.name, suffix, figures.seconds,
+                        figures.peakMiB, static_cast<double>(QFileInfo(out).size()) / 1e6,
+                        figures.status == 0 ? "" : "  FAILED");
+            failed += figures.status != 0 ? 1 : 0;
+            QFile::remove(out);
+        }
+    }
+    return failed == 0 ? 0 : 1;
+}

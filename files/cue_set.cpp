@@ -1,0 +1,71 @@
+#include "cue_set.h"
+
+#include <QFileInfo>
+
+#include "cue_catalogue.h"
+
+namespace vellorin {
+namespace {
+
+// The same sound refused when its rate is not the set's.
+void CheckRate(CueSound& sound, int sampleRate) {
+    if (sound.problem.isEmpty() && sound.sampleRate != sampleRate) {
+        sound.problem = QStringLiteral("its sample rate is %1 Hz, not the %2 Hz of the other cues")
+                            .arg(sound.sampleRate)
+                            .arg(sampleRate);
+        sound.samples.clear();
+    }
+}
+
+}  // namespace
+
+CueSet::CueSet(const QString& applicationFolder, const QString& userDataFolder) {
+    const QStringList files = AllCueFiles();
+    QList<CueSound> own;
+    for (const QString& file : files) {
+        CueChoice choice{file, CuePath(applicationFolder, file), {}, {}, {}};
+        choice.sound = ReadCueFile(choice.path);
+        if (!userDataFolder.isEmpty()) {
+            const QString userPath = CuePath(userDataFolder, file);
+            if (QFileInfo(userPath).exists() || QFileInfo(userPath).isSymLink()) {
+                choice.userPath = userPath;
+            }
+        }
+        own.append(choice.userPath.isEmpty() ? CueSound{} : ReadCueFile(choice.userPath));
+        if (sampleRate_ == 0 && choice.sound.problem.isEmpty()) {
+            sampleRate_ = choice.sound.sampleRate;
+        }
+        choices_.append(std::move(choice));
+    }
+    for (qsizetype i = 0; sampleRate_ == 0 && i < own.size(); ++i) {
+        if (!choices_[i].userPath.isEmpty() && own[i].problem.isEmpty()) {
+            sampleRate_ = own[i].sampleRate;  // no shipped cue could be read: the user's lead
+        }
+    }
+    for (qsizetype i = 0; i < choices_.size(); ++i) {
+        CueChoice& choice = choices_[i];
+        CheckRate(choice.sound, sampleRate_);
+        if (choice.userPath.isEmpty()) {
+            continue;
+        }
+        CheckRate(own[i], sampleRate_);
+        if (own[i].problem.isEmpty()) {
+            choice.path = choice.userPath;
+            choice.sound = std::move(own[i]);
+        } else {
+            choice.userProblem = own[i].problem;
+        }
+    }
+}
+
+const CueChoice* CueSet::Find(const QString& playedPath) const {
+    const QString file = QFileInfo(playedPath).fileName();
+    for (const CueChoice& choice : choices_) {
+        if (choice.file == file) {
+            return &choice;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace vellorin

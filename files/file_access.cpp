@@ -1,0 +1,119 @@
+#include "file_access.h"
+
+#include <QFileInfo>
+
+#include "message_text.h"
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#endif
+
+namespace vellorin {
+namespace {
+
+const char kNotAFile[] = "it is not a file";
+
+#ifdef Q_OS_UNIX
+QString SystemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+#endif
+
+}  // namespace
+
+QString OpenRegularFile(const QString& path, QFile& file) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return SystemError(errno);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return SystemError(error);
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return QString::fromLatin1(kNotAFile);
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+#else
+    if (QFileInfo info(path); info.exists() && !info.isFile()) {
+        return QString::fromLatin1(kNotAFile);
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.errorString();
+    }
+#endif
+    return {};
+}
+
+QString WriteTargetProblem(const QString& path) {
+    const QFileInfo target(path);  // exists() and isFile() follow links
+    if (target.exists() && !target.isFile()) {
+        return QString::fromLatin1(kNotAFile);
+    }
+    return {};
+}
+
+QString OpenForReplacing(QSaveFile& file, const QString& path) {
+    if (const QString problem = WriteTargetProblem(path); !problem.isEmpty()) {
+        return problem;
+    }
+    file.setFileName(path);
+    // Unbuffered, so that every write reaches the file here, where its failure is seen:
+    // commit() would put a temporary file in place even when a buffered write had failed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return WithoutFullStop(file.errorString());
+    }
+    return {};
+}
+
+bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
+    for (qint64 done = 0; done < size;) {
+        const qint64 written = file.write(data + done, size - done);
+        if (written <= 0 || file.error() != QFileDevice::NoError) {
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+QString SyncAndCommit(QSaveFile& file) {
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0 && errno != EINVAL) {
+        const QString reason = SystemError(errno);
+        file.cancelWriting();
+        return reason;
+    }
+#endif
+    // Looked at again: the target may have been swapped for a pipe or a device meanwhile.
+    if (const QString problem = WriteTargetProblem(file.fileName()); !problem.isEmpty()) {
+        file.cancelWriting();
+        return problem;
+    }
+    if (!file.commit()) {
+        return WithoutFullStop(file.errorString());
+    }
+    return {};
+}
+
+void IgnoreFileSizeSignal() {
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+}  // namespace vellorin
