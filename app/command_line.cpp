@@ -1,9 +1,54 @@
 #include "command_line.h"
 
 namespace vellorin {
+namespace {
+
+// The options Qt's application object reads from the command line in window mode; they are
+// known here so that they pass, and Qt takes them.
+constexpr const char* kQtOptionsWithValue[] = {
+    "style",   "stylesheet", "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "display", "geometry",   "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "title",
+    "name",    "session",    "visual",          "qmljsdebugger"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void AddQtOptions(QCommandLineParser& parser) {
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The unknown options as the user typed them, dashes and all: "Unknown option '--bogus'."
+QString UnknownOptions(const QStringList& names, const QStringList& arguments) {
+    QStringList typed;
+    for (const QString& name : names) {
+        QString shown = QStringLiteral("-") + name;
+        for (const QString& argument : arguments.mid(1)) {
+            const QString bare = argument.section(QLatin1Char('='), 0, 0);
+            if (bare.startsWith(QLatin1Char('-')) &&
+                bare.mid(bare.startsWith("--") ? 2 : 1) == name) {
+                shown = bare;
+                break;
+            }
+        }
+        typed.append(QStringLiteral("'%1'").arg(shown));
+    }
+    return typed.size() == 1 ? QStringLiteral("Unknown option %1.").arg(typed.constFirst())
+                             : QStringLiteral("Unknown options: %1.").arg(typed.join(", "));
+}
+
+}  // namespace
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
+    // "-style" is one option, as Qt reads it, not the five letters s, t, y, l and e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         QStringLiteral("Vellorin, a timer for breath-hold training tables with spoken cues."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
@@ -28,9 +73,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     CommandLine line;
     line.helpText =
         parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vellorin"));
+    AddQtOptions(parser);
     if (!parser.parse(arguments)) {
         line.mode = CommandLine::Mode::UsageError;
-        line.error = parser.errorText();
+        line.error = parser.unknownOptionNames().isEmpty()
+                         ? parser.errorText()
+                         : UnknownOptions(parser.unknownOptionNames(), arguments);
         return line;
     }
     const QStringList positional = parser.positionalArguments();

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -133,6 +134,9 @@ int main(int argc, char** argv) {
     form.Form_Load();
     form.PreloadCues();
     form.show();
+    qCInfo(vellorin::lcStartup).noquote()
+        << "style:" << QApplication::style()->name()
+        << "layout:" << (QApplication::isRightToLeft() ? "right to left" : "left to right");
     qCInfo(vellorin::lcStartup) << "window shown";
     if (!unrepresentable.isEmpty()) {
         QTimer::singleShot(0, &form, [&form, &unrepresentable] {

@@ -1,9 +1,12 @@
 #include "trainer_mainform.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -107,6 +110,84 @@ TrainerMainform::TrainerMainform(QWidget* parent)
             &TrainerMainform::LoadCmd_Click);
     connect(qobject_cast<QPushButton*>(Widget("SaveCmd")), &QPushButton::clicked, this,
             &TrainerMainform::SaveCmd_Click);
+    AddKeys();
+    qApp->installEventFilter(this);
+}
+
+void TrainerMainform::AddKeys() {
+    const struct {
+        QKeySequence keys;
+        void (TrainerMainform::*handler)();
+    } keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_R), &TrainerMainform::ResetKey},
+        {QKeySequence::Open, &TrainerMainform::LoadCmd_Click},
+        {QKeySequence::Save, &TrainerMainform::SaveCmd_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TrainerMainform::QuitKey},
+    };
+    for (const auto& key : keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(key.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, key.handler);
+        addAction(action);
+    }
+    const struct {
+        const char* control;
+        const char* tip;
+    } tips[] = {
+        {"ControlCmd", "Start: Space. Reset: Ctrl+R."},
+        {"PauseCmd", "Pause or resume: Space."},
+        {"LoadCmd", "Load a table: Ctrl+O."},
+        {"SaveCmd", "Save the table: Ctrl+S."},
+    };
+    for (const auto& tip : tips) {
+        Widget(tip.control)->setToolTip(QString::fromLatin1(tip.tip));
+    }
+}
+
+bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+        type != QEvent::ShortcutOverride) {
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && key->key() == Qt::Key_Space) {
+        // Taken before any control sees it: a focused button would click on its release, a
+        // field would type a blank.
+        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
+            SpaceKey();
+        }
+        event->accept();
+        return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (plain && enter && type == QEvent::KeyPress) {
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TrainerMainform::SpaceKey() {
+    keys_.Space();
+    UpdateSleepInhibition();
+}
+
+void TrainerMainform::ResetKey() {
+    keys_.Reset();
+    UpdateSleepInhibition();
+}
+
+void TrainerMainform::QuitKey() {
+    close();
 }
 
 TrainerMainform::~TrainerMainform() = default;
@@ -152,12 +233,16 @@ void TrainerMainform::Form_Load() {
 }
 
 void TrainerMainform::LoadSessionFile(const QString& path) {
-    sessionFiles_.LoadFile(path);
+    const QString problem = sessionFiles_.LoadFile(path);
+    if (!problem.isEmpty()) {
+        qCInfo(lcStartup).noquote() << "session file not loaded:" << Printable(problem);
+        return;
+    }
     QStringList texts;
     for (Field field : kSettingsFields) {
         texts.append(FieldText(field));
     }
-    qCInfo(lcStartup).noquote() << "session file opened:" << Printable(path)
+    qCInfo(lcStartup).noquote() << "session file loaded:" << Printable(path)
                                 << "fields:" << Printable(texts.join('|'));
 }
 

@@ -9,6 +9,7 @@
 #include "qt_common_dialog.h"
 #include "session_commands.h"
 #include "session_controller.h"
+#include "session_keys.h"
 #include "sleep_inhibitor.h"
 #include "trainer_window.h"
 
@@ -66,9 +67,17 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Space and Enter, whatever control of the window has the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
+    // The window's keys: Ctrl+R reset, Ctrl+O load, Ctrl+S save, Ctrl+Q quit.
+    void AddKeys();
+    // Space: starts, pauses or resumes, never resets.
+    void SpaceKey();
+    void ResetKey();
+    void QuitKey();
     // While a session runs (started, not paused, not ended) the desktop is asked to stay awake.
     void UpdateSleepInhibition();
     QWidget* Widget(const char* name) const { return controls_.value(QLatin1String(name)); }
@@ -80,6 +89,7 @@ private:
     std::unique_ptr<QTemporaryDir> cueCopies_;  // the checked cues, as played
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
+    SessionKeys keys_{controller_};
     std::optional<QDBusConnection> bus_;
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };

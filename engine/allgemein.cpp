@@ -26,6 +26,13 @@ double FloorValue(double x) {
 }
 
 QString FormatSeconds(qint32 seconds) {
+    if (seconds >= 3600) {  // a count of an hour or more shows its hours: "1:46:00"
+        const QLatin1Char zero('0');
+        return QStringLiteral("%1:%2:%3")
+            .arg(seconds / 3600)
+            .arg(seconds / 60 % 60, 2, 10, zero)
+            .arg(seconds % 60, 2, 10, zero);
+    }
     const auto minutes = static_cast<qint32>(FloorValue(seconds / 60.0)) % 60;
     const auto secs = static_cast<qint32>(FloorValue(seconds)) % 60;
     const QString text = ClockPart(minutes) + QLatin1Char(':') + ClockPart(secs);

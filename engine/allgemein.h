@@ -5,8 +5,9 @@
 
 namespace vellorin {
 
-// Clock text of a signed count of seconds: minutes and seconds, two digits each ("03:35").
-// Hours are dropped (3725 gives "02:05"); negative parts keep their sign ("0-1:0-1").
+// Clock text of a signed count of seconds: minutes and seconds, two digits each ("03:35");
+// from an hour on, the hours before them ("1:02:05"). Negative parts keep their sign
+// ("0-1:0-1").
 QString FormatSeconds(qint32 seconds);
 
 // The largest whole number not greater than x.

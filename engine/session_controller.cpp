@@ -52,6 +52,7 @@ void SessionController::ResetSession() {
     state_.Sequence = kIntro;
     state_.CurLoop = 1;
     state_.Mode = 0;
+    ended_ = false;
     SetPause(0);
 }
 
@@ -146,6 +147,7 @@ void SessionController::RestTick() {
     if (IsLastLoop()) {
         window_.SetCaption(Control::SequenceLbl, "End!");
         window_.SetTimerEnabled(false);
+        ended_ = true;
         IssueCue(kSessionEndCue);
         window_.SetCaption(Control::SequenceTimeLbl, "00:00");
         return;

@@ -38,6 +38,8 @@ public:
     void ResetSession();
 
     const SessionState& State() const { return state_; }
+    // A session was started and has run to its end tick (Mode is still 1 until Reset).
+    bool Ended() const { return ended_; }
 
 private:
     void Start();
@@ -55,6 +57,7 @@ private:
     SessionPlan plan_;
     SessionState state_;
     QStringList pendingCues_;
+    bool ended_ = false;
 };
 
 }  // namespace vellorin

@@ -90,13 +90,14 @@ void SessionFileCommands::LoadCmd_Click() {
     }
 }
 
-void SessionFileCommands::LoadFile(const QString& path) {
+QString SessionFileCommands::LoadFile(const QString& path) {
     const SessionRead read = ReadSessionFile(path);
     if (!read.problem.isEmpty()) {
         window_.ShowMessage(read.problem);
-        return;
+        return read.problem;
     }
     FillFields(read.lines);
+    return {};
 }
 
 void SessionFileCommands::SaveCmd_Click() {

@@ -34,8 +34,9 @@ public:
     DefaultSessionLoad LoadDefaultSession();
     // Asks for a file and fills the six fields from it, or changes nothing and says why.
     void LoadCmd_Click();
-    // Fills the six fields from the file at path, or changes nothing and says why.
-    void LoadFile(const QString& path);
+    // Fills the six fields from the file at path, or changes nothing and says why. Returns
+    // why it could not, empty when it did.
+    QString LoadFile(const QString& path);
     // Asks for a file and writes the six field texts to it, never leaving a half-written file.
     // A text holding a CR, which no line of a session file can carry, is refused first.
     void SaveCmd_Click();

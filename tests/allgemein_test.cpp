@@ -25,15 +25,17 @@ INSTANTIATE_TEST_SUITE_P(Whole, FormatSecondsTest,
                                            ClockCase{59, "00:59"}, ClockCase{60, "01:00"},
                                            ClockCase{215, "03:35"}, ClockCase{600, "10:00"},
                                            ClockCase{3599, "59:59"}));
-INSTANTIATE_TEST_SUITE_P(HourWraps, FormatSecondsTest,
-                         ::testing::Values(ClockCase{3600, "00:00"}, ClockCase{3725, "02:05"},
-                                           ClockCase{86399, "59:59"}));
+INSTANTIATE_TEST_SUITE_P(Hours, FormatSecondsTest,
+                         ::testing::Values(ClockCase{3600, "1:00:00"}, ClockCase{3661, "1:01:01"},
+                                           ClockCase{3725, "1:02:05"}, ClockCase{6360, "1:46:00"},
+                                           ClockCase{86399, "23:59:59"},
+                                           ClockCase{359999, "99:59:59"}));
 INSTANTIATE_TEST_SUITE_P(Negative, FormatSecondsTest,
                          ::testing::Values(ClockCase{-1, "0-1:0-1"}, ClockCase{-59, "0-1:0-59"},
                                            ClockCase{-60, "0-1:00"}, ClockCase{-61, "0-2:0-1"},
                                            ClockCase{-600, "0-10:00"}));
 INSTANTIATE_TEST_SUITE_P(Extremes, FormatSecondsTest,
-                         ::testing::Values(ClockCase{2147483647, "14:07"},
+                         ::testing::Values(ClockCase{2147483647, "596523:14:07"},
                                            ClockCase{-2147483647 - 1, "0-15:0-8"}));
 
 TEST(FloorValue, RoundsTowardMinusInfinity) {

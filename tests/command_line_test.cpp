@@ -101,6 +101,13 @@ TEST_F(CommandLine, TablePrintsTheWorkedExample) {
     EXPECT_EQ(result.err, "");
 }
 
+TEST_F(CommandLine, TableClocksOfAnHourOrMoreShowTheHours) {
+    WriteBytes(Path("long.ses"), "60\r\n300\r\n10\r\n180\r\n0\r\n16\r\n");
+    const QString out = Run({"--table", Path("long.ses")}).out;
+    EXPECT_TRUE(out.contains("    1  02:30  03:00  1:45:00\n")) << out.toStdString();
+    EXPECT_TRUE(out.endsWith("   16  05:00         05:00\nTotal 1:46:00 (6360 s)\n"));
+}
+
 TEST_F(CommandLine, ARefusedTableIsPrintedAsFarAsItCanBeWithTheReason) {
     WriteBytes(Path("short rest.ses"), "10\r\n60\r\n10\r\n10\r\n10\r\n3\r\n");
     const Result shortRest = Run({"--table", Path("short rest.ses")});
@@ -162,7 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--export-audio", "{dir}/worked.ses", "{dir}/no/out.wav"},
                 1,
                 "Could not export the session to \"{dir}/no/out.wav\": "},
-        Failure{"UnknownOption", {"--tabel", "{dir}/worked.ses"}, 2, "Unknown option 'tabel'"},
+        Failure{"UnknownOption", {"--tabel", "{dir}/worked.ses"}, 2, "Unknown option '--tabel'."},
+        Failure{"UnknownOptions", {"-x", "--y=1"}, 2, "Unknown options: '-x', '--y'."},
         Failure{"ExportWithoutOutput",
                 {"--export-audio", "{dir}/worked.ses"},
                 2,

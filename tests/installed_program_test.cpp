@@ -124,18 +124,33 @@ TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFile
     QFile::copy(Installed("lib/vellorin/snd/hold.wav"), ownCues + "/hold.wav");
 
     const QByteArray log = StartInstalled(Installed("bin/vellorin"), {home.filePath("co2.ses")},
-                                          home.path(), "session file opened");
+                                          home.path(), "session file loaded");
     EXPECT_TRUE(log.contains("default session: loaded " + own.toUtf8() + "/default.ses"))
         << log.toStdString();
     EXPECT_TRUE(log.contains("cues found: 10 of 10")) << log.toStdString();
     EXPECT_TRUE(log.contains("the user's own cues: hold.wav from " + ownCues.toUtf8()))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("session file opened: " + home.filePath("co2.ses").toUtf8() +
+    EXPECT_TRUE(log.contains("session file loaded: " + home.filePath("co2.ses").toUtf8() +
                              " fields: 10|90|0|120|15|8"))
         << log.toStdString();
 }
 
 // The desktop's own validators, where this machine has them.
+// Qt's own options reach Qt in window mode; after "--" every argument is a file, for Qt too.
+TEST_F(InstalledProgram, TakesQtsOptionsButNoneAfterTheDoubleDash) {
+    const QString command = Installed("bin/vellorin");
+    const QByteArray qt = StartInstalled(command, {"-style", "Fusion", "-reverse"}, {}, "shown");
+    EXPECT_TRUE(qt.contains("style: fusion layout: right to left")) << qt.toStdString();
+
+    const QString file = QDir::temp().filePath("-reverse");
+    WriteBytes(file, "5\r\n20\r\n5\r\n10\r\n5\r\n3\r\n");
+    const QByteArray files = StartInstalled(command, {"--", "-reverse"}, {}, "fields:");
+    QFile::remove(file);
+    EXPECT_TRUE(files.contains("layout: left to right")) << files.toStdString();
+    EXPECT_TRUE(files.contains("session file loaded: -reverse fields: 5|20|5|10|5|3"))
+        << files.toStdString();
+}
+
 TEST_F(InstalledProgram, DesktopEntryAndMetainfoPassTheirValidators) {
     struct Check {
         const char* tool;

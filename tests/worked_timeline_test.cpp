@@ -108,5 +108,26 @@ TEST_F(WorkedTimeline, PhaseClockFallsByOneEveryTickOfEveryPhase) {
     }
 }
 
+// A table of 1 h 46 min: the session clock counts down through the hour without a jump.
+using LongSession = SessionFixture;
+TEST_F(LongSession, ItsClockShowsTheHoursToTheEnd) {
+    Settings({"60", "300", "10", "180", "0", "16"});
+    Start();
+    QStringList clocks;
+    for (qint32 left = 6360; left >= 1; --left) {
+        Tick();
+        clocks.append(window.Caption(Control::SessionClock));
+    }
+    EXPECT_EQ(clocks.first(), "1:46:00");
+    EXPECT_EQ(clocks[6360 - 3600], "1:00:00");
+    EXPECT_EQ(clocks[6360 - 3599], "59:59");
+    EXPECT_EQ(clocks.last(), "00:01");
+    for (qsizetype i = 0; i < clocks.size(); ++i) {
+        ASSERT_EQ(clocks[i], FormatSeconds(static_cast<qint32>(6360 - i))) << i;
+    }
+    EXPECT_EQ(RunToEnd(), 1);
+    EXPECT_EQ(Labels(), "Loop 16|End!|00:00|00:00");
+}
+
 }  // namespace
 }  // namespace vellorin::testing

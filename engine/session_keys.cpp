@@ -1,0 +1,29 @@
+#include "session_keys.h"
+
+namespace vellorin {
+
+SessionKeys::Did SessionKeys::Space() {
+    if (controller_.State().Mode == 1 && controller_.Ended()) {
+        controller_.ControlCmd_Click();  // back to idle: a new session starts below
+    }
+    if (controller_.State().Mode == 0) {
+        controller_.ControlCmd_Click();
+        if (controller_.State().Mode == 1 && controller_.State().PauseMode != 0) {
+            controller_.PauseCmd_Click();  // a pause set while idle would hold the start
+        }
+        return controller_.State().Mode == 1 ? Did::Started : Did::Nothing;
+    }
+    if (controller_.State().Mode != 1) {
+        return Did::Nothing;
+    }
+    controller_.PauseCmd_Click();
+    return controller_.State().PauseMode != 0 ? Did::Paused : Did::Resumed;
+}
+
+void SessionKeys::Reset() {
+    if (controller_.State().Mode == 1) {
+        controller_.ControlCmd_Click();
+    }
+}
+
+}  // namespace vellorin
