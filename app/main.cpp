@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QStyle>
@@ -12,6 +13,7 @@
 #include "command_modes.h"
 #include "file_access.h"
 #include "message_text.h"
+#include "single_instance.h"
 #include "trainer_mainform.h"
 
 namespace {
@@ -130,7 +132,26 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellorin.png")));
     QApplication::setDesktopFileName(QStringLiteral("org.vellorin.Vellorin"));
 
+    // A window of this user's already runs: it takes the file, and this start ends.
+    const QString socket = vellorin::SingleInstance::DefaultSocketPath();
+    const QString file =
+        line.sessionFile.isEmpty() ? QString() : QFileInfo(line.sessionFile).absoluteFilePath();
+    if (unrepresentable.isEmpty() && vellorin::SingleInstance::HandOver(socket, file)) {
+        return 0;
+    }
+    vellorin::SingleInstance instance(socket);
+    instance.Listen();
+
     vellorin::TrainerMainform form;
+    QObject::connect(&instance, &vellorin::SingleInstance::Requested, &form,
+                     [&form](const QString& requested) {
+                         form.showNormal();
+                         form.raise();
+                         form.activateWindow();
+                         if (!requested.isEmpty()) {
+                             form.LoadSessionFile(requested);
+                         }
+                     });
     form.Form_Load();
     form.PreloadCues();
     form.show();
