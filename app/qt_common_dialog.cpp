@@ -20,6 +20,9 @@ void QtCommonDialog::Show(bool forSaving) {
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (forSaving) {
         dialog.setDefaultSuffix(QStringLiteral("ses"));
+        if (!ProposedFile.isEmpty()) {
+            dialog.selectFile(ProposedFile);
+        }
     }
     fileName_.clear();
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {

@@ -9,7 +9,7 @@ class QWidget;
 namespace vellorin {
 
 // The shared Load/Save dialog on Qt's file dialog. The filter is written as pairs of a
-// display text and a pattern separated by '|' ("Session Files *.ses |*.ses").
+// display text and a pattern separated by '|' ("Session files|*.ses").
 class QtCommonDialog : public CommonDialog {
 public:
     explicit QtCommonDialog(QWidget* parent) : parent_(parent) {}
@@ -18,7 +18,7 @@ public:
     void ShowSave() override { Show(true); }
     QString FileName() const override { return fileName_; }
 
-    // "Session Files *.ses |*.ses" as Qt writes it: "Session Files *.ses (*.ses)".
+    // "Session files|*.ses" as Qt writes it: "Session files (*.ses)".
     static QString QtFilter(const QString& filter);
 
 private:

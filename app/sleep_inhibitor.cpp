@@ -43,10 +43,10 @@ void SleepInhibitor::Inhibit() {
     if (!bus_.isConnected()) {
         return;
     }
-    const QDBusReply<QDBusObjectPath> request =
-        Call(bus_, kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
-             QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"),
-             {QString(), kPortalSuspendAndIdle, QVariantMap{{QStringLiteral("reason"), kReason}}});
+    const QDBusReply<QDBusObjectPath> request = Call(
+        bus_, kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
+        QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"),
+        {windowHandle_, kPortalSuspendAndIdle, QVariantMap{{QStringLiteral("reason"), kReason}}});
     if (request.isValid()) {
         via_ = Via::Portal;
         portalRequest_ = request.value().path();

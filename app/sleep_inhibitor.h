@@ -2,6 +2,7 @@
 
 #include <QDBusConnection>
 #include <QString>
+#include <utility>
 
 namespace vellorin {
 
@@ -10,7 +11,10 @@ namespace vellorin {
 // after it; where neither answers (no session bus, a bare X server) nothing happens.
 class SleepInhibitor {
 public:
-    explicit SleepInhibitor(const QDBusConnection& bus) : bus_(bus) {}
+    // windowHandle identifies the window to the portal ("x11:1c00003"); empty where the
+    // platform has no handle to give.
+    SleepInhibitor(const QDBusConnection& bus, QString windowHandle)
+        : bus_(bus), windowHandle_(std::move(windowHandle)) {}
     ~SleepInhibitor() { SetInhibited(false); }
     SleepInhibitor(const SleepInhibitor&) = delete;
     SleepInhibitor& operator=(const SleepInhibitor&) = delete;
@@ -25,6 +29,7 @@ private:
     void Release();
 
     QDBusConnection bus_;
+    QString windowHandle_;
     bool inhibited_ = false;
     Via via_ = Via::Nothing;
     QString portalRequest_;  // the portal's request object, closed to withdraw

@@ -1,30 +1,31 @@
 #include "trainer_mainform.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
-#include <QGroupBox>
-#include <QKeyEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
-#include <vector>
 
-#include "control_layout.h"
 #include "cue_catalogue.h"
 #include "cue_set.h"
+#include "design_area.h"
+#include "lights_out_view.h"
 #include "message_text.h"
 #include "window_fonts.h"
+#include "window_title.h"
 
 namespace vellorin {
 
@@ -34,9 +35,7 @@ Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
 
 namespace {
 
-int Pixels(int twips) {
-    return twips / kTwipsPerPixel;
-}
+constexpr qreal kDesignFontPoints = 8.25;
 
 // The widgets' object names, in the order of the enumerations.
 constexpr const char* kControlNames[] = {"SessionLbl",      "SessionClock", "SequenceLbl",
@@ -46,46 +45,9 @@ constexpr const char* kFieldNames[] = {"IntroTbx", "HoldTbx",    "HoldIncTbx",
 static_assert(std::size(kControlNames) == static_cast<std::size_t>(Control::PauseCmd) + 1);
 static_assert(std::size(kFieldNames) == std::size(kSettingsFields));
 
-const char* ControlName(Control control) {
-    return kControlNames[static_cast<int>(control)];
-}
-const char* FieldName(Field field) {
-    return kFieldNames[static_cast<int>(field)];
-}
-
-// A settings field holds one line: line breaks typed or pasted into it are dropped, so
-// that a saved table always reads back as its six texts.
-void DropLineBreaks(QLineEdit* field) {
-    QString text = field->text();
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))) {
-        return;
-    }
-    const int cursor = field->cursorPosition();
-    const int removedBeforeCursor = static_cast<int>(text.left(cursor).count(QLatin1Char('\r')) +
-                                                     text.left(cursor).count(QLatin1Char('\n')));
-    text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
-    field->setText(text);
-    field->setCursorPosition(cursor - removedBeforeCursor);
-}
-
-QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
-        case ControlKind::Frame:
-            return new QGroupBox(caption, container);
-        case ControlKind::Label:
-            return new QLabel(caption, container);
-        case ControlKind::TextField: {
-            auto* field = new QLineEdit(caption, container);
-            QObject::connect(field, &QLineEdit::textEdited, field,
-                             [field] { DropLineBreaks(field); });
-            return field;
-        }
-        case ControlKind::Button:
-            return new QPushButton(caption, container);
-    }
-    return nullptr;
-}
+// A focused field or button wears a clear frame, not the style's faint dotted line.
+const char kFocusMark[] =
+    "QLineEdit:focus, QPushButton:focus { border: 3px solid #1a6fd1; border-radius: 3px; }";
 
 }  // namespace
 
@@ -93,131 +55,44 @@ TrainerMainform::TrainerMainform(QWidget* parent)
     : QWidget(parent), commonDialog_(this), cuePlayer_(std::make_unique<CuePlayer>()) {
     setObjectName(QStringLiteral("TrainerMainform"));
     setWindowTitle(QStringLiteral("Vellorin"));
-    setGeometry(Pixels(kClientLeft), Pixels(kClientTop), Pixels(kClientWidth),
-                Pixels(kClientHeight));
-    BuildControls();
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    area_ = new DesignArea(this);
+    area_->setStyleSheet(QString::fromLatin1(kFocusMark));
+    lightsOut_ = new LightsOutView(this);
+    lightsOut_->hide();
 
     secondsTimer_ = new QTimer(this);
     secondsTimer_->setObjectName(QStringLiteral("SecondsTimer"));
     secondsTimer_->setInterval(1000);
     secondsTimer_->setTimerType(Qt::PreciseTimer);
     connect(secondsTimer_, &QTimer::timeout, this, &TrainerMainform::SecondsTimer_Timer);
-    connect(qobject_cast<QPushButton*>(Widget("ControlCmd")), &QPushButton::clicked, this,
-            &TrainerMainform::ControlCmd_Click);
-    connect(qobject_cast<QPushButton*>(Widget("PauseCmd")), &QPushButton::clicked, this,
-            &TrainerMainform::PauseCmd_Click);
-    connect(qobject_cast<QPushButton*>(Widget("LoadCmd")), &QPushButton::clicked, this,
-            &TrainerMainform::LoadCmd_Click);
-    connect(qobject_cast<QPushButton*>(Widget("SaveCmd")), &QPushButton::clicked, this,
-            &TrainerMainform::SaveCmd_Click);
-    AddKeys();
-    qApp->installEventFilter(this);
-}
-
-void TrainerMainform::AddKeys() {
     const struct {
-        QKeySequence keys;
+        const char* button;
         void (TrainerMainform::*handler)();
-    } keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_R), &TrainerMainform::ResetKey},
-        {QKeySequence::Open, &TrainerMainform::LoadCmd_Click},
-        {QKeySequence::Save, &TrainerMainform::SaveCmd_Click},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), &TrainerMainform::QuitKey},
-    };
-    for (const auto& key : keys) {
-        auto* action = new QAction(this);
-        action->setShortcut(key.keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, key.handler);
-        addAction(action);
+    } buttons[] = {{"ControlCmd", &TrainerMainform::ControlCmd_Click},
+                   {"PauseCmd", &TrainerMainform::PauseCmd_Click},
+                   {"LoadCmd", &TrainerMainform::LoadCmd_Click},
+                   {"SaveCmd", &TrainerMainform::SaveCmd_Click}};
+    for (const auto& button : buttons) {
+        connect(qobject_cast<QPushButton*>(Widget(button.button)), &QPushButton::clicked, this,
+                button.handler);
     }
-    const struct {
-        const char* control;
-        const char* tip;
-    } tips[] = {
-        {"ControlCmd", "Start: Space. Reset: Ctrl+R."},
-        {"PauseCmd", "Pause or resume: Space."},
-        {"LoadCmd", "Load a table: Ctrl+O."},
-        {"SaveCmd", "Save the table: Ctrl+S."},
-    };
-    for (const auto& tip : tips) {
-        Widget(tip.control)->setToolTip(QString::fromLatin1(tip.tip));
+    for (const char* name : kFieldNames) {
+        connect(qobject_cast<QLineEdit*>(Widget(name)), &QLineEdit::textChanged, this,
+                &TrainerMainform::AfterHandler);
     }
-}
-
-bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
-    const auto type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
-        type != QEvent::ShortcutOverride) {
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) {
-        return false;
-    }
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && key->key() == Qt::Key_Space) {
-        // Taken before any control sees it: a focused button would click on its release, a
-        // field would type a blank.
-        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
-            SpaceKey();
-        }
-        event->accept();
-        return true;
-    }
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (plain && enter && type == QEvent::KeyPress) {
-        if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
-}
-
-void TrainerMainform::SpaceKey() {
-    keys_.Space();
-    UpdateSleepInhibition();
-}
-
-void TrainerMainform::ResetKey() {
-    keys_.Reset();
-    UpdateSleepInhibition();
-}
-
-void TrainerMainform::QuitKey() {
-    close();
+    BuildMenus();
+    setMinimumSize(DesignArea::DesignSize() + QSize(0, menuBar_->sizeHint().height()));
+    resize(minimumSize());
+    qApp->installEventFilter(this);
+    area_->TabOrder().constFirst()->setFocus();
 }
 
 TrainerMainform::~TrainerMainform() = default;
 
-void TrainerMainform::BuildControls() {
-    std::vector<const ControlSpec*> byTabIndex;
-    for (const ControlSpec& spec : Controls()) {
-        QWidget* container = spec.container ? Widget(spec.container) : this;
-        QWidget* widget = MakeControl(spec, container);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                            Pixels(spec.height));
-        widget->setFont(WindowFont(spec.font));
-        controls_.insert(widget->objectName(), widget);
-        if (spec.kind == ControlKind::TextField || spec.kind == ControlKind::Button) {
-            byTabIndex.push_back(&spec);
-        }
-    }
-    // A screen reader names each field after its label and tells what each display shows.
-    for (const BuddySpec& buddy : Buddies()) {
-        qobject_cast<QLabel*>(Widget(buddy.label))->setBuddy(Widget(buddy.field));
-    }
-    for (const RoleSpec& role : DisplayRoles()) {
-        Widget(role.label)->setAccessibleDescription(QString::fromUtf8(role.description));
-    }
-    std::ranges::sort(byTabIndex, {}, &ControlSpec::tabIndex);
-    for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
-        setTabOrder(Widget(byTabIndex[i - 1]->name), Widget(byTabIndex[i]->name));
-    }
-    Widget(byTabIndex.front()->name)->setFocus();
+QWidget* TrainerMainform::Widget(const char* name) const {
+    return area_->Widget(QLatin1String(name));
 }
 
 void TrainerMainform::Form_Load() {
@@ -230,10 +105,55 @@ void TrainerMainform::Form_Load() {
     } else {
         qCInfo(lcStartup).noquote() << "default session: not loaded:" << Printable(load.problem);
     }
+    // The size the user last gave the window; at first the design size grown with the
+    // desktop's font, as far as the screen has room.
+    const QSize saved = QSettings(WindowSettingsFile(), QSettings::IniFormat)
+                            .value(QStringLiteral("window/size"))
+                            .toSize();
+    QSize size = saved;
+    if (!size.isValid()) {
+        const qreal scale =
+            std::max<qreal>(1.0, QApplication::font().pointSizeF() / kDesignFontPoints);
+        size = DesignArea::DesignSize() * scale + QSize(0, menuBar_->sizeHint().height());
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    resize(size.expandedTo(minimumSize()));
+    AfterHandler();
+}
+
+void TrainerMainform::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TrainerMainform::LayOut() {
+    if (LightsOut()) {
+        lightsOut_->setGeometry(rect());
+        return;
+    }
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    const QSize design = DesignArea::DesignSize();
+    const qreal scale = std::min(static_cast<qreal>(width()) / design.width(),
+                                 static_cast<qreal>(height() - menuHeight) / design.height());
+    area_->SetScale(scale);
+    area_->move((width() - area_->width()) / 2,
+                menuHeight + (height() - menuHeight - area_->height()) / 2);
+}
+
+qreal TrainerMainform::LayoutScale() const {
+    return area_->Scale();
+}
+
+bool TrainerMainform::LightsOut() const {
+    return lightsOut_->isVisibleTo(this);
 }
 
 void TrainerMainform::LoadSessionFile(const QString& path) {
     const QString problem = sessionFiles_.LoadFile(path);
+    AfterHandler();
     if (!problem.isEmpty()) {
         qCInfo(lcStartup).noquote() << "session file not loaded:" << Printable(problem);
         return;
@@ -247,21 +167,22 @@ void TrainerMainform::LoadSessionFile(const QString& path) {
 }
 
 void TrainerMainform::SetCaption(Control control, const QString& text) {
-    QWidget* widget = Widget(ControlName(control));
+    QWidget* widget = Widget(kControlNames[static_cast<int>(control)]);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
-        FitDisplayFont(label);
+        FitDisplayFont(label, area_->Scale());
+        lightsOut_->SetCaption(control, text);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);
     }
 }
 
 QString TrainerMainform::FieldText(Field field) const {
-    return qobject_cast<QLineEdit*>(Widget(FieldName(field)))->text();
+    return qobject_cast<QLineEdit*>(Widget(kFieldNames[static_cast<int>(field)]))->text();
 }
 
 void TrainerMainform::SetFieldText(Field field, const QString& text) {
-    qobject_cast<QLineEdit*>(Widget(FieldName(field)))->setText(text);
+    qobject_cast<QLineEdit*>(Widget(kFieldNames[static_cast<int>(field)]))->setText(text);
 }
 
 void TrainerMainform::SetTimerEnabled(bool enabled) {
@@ -276,6 +197,19 @@ void TrainerMainform::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
     box.exec();
+}
+
+bool TrainerMainform::Confirm(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vellorin"), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString TrainerMainform::WindowSettingsFile() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/window.ini");
 }
 
 void TrainerMainform::PreloadCues() {
@@ -329,47 +263,78 @@ QString TrainerMainform::UserDataFolder() const {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-void TrainerMainform::UpdateSleepInhibition() {
-    // The timer runs from Start to the end tick or Reset; a pause leaves it running.
-    const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
-    if (!running && !sleepInhibitor_) {
-        return;
-    }
-    if (!sleepInhibitor_) {
-        sleepInhibitor_ =
-            std::make_unique<SleepInhibitor>(bus_.value_or(QDBusConnection::sessionBus()));
-    }
-    sleepInhibitor_->SetInhibited(running);
-}
-
-void TrainerMainform::closeEvent(QCloseEvent* event) {
-    if (sleepInhibitor_) {
-        sleepInhibitor_->SetInhibited(false);
-    }
-    QWidget::closeEvent(event);
-}
-
 CommonDialog& TrainerMainform::CommonDialog1() {
     return commonDialog_;
 }
 
+void TrainerMainform::closeEvent(QCloseEvent* event) {
+    const bool running = secondsTimer_->isActive();  // from Start to the end tick or Reset
+    if (running && !Confirm(QStringLiteral("A session is running. Close Vellorin and end it?"))) {
+        event->ignore();
+        return;
+    }
+    if (sleepInhibitor_) {
+        sleepInhibitor_->SetInhibited(false);
+    }
+    if (!LightsOut() && !isMaximized() && !isFullScreen()) {
+        QSettings(WindowSettingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("window/size"), size());
+    }
+    QWidget::closeEvent(event);
+}
+
 void TrainerMainform::SecondsTimer_Timer() {
     controller_.SecondsTimer_Timer();
-    UpdateSleepInhibition();
+    AfterHandler();
 }
+
 void TrainerMainform::ControlCmd_Click() {
+    const bool starting = State().Mode == 0;
     controller_.ControlCmd_Click();
-    UpdateSleepInhibition();
+    if (starting && State().Mode == 0) {
+        // Start refused the table: the field to mend takes the focus.
+        if (const auto field = SessionPlan(*this).StartProblemField()) {
+            Widget(kFieldNames[static_cast<int>(*field)])->setFocus();
+        }
+    }
+    AfterHandler();
 }
+
 void TrainerMainform::PauseCmd_Click() {
     controller_.PauseCmd_Click();
-    UpdateSleepInhibition();
+    AfterHandler();
 }
+
 void TrainerMainform::LoadCmd_Click() {
     sessionFiles_.LoadCmd_Click();
+    AfterHandler();
 }
+
 void TrainerMainform::SaveCmd_Click() {
     sessionFiles_.SaveCmd_Click();
+    AfterHandler();
+}
+
+void TrainerMainform::AfterHandler() {
+    setWindowTitle(WindowTitle(sessionFiles_.TableFile(), SessionPlan(*this)));
+    // The timer runs from Start to the end tick or Reset; a pause leaves it running.
+    const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
+    if (running || sleepInhibitor_) {
+        if (!sleepInhibitor_) {
+            const QString handle = QGuiApplication::platformName() == QLatin1String("xcb")
+                                       ? QStringLiteral("x11:%1").arg(winId(), 0, 16)
+                                       : QString();
+            sleepInhibitor_ = std::make_unique<SleepInhibitor>(
+                bus_.value_or(QDBusConnection::sessionBus()), handle);
+        }
+        sleepInhibitor_->SetInhibited(running);
+    }
+    const bool started = State().Mode == 1 && !controller_.Ended();
+    if (QAction* start = actions_.value(QStringLiteral("start"))) {
+        start->setEnabled(!started);
+        actions_.value(QStringLiteral("pause"))->setEnabled(started);
+        actions_.value(QStringLiteral("reset"))->setEnabled(State().Mode == 1);
+    }
 }
 
 }  // namespace vellorin

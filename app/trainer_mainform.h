@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -13,18 +15,23 @@
 #include "sleep_inhibitor.h"
 #include "trainer_window.h"
 
-#include <QLoggingCategory>
-
+class QAction;
+class QMenuBar;
 class QTemporaryDir;
 class QTimer;
 
 namespace vellorin {
 
+class DesignArea;
+class LightsOutView;
+
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
-// The one window: six settings fields, four buttons, four display labels, the one-second
-// timer and the file dialog. Every click and tick goes to the session controller or to
-// the session files; the window itself only shows and plays what they ask for.
+// The one window: a menu bar over the design area with its six settings fields, four
+// buttons and four display labels, the one-second timer and the file dialog. Every click,
+// key and tick goes to the session controller or to the session files; the window itself
+// only shows and plays what they ask for. The design area grows with the window, and the
+// lights-out view shows the four displays alone, full screen.
 class TrainerMainform : public QWidget, public TrainerWindow {
     Q_OBJECT
 
@@ -32,7 +39,8 @@ public:
     explicit TrainerMainform(QWidget* parent = nullptr);
     ~TrainerMainform() override;
 
-    // Start-up before the window is shown: idle texts, then the default session.
+    // Start-up before the window is shown: idle texts, then the default session, and the
+    // size the user last gave the window (or the design size at the desktop's font size).
     void Form_Load();
 
     // The window's operations for the controller and the session files.
@@ -53,6 +61,9 @@ public:
     void PreloadCues();
 
     const SessionState& State() const { return controller_.State(); }
+    bool LightsOut() const;
+    // The design area's scale: 1 at the design size.
+    qreal LayoutScale() const;
 
     // The bus on which the window asks the desktop to stay awake; the user's session bus
     // unless set before the first session starts.
@@ -64,32 +75,45 @@ public slots:
     void PauseCmd_Click();
     void LoadCmd_Click();
     void SaveCmd_Click();
+    void ExportAudio();
+    void ToggleLightsOut();
+    void ShowAbout();
+    void ShowKeys();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Space and Enter, whatever control of the window has the focus.
+    void resizeEvent(QResizeEvent* event) override;
+    // Space, Enter, Escape and a double-click on a display, whatever has the focus.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Asks a yes-or-no question; true for yes.
+    virtual bool Confirm(const QString& question);
+    // Asks where to export the session's audio; empty for nowhere.
+    virtual QString AskExportFile(const QString& proposed);
+    // Where the window keeps its size between runs.
+    virtual QString WindowSettingsFile() const;
+
 private:
-    void BuildControls();
-    // The window's keys: Ctrl+R reset, Ctrl+O load, Ctrl+S save, Ctrl+Q quit.
-    void AddKeys();
-    // Space: starts, pauses or resumes, never resets.
+    void BuildMenus();
     void SpaceKey();
     void ResetKey();
-    void QuitKey();
-    // While a session runs (started, not paused, not ended) the desktop is asked to stay awake.
-    void UpdateSleepInhibition();
-    QWidget* Widget(const char* name) const { return controls_.value(QLatin1String(name)); }
+    // After every handler: the title, the sleep inhibition and the menu's enabled commands.
+    void AfterHandler();
+    void LayOut();
+    QWidget* Widget(const char* name) const;
 
-    QHash<QString, QWidget*> controls_;
+    QMenuBar* menuBar_ = nullptr;
+    DesignArea* area_ = nullptr;
+    LightsOutView* lightsOut_ = nullptr;
+    bool maximizedBeforeLightsOut_ = false;
+    QHash<QString, QAction*> actions_;
     QTimer* secondsTimer_ = nullptr;
     QtCommonDialog commonDialog_;
     std::unique_ptr<CuePlayer> cuePlayer_;
     std::unique_ptr<QTemporaryDir> cueCopies_;  // the checked cues, as played
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
-    SessionKeys keys_{controller_};
+    SessionKeys keys_{controller_, *this};
     std::optional<QDBusConnection> bus_;
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };

@@ -31,14 +31,16 @@ QFont WindowFont(FontStyle style) {
     return font;
 }
 
-void FitDisplayFont(QLabel* label) {
+void FitDisplayFont(QLabel* label, qreal scale) {
     // A display label shows its text at 24 points where it fits, and otherwise shrinks just
     // enough for it to fit its box ("Loop 32767", "0-10:00"); it never grows. The sizes found
     // are kept, as the displays show the same few texts again and again.
-    static const QFont designFont = WindowFont(FontStyle::Display);
+    QFont designFont = WindowFont(FontStyle::Display);
+    designFont.setPointSizeF(designFont.pointSizeF() * scale);
     static QHash<QString, qreal> fittedSizes;
     const qreal room = label->contentsRect().width();
-    const QString key = label->text() + QLatin1Char('@') + QString::number(room);
+    const QString key = label->text() + QLatin1Char('@') + QString::number(room) +
+                        QLatin1Char('x') + QString::number(scale);
     auto fitted = fittedSizes.constFind(key);
     if (fitted == fittedSizes.constEnd()) {
         QFont font = designFont;

@@ -12,7 +12,8 @@ namespace vellorin {
 // (frame captions bold) or, for the four displays, bold 24 points.
 QFont WindowFont(FontStyle style);
 
-// Shrinks a display label's font just enough for its text to fit the label's width.
-void FitDisplayFont(QLabel* label);
+// Gives a display label its font at scale times 24 points, shrunk just enough for its text
+// to fit the label's width.
+void FitDisplayFont(QLabel* label, qreal scale);
 
 }  // namespace vellorin

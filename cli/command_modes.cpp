@@ -25,10 +25,42 @@ int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err) {
     return kSuccess;
 }
 
-int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
-                const QString& userDataFolder, QTextStream& out, QTextStream& err) {
+SessionExport ExportSession(const QStringList& settings, const QString& output,
+                            const QString& applicationFolder, const QString& userDataFolder,
+                            const std::function<bool(qint64, qint64)>& progress) {
+    SessionExport result;
     const std::optional<AudioFormat> format = AudioFormatFor(output);
     if (!format) {
+        result.problem = QStringLiteral(
+                             "Cannot tell the audio format of \"%1\": name it .wav, "
+                             ".flac, .ogg or .mp3.")
+                             .arg(output);
+        return result;
+    }
+    const SessionRun run = RunWholeSession(applicationFolder, userDataFolder, settings);
+    if (!run.problem.isEmpty()) {
+        result.problem = QStringLiteral("Start would refuse this table: %1.").arg(run.problem);
+        return result;
+    }
+    const CueSet cues(applicationFolder, userDataFolder);
+    SessionAudio audio = RenderSession(run, cues);
+    QString problem = audio.problem;
+    if (problem.isEmpty()) {
+        problem = WriteAudioFile(output, *format, audio, progress);
+    }
+    if (!problem.isEmpty()) {
+        result.problem = QStringLiteral("Could not export the session to \"%1\": %2.")
+                             .arg(output, WithoutFullStop(problem));
+        return result;
+    }
+    result.cues = run.cues.size();
+    result.seconds = static_cast<double>(audio.track.Frames()) / audio.sampleRate;
+    return result;
+}
+
+int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
+                const QString& userDataFolder, QTextStream& out, QTextStream& err) {
+    if (!AudioFormatFor(output)) {
         err << "Cannot tell the audio format of \"" << Printable(output)
             << "\": name it .wav, .flac, .ogg or .mp3.\n";
         return kUsageError;
@@ -40,25 +72,13 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
     }
     QElapsedTimer clock;
     clock.start();
-    const SessionRun run = RunWholeSession(applicationFolder, userDataFolder, read.lines);
-    if (!run.problem.isEmpty()) {
-        err << "Start would refuse this table: " << Printable(run.problem) << ".\n";
+    const SessionExport result =
+        ExportSession(read.lines, output, applicationFolder, userDataFolder);
+    if (!result.problem.isEmpty()) {
+        err << Printable(result.problem) << "\n";
         return kCannotUse;
     }
-    const CueSet cues(applicationFolder, userDataFolder);
-    SessionAudio audio = RenderSession(run, cues);
-    QString problem = audio.problem;
-    if (problem.isEmpty()) {
-        problem = WriteAudioFile(output, *format, audio);
-    }
-    if (!problem.isEmpty()) {
-        err << Printable(QStringLiteral("Could not export the session to \"%1\": %2.")
-                             .arg(output, WithoutFullStop(problem)))
-            << "\n";
-        return kCannotUse;
-    }
-    const double seconds = static_cast<double>(audio.track.Frames()) / audio.sampleRate;
-    out << "Exported the session, " << run.cues.size() << " cues in " << seconds
+    out << "Exported the session, " << result.cues << " cues in " << result.seconds
         << " s of audio, to \"" << Printable(output) << "\" in " << clock.elapsed() << " ms.\n";
     return kSuccess;
 }

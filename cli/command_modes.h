@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace vellorin {
 
@@ -17,6 +19,18 @@ int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err);
 // suffix names, with the cues the window would play (the user's own ones where there are). Returns
 // kSuccess, kUsageError for an unknown suffix, or kCannotUse when the file, the table, a cue or the
 // output cannot be used.
+// Exports the session of the six settings texts to output: the cues the window would play,
+// rendered and written as WriteAudioFile does. Returns an empty text, or the sentence that
+// says why it could not ("Could not export the session to ...").
+struct SessionExport {
+    QString problem;
+    qsizetype cues = 0;
+    double seconds = 0;
+};
+SessionExport ExportSession(const QStringList& settings, const QString& output,
+                            const QString& applicationFolder, const QString& userDataFolder,
+                            const std::function<bool(qint64, qint64)>& progress = {});
+
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
                 const QString& userDataFolder, QTextStream& out, QTextStream& err);
 

@@ -139,7 +139,8 @@ SessionAudio RenderSession(const SessionRun& run, const CueSet& cues) {
     return audio;
 }
 
-QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& audio) {
+QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& audio,
+                       const ExportProgress& progress) {
     Output output;
     QSaveFile& file = output.file;
     if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
@@ -160,17 +161,22 @@ QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& au
     constexpr qint64 kBlock = 4096;
     std::array<qint16, kBlock> block{};
     bool written = true;
-    while (written) {
+    bool cancelled = false;
+    for (qint64 done = 0; written && !cancelled;) {
         const qint64 frames = audio.track.Read(block.data(), kBlock);
         if (frames == 0) {
             break;
         }
         written = sf_writef_short(out, block.data(), frames) == frames;
+        done += frames;
+        cancelled = progress && !progress(done, audio.track.Frames());
     }
     QString reason = WithoutFullStop(QString::fromUtf8(sf_strerror(out)));
     const bool closed = sf_close(out) == 0;
-    if (!written || !closed || !output.writeError.isEmpty()) {
-        if (!output.writeError.isEmpty()) {
+    if (cancelled || !written || !closed || !output.writeError.isEmpty()) {
+        if (cancelled) {
+            reason = QString::fromLatin1(kExportCancelled);
+        } else if (!output.writeError.isEmpty()) {
             reason = output.writeError;
         }
         file.cancelWriting();

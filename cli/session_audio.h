@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -47,9 +48,15 @@ struct SessionAudio {
 };
 SessionAudio RenderSession(const SessionRun& run, const CueSet& cues);
 
+// Told how many of the track's frames are written so far, and of how many; returns false to
+// cancel the export.
+using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
+inline constexpr char kExportCancelled[] = "the export was cancelled";
+
 // Writes the track to path in the format through a temporary file beside it, put in place
 // only once complete. Returns an empty text, or why it could not be written (no file is then
 // left behind and a file that was there keeps its content).
-QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& audio);
+QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& audio,
+                       const ExportProgress& progress = {});
 
 }  // namespace vellorin

@@ -20,7 +20,7 @@ QStringList AllCueFiles() {
     for (qint32 seconds : kCountdownSeconds) {
         files.append(CountdownCue(seconds));
     }
-    files << kHoldCue << kStopHoldCue << kSessionEndCue;
+    files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue;
     return files;
 }
 

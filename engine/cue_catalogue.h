@@ -10,6 +10,8 @@ namespace vellorin {
 inline constexpr char kHoldCue[] = "hold.wav";          // first second of every hold
 inline constexpr char kStopHoldCue[] = "stophold.wav";  // last second of a hold but the final one
 inline constexpr char kSessionEndCue[] = "sesend.wav";  // the end tick
+inline constexpr char kPauseCue[] = "pause.wav";        // a key paused the session
+inline constexpr char kResumeCue[] = "resume.wav";      // a key resumed it
 
 // The seconds-left counts that have a spoken countdown.
 inline constexpr qint32 kCountdownSeconds[] = {15, 10, 5, 4, 3, 2, 1};
@@ -20,7 +22,7 @@ bool IsCountdownSecond(qint32 secondsLeft);
 // "15.wav" for 15 seconds left, and so on.
 QString CountdownCue(qint32 secondsLeft);
 
-// Every cue file, countdowns first.
+// Every cue file, countdowns first, then the session's others and the keys' confirmations.
 QStringList AllCueFiles();
 
 // Full path of a cue file: the application folder, the platform's separator, "snd", the

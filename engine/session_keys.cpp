@@ -1,5 +1,7 @@
 #include "session_keys.h"
 
+#include "cue_catalogue.h"
+
 namespace vellorin {
 
 SessionKeys::Did SessionKeys::Space() {
@@ -17,7 +19,10 @@ SessionKeys::Did SessionKeys::Space() {
         return Did::Nothing;
     }
     controller_.PauseCmd_Click();
-    return controller_.State().PauseMode != 0 ? Did::Paused : Did::Resumed;
+    const bool paused = controller_.State().PauseMode != 0;
+    window_.PlayWave(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(),
+                                   paused ? kPauseCue : kResumeCue));
+    return paused ? Did::Paused : Did::Resumed;
 }
 
 void SessionKeys::Reset() {

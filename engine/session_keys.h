@@ -8,10 +8,12 @@ namespace vellorin {
 // throw a running session back to its start, and a deliberate chord that can.
 class SessionKeys {
 public:
-    explicit SessionKeys(SessionController& controller) : controller_(controller) {}
+    SessionKeys(SessionController& controller, TrainerWindow& window)
+        : controller_(controller), window_(window) {}
 
     // Space: starts a session when none runs (idle, or after the end), and pauses or resumes
-    // one that runs. Returns what it did.
+    // one that runs, saying "paused" or "resumed" so that the user hears the key was taken.
+    // Returns what it did.
     enum class Did { Started, Paused, Resumed, Nothing };
     Did Space();
     // Ctrl+R: resets a started session; does nothing when idle (it never starts one).
@@ -19,6 +21,7 @@ public:
 
 private:
     SessionController& controller_;
+    TrainerWindow& window_;
 };
 
 }  // namespace vellorin

@@ -111,4 +111,44 @@ QString SessionPlan::StartProblem() const {
     return {};
 }
 
+std::optional<Field> SessionPlan::StartProblemField() const {
+    for (Field field : kSettingsFields) {
+        try {
+            FieldValue(window_.FieldText(field));
+        } catch (const SessionError&) {
+            return field;
+        }
+    }
+    if (StartProblem().isEmpty()) {
+        return std::nullopt;
+    }
+    try {
+        IntroCount();
+    } catch (const SessionError&) {
+        return Field::IntroTbx;  // beyond a 32-bit count
+    }
+    // Each rule in the order CheckTableEnds applies it; a value that cannot be computed at
+    // all lies with the hold, the largest term of the table.
+    try {
+        const double n = Loops();
+        if (n != std::floor(n) || n < 1 || n > std::numeric_limits<qint16>::max()) {
+            return Field::LoopsTbx;
+        }
+        if (IntroCount() < 1) {
+            return Field::IntroTbx;
+        }
+        if (RoundToLong(LoopHoldTime(1)) < 1 || RoundToLong(LoopHoldTime(n)) < 1) {
+            return RoundToLong(LoopHoldTime(n)) < 1 ? Field::HoldTbx : Field::HoldIncTbx;
+        }
+        if (n >= 2 && RoundToLong(LoopRestTime(1)) < 1) {
+            return Field::RestTbx;
+        }
+        if (n >= 2 && RoundToLong(LoopRestTime(n - 1)) < 1) {
+            return Field::RestDecTbx;
+        }
+    } catch (const SessionError&) {
+    }
+    return Field::HoldTbx;
+}
+
 }  // namespace vellorin

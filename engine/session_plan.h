@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 #include "trainer_window.h"
 
@@ -39,6 +40,10 @@ public:
     // Why Start would refuse this table, in words (the field that is not a number, or the
     // rule a table that could never end breaks); empty when Start accepts it.
     QString StartProblem() const;
+    // The field to mend for Start to accept the table: the first that is not a number, or
+    // the one whose value breaks the rule (the decrease when only later rests fall short).
+    // Nothing when Start accepts it.
+    std::optional<Field> StartProblemField() const;
 
 private:
     double Value(Field field) const { return FieldValue(window_.FieldText(field)); }

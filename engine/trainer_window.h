@@ -28,8 +28,9 @@ class CommonDialog {
 public:
     virtual ~CommonDialog() = default;
     bool CancelError = false;
-    QString Filter;   // "display text|pattern"
-    QString InitDir;  // folder the dialog opens in; empty for the toolkit's choice
+    QString Filter;        // "display text|pattern"
+    QString InitDir;       // folder the dialog opens in; empty for the toolkit's choice
+    QString ProposedFile;  // the name a save dialog proposes; empty for none
     virtual void ShowOpen() = 0;
     virtual void ShowSave() = 0;
     virtual QString FileName() const = 0;

@@ -54,6 +54,8 @@ DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
     }
     if (!read.problem.isEmpty()) {
         window_.ShowMessage(kDefaultSessionMessage);
+    } else {
+        tableFile_ = path;
     }
     return {path, read.problem};
 }
@@ -75,6 +77,17 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
         QDir().mkpath(folder);  // made on first use
     }
     dialog.InitDir = QDir(folder).exists() ? folder : QString();
+    // Save proposes the table's own name: where it lies, or in the user's own folder when
+    // it is the program's (read-only) one.
+    dialog.ProposedFile.clear();
+    if (forSaving && !tableFile_.isEmpty()) {
+        const QFileInfo table(tableFile_);
+        const bool programs = QFileInfo(SessionsFolder(window_.ApplicationFolder())) ==
+                              QFileInfo(table.absolutePath());
+        dialog.ProposedFile = programs && !UserSessionsFolder().isEmpty()
+                                  ? folder + QDir::separator() + table.fileName()
+                                  : tableFile_;
+    }
     if (forSaving) {
         dialog.ShowSave();
     } else {
@@ -97,6 +110,7 @@ QString SessionFileCommands::LoadFile(const QString& path) {
         return read.problem;
     }
     FillFields(read.lines);
+    tableFile_ = path;
     return {};
 }
 
@@ -122,7 +136,9 @@ void SessionFileCommands::SaveCmd_Click() {
     if (!failure.isEmpty()) {
         window_.ShowMessage(
             QStringLiteral("Could not save the session to \"%1\": %2.").arg(path, failure));
+        return;
     }
+    tableFile_ = path;
 }
 
 }  // namespace vellorin

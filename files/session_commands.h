@@ -9,7 +9,7 @@ namespace vellorin {
 inline constexpr char kDefaultSessionMessage[] =
     "Could not find default.ses in session folder. Make sure to safe a session as default.ses "
     "to eliminate this warning.";
-inline constexpr char kSessionFilter[] = "Session Files *.ses |*.ses";
+inline constexpr char kSessionFilter[] = "Session files|*.ses";
 
 // What the start-up made of the default session: the file it read, and why it could not be
 // loaded (empty when all six lines were).
@@ -41,6 +41,10 @@ public:
     // A text holding a CR, which no line of a session file can carry, is refused first.
     void SaveCmd_Click();
 
+    // The table file last loaded in full or saved (the default session included); empty when
+    // none was.
+    const QString& TableFile() const { return tableFile_; }
+
     // The user's own sessions folder, when the application's one is not the user's to write
     // (an installed program); empty when the tables are kept beside the program.
     QString UserSessionsFolder() const;
@@ -51,6 +55,7 @@ private:
     QString AskFileName(bool forSaving);
 
     TrainerWindow& window_;
+    QString tableFile_;
 };
 
 }  // namespace vellorin

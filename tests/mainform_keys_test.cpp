@@ -18,6 +18,7 @@ struct SpaceCase {
     const char* name;
     Before before;
     const char* after;  // "ControlCmd|PauseCmd|SequenceLbl|timer" once Space was pressed
+    const char* heard;  // the cue that confirms it, if any
 };
 
 void PrintTo(const SpaceCase& c, std::ostream* os) {
@@ -68,8 +69,10 @@ TEST_P(SpaceKey, WithEveryControlFocusedDoesTheSameAndNeverResets) {
         QWidget* control = form.Find<QWidget>(name);
         control->setFocus();
         const QString before = form.Text(name);
+        form.played.clear();
         QTest::keyClick(control, Qt::Key_Space);
         EXPECT_EQ(State().toStdString(), GetParam().after);
+        EXPECT_EQ(form.played.join(' ').section('/', -1).toStdString(), GetParam().heard);
         if (qobject_cast<QLineEdit*>(control) != nullptr) {
             EXPECT_EQ(form.Text(name), before) << "Space typed into the field";
         }
@@ -78,10 +81,11 @@ TEST_P(SpaceKey, WithEveryControlFocusedDoesTheSameAndNeverResets) {
 
 INSTANTIATE_TEST_SUITE_P(
     States, SpaceKey,
-    ::testing::Values(SpaceCase{"IdleStarts", Before::Idle, "Reset|Pause|Intro|timer on"},
-                      SpaceCase{"RunningPauses", Before::Running, "Reset|Resume|Intro|timer on"},
-                      SpaceCase{"PausedResumes", Before::Paused, "Reset|Pause|Intro|timer on"},
-                      SpaceCase{"EndedStartsAnew", Before::Ended, "Reset|Pause|Intro|timer on"}),
+    ::testing::Values(
+        SpaceCase{"IdleStarts", Before::Idle, "Reset|Pause|Intro|timer on", ""},
+        SpaceCase{"RunningPauses", Before::Running, "Reset|Resume|Intro|timer on", "pause.wav"},
+        SpaceCase{"PausedResumes", Before::Paused, "Reset|Pause|Intro|timer on", "resume.wav"},
+        SpaceCase{"EndedStartsAnew", Before::Ended, "Reset|Pause|Intro|timer on", ""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ResetKey, ResetsARunningSessionAndNeverStartsOne) {

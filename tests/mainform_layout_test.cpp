@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QMenuBar>
+#include <QTest>
 
 #include "control_layout.h"
 #include "test_mainform.h"
@@ -15,9 +17,14 @@ protected:
     TestMainform form{dir.path()};
 };
 
-TEST_F(MainformLayout, WindowHasItsCaptionSizeAndPlace) {
+TEST_F(MainformLayout, WindowHasItsCaptionAndTheDesignAreaUnderTheMenuBar) {
     EXPECT_EQ(form.windowTitle(), "Vellorin");
-    EXPECT_EQ(form.geometry(), QRect(304, 189, 249, 359));
+    form.resize(form.minimumSize());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const int menu = form.Find<QMenuBar>("MenuBar")->height();
+    EXPECT_EQ(form.minimumSize(), QSize(249, 359 + menu));
+    EXPECT_EQ(form.Find<QWidget>("DesignArea")->geometry(), QRect(0, menu, 249, 359));
 }
 
 TEST_F(MainformLayout, EveryControlHasItsKindContainerCaptionAndGeometry) {
@@ -25,7 +32,7 @@ TEST_F(MainformLayout, EveryControlHasItsKindContainerCaptionAndGeometry) {
         SCOPED_TRACE(spec.name);
         QWidget* widget = form.Find<QWidget>(spec.name);
         ASSERT_NE(widget, nullptr);
-        const char* container = spec.container ? spec.container : "TrainerMainform";
+        const char* container = spec.container ? spec.container : "DesignArea";
         EXPECT_EQ(widget->parentWidget()->objectName(), container);
         EXPECT_EQ(widget->geometry(),
                   QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
@@ -53,12 +60,12 @@ TEST_F(MainformLayout, DesignCaptionsAreReplacedAtStartUp) {
     EXPECT_EQ(form.Text("SequenceLbl"), "Intro");
 }
 
-TEST_F(MainformLayout, TabMovesFromStartThroughTheFieldsToTheButtons) {
-    const char* order[] = {"ControlCmd", "IntroTbx",   "HoldTbx",   "HoldIncTbx",
-                           "RestTbx",    "RestDecTbx", "LoopsTbx",  "PauseCmd",
-                           "LoadCmd",    "SaveCmd",    "ControlCmd"};
-    EXPECT_EQ(form.focusWidget(), form.Find<QWidget>("ControlCmd"));
-    QWidget* widget = form.Find<QWidget>("ControlCmd");
+TEST_F(MainformLayout, TabFollowsTheVisualOrderFromTheFieldsToTheButtons) {
+    const char* order[] = {"IntroTbx",   "HoldTbx",  "HoldIncTbx", "RestTbx",
+                           "RestDecTbx", "LoopsTbx", "ControlCmd", "PauseCmd",
+                           "LoadCmd",    "SaveCmd",  "IntroTbx"};
+    EXPECT_EQ(form.focusWidget(), form.Find<QWidget>("IntroTbx"));
+    QWidget* widget = form.Find<QWidget>("IntroTbx");
     for (const char* name : order) {
         EXPECT_EQ(widget->objectName(), name);
         do {

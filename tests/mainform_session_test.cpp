@@ -131,7 +131,7 @@ TEST_F(Mainform, SaveAndLoadGoThroughTheDialog) {
     Click("SaveCmd");
     EXPECT_EQ(ReadBytes(dir.filePath("mine.ses")), "10\r\n60\r\n10\r\n30\r\n5\r\n3\r\n");
     EXPECT_EQ(form.dialog.InitDir, dir.path() + "/sessions");
-    EXPECT_EQ(form.dialog.Filter, "Session Files *.ses |*.ses");
+    EXPECT_EQ(form.dialog.Filter, "Session files|*.ses");
 
     form.Find<QLineEdit>("RestTbx")->setText("99");
     form.dialog.nextFileName = "";

@@ -149,7 +149,7 @@ TEST_F(SessionFiles, ALoneLineFeedLoadsAndSavesAsPartOfItsLine) {
 
 TEST_F(SessionFiles, DialogIsSetUpForSessionFilesInTheSessionsFolder) {
     Load("");
-    EXPECT_EQ(window.dialog.Filter, "Session Files *.ses |*.ses");
+    EXPECT_EQ(window.dialog.Filter, "Session files|*.ses");
     EXPECT_FALSE(window.dialog.CancelError);
     EXPECT_EQ(window.dialog.InitDir, "");  // no sessions folder yet
     MakeSessionsFolder();

@@ -22,6 +22,15 @@ public:
     QString ApplicationFolder() const override { return folder_; }
     QString UserDataFolder() const override { return userDataFolder; }
     CommonDialog& CommonDialog1() override { return dialog; }
+    bool Confirm(const QString& question) override {
+        questions.append(question);
+        return confirmAnswer;
+    }
+    QString AskExportFile(const QString& proposed) override {
+        proposedExport = proposed;
+        return exportFile;
+    }
+    QString WindowSettingsFile() const override { return folder_ + "/window.ini"; }
 
     template <typename T>
     T* Find(const char* name) const {
@@ -42,6 +51,10 @@ public:
     QTimer* SecondsTimer() const { return Find<QTimer>("SecondsTimer"); }
 
     QStringList messages;
+    QStringList questions;
+    bool confirmAnswer = true;
+    QString exportFile;
+    QString proposedExport;
     QStringList played;
     ScriptedDialog dialog;
     QString userDataFolder;

@@ -35,5 +35,7 @@ done <<'CUES'
 hold.wav hold
 stophold.wav breathe
 sesend.wav session complete
+pause.wav paused
+resume.wav resumed
 CUES
 echo "understood as their words: $understood of 10"

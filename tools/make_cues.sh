@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Speaks the ten cue words into snd/ with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
+# Speaks the cue words into snd/ with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
 # and shapes them with sox: leading silence trimmed so the word starts on its tick, trailing
 # silence trimmed and then 270 ms of silence appended (at least 250 ms after the gain) (the player may drop the last ~120 ms,
 # which must be silence, not the end of the word), 22.05 kHz 16-bit mono PCM. Every cue is
@@ -36,14 +36,16 @@ cue() {  # cue FILE WORDS
     "$(soxi -D "snd/$1")" "$after" "$peak"
 }
 
+# Every cue and its words; tools/make_cues.sh FILE... makes only the files named.
+cues=(
+  "15.wav:fifteen" "10.wav:ten" "5.wav:five" "4.wav:four" "3.wav:three" "2.wav:two"
+  "1.wav:one" "hold.wav:hold" "stophold.wav:breathe" "sesend.wav:session complete"
+  "pause.wav:paused" "resume.wav:resumed"
+)
 mkdir -p snd
-cue 15.wav "fifteen"
-cue 10.wav "ten"
-cue 5.wav "five"
-cue 4.wav "four"
-cue 3.wav "three"
-cue 2.wav "two"
-cue 1.wav "one"
-cue hold.wav "hold"
-cue stophold.wav "breathe"
-cue sesend.wav "session complete"
+for entry in "${cues[@]}"; do
+  file=${entry%%:*}
+  if [ $# -eq 0 ] || [[ " $* " == *" $file "* ]]; then
+    cue "$file" "${entry#*:}"
+  fi
+done

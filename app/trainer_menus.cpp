@@ -1,0 +1,225 @@
+// The window's menus and keys, the lights-out view, the About box and the audio export.
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "command_modes.h"
+#include "design_area.h"
+#include "lights_out_view.h"
+#include "trainer_mainform.h"
+
+namespace vellorin {
+namespace {
+
+constexpr const char* kDisplays[] = {"SessionLbl", "SessionClock", "SequenceLbl",
+                                     "SequenceTimeLbl"};
+
+const char kKeysText[] =
+    "Every key works whatever has the focus, also in the lights-out view.\n\n"
+    "Space\tstart a session when none runs; pause or resume one that runs\n"
+    "Ctrl+R\treset the session to its beginning\n"
+    "Ctrl+O\tload a table\n"
+    "Ctrl+S\tsave the table\n"
+    "Ctrl+E\texport the session as audio\n"
+    "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
+    "F1\tabout Vellorin and its keys\n"
+    "Ctrl+Q\tquit\n"
+    "Enter\tclick the focused button";
+
+}  // namespace
+
+void TrainerMainform::BuildMenus() {
+    const struct {
+        const char* menu;  // a new menu starts where this is set
+        const char* id;
+        const char* text;
+        QKeySequence keys;
+        void (TrainerMainform::*handler)();
+    } commands[] = {
+        {"&File", "load", "&Load...", QKeySequence::Open, &TrainerMainform::LoadCmd_Click},
+        {nullptr, "save", "&Save...", QKeySequence::Save, &TrainerMainform::SaveCmd_Click},
+        {nullptr, "export", "&Export audio...", QKeySequence(Qt::CTRL | Qt::Key_E),
+         &TrainerMainform::ExportAudio},
+        {nullptr, "quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
+        {"&Session", "start", "&Start\tSpace", {}, &TrainerMainform::SpaceKey},
+        {nullptr, "pause", "&Pause/Resume\tSpace", {}, &TrainerMainform::SpaceKey},
+        {nullptr, "reset", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_R),
+         &TrainerMainform::ResetKey},
+        {nullptr, "lightsout", "&Lights-out", QKeySequence(Qt::Key_F11),
+         &TrainerMainform::ToggleLightsOut},
+        {"&Help", "keys", "&Keys", {}, &TrainerMainform::ShowKeys},
+        {nullptr, "about", "&About Vellorin", QKeySequence(Qt::Key_F1),
+         &TrainerMainform::ShowAbout},
+    };
+    QMenu* menu = nullptr;
+    for (const auto& command : commands) {
+        if (command.menu != nullptr) {
+            menu = menuBar_->addMenu(QString::fromLatin1(command.menu));
+        }
+        QAction* action = menu->addAction(QString::fromLatin1(command.text));
+        action->setObjectName(QString::fromLatin1(command.id));
+        action->setShortcut(command.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);  // its key works while the menu bar is hidden, too
+        if (command.handler != nullptr) {
+            connect(action, &QAction::triggered, this, command.handler);
+        } else {
+            connect(action, &QAction::triggered, this, &QWidget::close);
+        }
+        actions_.insert(QString::fromLatin1(command.id), action);
+    }
+    const struct {
+        const char* control;
+        const char* tip;
+    } tips[] = {
+        {"ControlCmd", "Start: Space. Reset: Ctrl+R."},
+        {"PauseCmd", "Pause or resume: Space."},
+        {"LoadCmd", "Load a table: Ctrl+O."},
+        {"SaveCmd", "Save the table: Ctrl+S."},
+    };
+    for (const auto& tip : tips) {
+        Widget(tip.control)->setToolTip(QString::fromLatin1(tip.tip));
+    }
+    for (const char* display : kDisplays) {
+        Widget(display)->setToolTip(QStringLiteral("Lights-out: double-click or F11."));
+    }
+}
+
+bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
+    }
+    const auto type = event->type();
+    if (type == QEvent::MouseButtonDblClick &&
+        (widget == lightsOut_ || lightsOut_->isAncestorOf(widget) ||
+         std::ranges::any_of(kDisplays,
+                             [&](const char* name) { return Widget(name) == widget; }))) {
+        ToggleLightsOut();
+        return true;
+    }
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease &&
+        type != QEvent::ShortcutOverride) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && key->key() == Qt::Key_Space) {
+        // Taken before any control sees it: a focused button would click on its release, a
+        // field would type a blank.
+        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
+            SpaceKey();
+        }
+        event->accept();
+        return true;
+    }
+    if (plain && key->key() == Qt::Key_Escape && LightsOut() && type == QEvent::KeyPress) {
+        ToggleLightsOut();
+        return true;
+    }
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (plain && enter && type == QEvent::KeyPress) {
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TrainerMainform::SpaceKey() {
+    keys_.Space();
+    AfterHandler();
+}
+
+void TrainerMainform::ResetKey() {
+    keys_.Reset();
+    AfterHandler();
+}
+
+void TrainerMainform::ToggleLightsOut() {
+    if (!LightsOut()) {
+        maximizedBeforeLightsOut_ = isMaximized();
+        menuBar_->hide();
+        area_->hide();
+        lightsOut_->setGeometry(rect());
+        lightsOut_->show();
+        lightsOut_->setFocus();
+        showFullScreen();
+    } else {
+        lightsOut_->hide();
+        menuBar_->show();
+        area_->show();
+        if (maximizedBeforeLightsOut_) {
+            showMaximized();
+        } else {
+            showNormal();
+        }
+        area_->TabOrder().constFirst()->setFocus();
+    }
+    LayOut();
+}
+
+void TrainerMainform::ShowKeys() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Vellorin keys"),
+                    QString::fromLatin1(kKeysText), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void TrainerMainform::ShowAbout() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("About Vellorin"),
+                    QStringLiteral("Vellorin %1\nA timer for breath-hold training tables.\n\n"
+                                   "Train breath-holds only on dry land, sitting or lying, never "
+                                   "in or near water, and never alone.\n\n"
+                                   "Released under the MIT licence.\n\n%2")
+                        .arg(QStringLiteral("1.00"), QString::fromLatin1(kKeysText)),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+QString TrainerMainform::AskExportFile(const QString& proposed) {
+    return QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export audio"), proposed,
+        QStringLiteral("Audio files (*.mp3 *.ogg *.flac *.wav);;MP3 (*.mp3);;Ogg Vorbis (*.ogg);;"
+                       "FLAC (*.flac);;WAV (*.wav)"));
+}
+
+void TrainerMainform::ExportAudio() {
+    const QString table = QFileInfo(sessionFiles_.TableFile()).completeBaseName();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    const QString output = AskExportFile(folder + QLatin1Char('/') +
+                                         (table.isEmpty() ? QStringLiteral("session") : table) +
+                                         QStringLiteral(".mp3"));
+    if (output.isEmpty()) {
+        return;
+    }
+    QStringList settings;
+    for (Field field : kSettingsFields) {
+        settings.append(FieldText(field));
+    }
+    QProgressDialog progress(
+        QStringLiteral("Exporting the session to %1...").arg(QFileInfo(output).fileName()),
+        QStringLiteral("Cancel"), 0, 1000, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const SessionExport result = ExportSession(
+        settings, output, ApplicationFolder(), UserDataFolder(),
+        [&progress](qint64 done, qint64 total) {
+            progress.setValue(static_cast<int>(done * 1000 / std::max<qint64>(total, 1)));
+            return !progress.wasCanceled();
+        });
+    progress.reset();
+    if (!result.problem.isEmpty() && !progress.wasCanceled()) {
+        ShowMessage(result.problem);
+    }
+}
+
+}  // namespace vellorin

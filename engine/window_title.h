@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include "session_plan.h"
+
+namespace vellorin {
+
+// The window's title: the table's file name and the length of its session, as the session
+// clock shows it ("default.ses - 17:15 - Vellorin"). A length Start would refuse is left
+// out, and so is a name when no file was loaded or saved.
+QString WindowTitle(const QString& tableFile, const SessionPlan& plan);
+
+}  // namespace vellorin

@@ -1,0 +1,167 @@
+// The window as a desktop program: it grows with its size, shows the displays alone in the
+// dark, names its table and length, remembers its size, asks before ending a session, sends
+// the focus where a refused table needs mending and exports audio from its menu.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QTest>
+
+#include "file_helpers.h"
+#include "test_mainform.h"
+
+namespace vellorin::testing {
+namespace {
+
+const char* const kDisplays[] = {"SessionLbl", "SessionClock", "SequenceLbl", "SequenceTimeLbl"};
+
+class MainformWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QDir(dir.path()).mkpath("sessions");
+        WriteBytes(dir.filePath("sessions/default.ses"), "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n");
+        form.Form_Load();
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void Trigger(const char* action) { form.findChild<QAction*>(action)->trigger(); }
+    QStringList DisplayTexts(const QString& prefix = {}) const {
+        QStringList texts;
+        for (const char* name : kDisplays) {
+            texts.append(form.Text(name));
+        }
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    TestMainform form{dir.path()};
+};
+
+// The whole layout grows with the window, centred, and nothing overlaps or is cut off.
+TEST_F(MainformWindow, TheLayoutGrowsWithTheWindowWithoutOverlapOrClipping) {
+    const int menu = form.Find<QMenuBar>("MenuBar")->height();
+    for (const QSize size : {QSize(249, 359 + menu), QSize(560, 900), QSize(1200, 700 + menu)}) {
+        SCOPED_TRACE(size.width());
+        form.resize(size);
+        QTest::qWait(20);
+        const qreal scale = std::min(size.width() / 249.0, (size.height() - menu) / 359.0);
+        EXPECT_NEAR(form.LayoutScale(), scale, 0.01);
+        const QRect area = form.Find<QWidget>("DesignArea")->geometry();
+        EXPECT_NEAR(area.center().x(), size.width() / 2, 1);
+        EXPECT_TRUE(form.rect().contains(area));
+        for (QWidget* parent : {form.Find<QWidget>("DesignArea"), form.Find<QWidget>("InputFrame"),
+                                form.Find<QWidget>("Frame1"), form.Find<QWidget>("Frame2")}) {
+            const QList<QWidget*> children =
+                parent->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            for (qsizetype i = 0; i < children.size(); ++i) {
+                EXPECT_TRUE(parent->rect().contains(children[i]->geometry()))
+                    << children[i]->objectName().toStdString();
+                for (qsizetype j = i + 1; j < children.size(); ++j) {
+                    EXPECT_FALSE(children[i]->geometry().intersects(children[j]->geometry()))
+                        << children[i]->objectName().toStdString() << " and "
+                        << children[j]->objectName().toStdString();
+                }
+            }
+        }
+        for (const char* name : kDisplays) {
+            auto* label = form.Find<QLabel>(name);
+            EXPECT_NEAR(label->font().pointSizeF(), 24 * scale, 24 * scale * 0.25) << name;
+            EXPECT_LE(QFontMetricsF(label->font()).horizontalAdvance(label->text()),
+                      label->contentsRect().width())
+                << name;
+        }
+    }
+}
+
+// F11 or a double-click shows the four displays alone; every key still works there.
+TEST_F(MainformWindow, LightsOutShowsTheDisplaysAndKeepsTheKeys) {
+    form.ControlCmd_Click();
+    form.SecondsTimer_Timer();
+    QTest::keyClick(form.Find<QWidget>("HoldTbx"), Qt::Key_F11);
+    ASSERT_TRUE(form.LightsOut());
+    QTest::qWait(20);
+    auto* view = form.Find<QWidget>("LightsOutView");
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(form.Find<QWidget>("DesignArea")->isVisible());
+    QStringList shown;
+    for (QLabel* label : view->findChildren<QLabel*>()) {
+        shown.append(label->text());
+        EXPECT_GT(label->font().pixelSize(), 60) << label->text().toStdString();
+    }
+    EXPECT_EQ(shown, DisplayTexts());
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(form.State().PauseMode, 1);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(form.LightsOut());
+    QTest::mouseDClick(form.Find<QWidget>("SequenceTimeLbl"), Qt::LeftButton);
+    EXPECT_TRUE(form.LightsOut());
+    QTest::keyClick(view, Qt::Key_F11);
+    EXPECT_FALSE(form.LightsOut());
+}
+
+TEST_F(MainformWindow, TheTitleNamesTheTableAndItsLength) {
+    EXPECT_EQ(form.windowTitle(), "default.ses - 17:15 - Vellorin");
+    form.SetFieldText(Field::LoopsTbx, "2.5");  // a table Start refuses has no length
+    EXPECT_EQ(form.windowTitle(), "default.ses - Vellorin");
+    form.SetFieldText(Field::LoopsTbx, "4");
+    EXPECT_EQ(form.windowTitle(), "default.ses - 09:45 - Vellorin");
+    form.dialog.nextFileName = dir.filePath("long.ses");
+    form.SaveCmd_Click();
+    EXPECT_EQ(form.windowTitle(), "long.ses - 09:45 - Vellorin");
+    form.SaveCmd_Click();
+    EXPECT_EQ(form.dialog.ProposedFile, dir.filePath("long.ses"));  // Save proposes its name
+}
+
+TEST_F(MainformWindow, ClosingDuringASessionAsksFirstAndTheSizeIsKept) {
+    form.resize(400, 700);
+    form.ControlCmd_Click();
+    form.confirmAnswer = false;
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(form.questions.size(), 1);
+    form.confirmAnswer = true;
+    EXPECT_TRUE(form.close());
+    TestMainform again(dir.path());
+    again.Form_Load();
+    EXPECT_EQ(again.size(), QSize(400, 700));
+}
+
+// After Start's message (its text unchanged) the field to mend has the focus.
+TEST_F(MainformWindow, ARefusedStartSendsTheFocusToTheFieldToMend) {
+    const struct {
+        Field field;
+        const char* text;
+        const char* focused;
+    } cases[] = {{Field::LoopsTbx, "2.5", "LoopsTbx"},
+                 {Field::RestDecTbx, "40", "RestDecTbx"},
+                 {Field::HoldTbx, "sixty", "HoldTbx"},
+                 {Field::IntroTbx, "0", "IntroTbx"}};
+    for (const auto& c : cases) {
+        form.Find<QWidget>("ControlCmd")->setFocus();
+        const QString before = form.FieldText(c.field);
+        form.SetFieldText(c.field, c.text);
+        form.ControlCmd_Click();
+        EXPECT_EQ(form.messages.constLast(),
+                  "An error occured. Please check the values in the input fields.");
+        EXPECT_EQ(form.focusWidget()->objectName(), c.focused);
+        form.SetFieldText(c.field, before);
+    }
+}
+
+TEST_F(MainformWindow, ExportAudioWritesTheSessionFromTheFields) {
+    QDir(dir.path()).mkpath("snd");
+    for (const QString& cue : QDir(VELLORIN_SOURCE_DIR "/snd").entryList({"*.wav"})) {
+        QFile::copy(VELLORIN_SOURCE_DIR "/snd/" + cue, dir.filePath("snd/" + cue));
+    }
+    form.SetFieldText(Field::IntroTbx, "5");
+    form.SetFieldText(Field::LoopsTbx, "1");
+    form.exportFile = dir.filePath("session.flac");
+    Trigger("export");
+    EXPECT_EQ(form.proposedExport.section('/', -1), "default.mp3");
+    EXPECT_EQ(form.messages.join('\n').toStdString(), "");
+    EXPECT_GT(QFileInfo(form.exportFile).size(), 1000);
+}
+
+}  // namespace
+}  // namespace vellorin::testing
