@@ -23,9 +23,24 @@ if(NOT WIN32)
   ]])
   install(FILES ${PROJECT_SOURCE_DIR}/data/org.vellorin.Vellorin.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-  install(FILES ${PROJECT_SOURCE_DIR}/data/vellorin.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
-          RENAME org.vellorin.Vellorin.png)
+  # The program's icon and the session files' icon at the desktop's sizes, and scalable;
+  # at 32 x 32 the program's own 256-colour picture.
+  foreach(size 16 22 24 32 48 64 128 256)
+    set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size})
+    set(program_icon ${PROJECT_SOURCE_DIR}/data/icons/apps/${size}.png)
+    if(size EQUAL 32)
+      set(program_icon ${PROJECT_SOURCE_DIR}/data/vellorin.png)
+    endif()
+    install(FILES ${program_icon} DESTINATION ${icons}/apps RENAME org.vellorin.Vellorin.png)
+    install(FILES ${PROJECT_SOURCE_DIR}/data/icons/mimetypes/${size}.png
+            DESTINATION ${icons}/mimetypes RENAME application-x-vellorin-session.png)
+  endforeach()
+  install(FILES ${PROJECT_SOURCE_DIR}/data/icons/apps/scalable.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME org.vellorin.Vellorin.svg)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/icons/mimetypes/scalable.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
+          RENAME application-x-vellorin-session.svg)
   # Session files open in Vellorin from the file manager; the software centres describe it.
   install(FILES ${PROJECT_SOURCE_DIR}/data/org.vellorin.Vellorin.mime.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME org.vellorin.Vellorin.xml)

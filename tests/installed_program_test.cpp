@@ -56,8 +56,16 @@ TEST_F(InstalledProgram, LaysOutASelfContainedApplicationFolder) {
         EXPECT_TRUE(QFileInfo::exists(Installed(document))) << document;
     }
     EXPECT_TRUE(entry.contains("\nIcon=org.vellorin.Vellorin\n"));
-    EXPECT_TRUE(
-        QFileInfo::exists(Installed("share/icons/hicolor/32x32/apps/org.vellorin.Vellorin.png")));
+    EXPECT_TRUE(entry.contains("\nStartupWMClass=Vellorin\n"));
+    for (const char* size : {"16x16", "22x22", "24x24", "32x32", "48x48", "64x64", "128x128",
+                             "256x256", "scalable"}) {
+        const QString suffix = QLatin1String(size) == "scalable" ? ".svg" : ".png";
+        const QString folder = Installed("share/icons/hicolor/") + size;
+        EXPECT_TRUE(QFileInfo::exists(folder + "/apps/org.vellorin.Vellorin" + suffix)) << size;
+        EXPECT_TRUE(QFileInfo::exists(folder + "/mimetypes/application-x-vellorin-session" +
+                                      suffix))
+            << size;
+    }
 }
 
 // Starts the installed command offscreen and returns what it logged up to the line that
