@@ -1,11 +1,48 @@
 #include "cue_player.h"
 
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
 namespace vellorin {
+
+CuePlayer::CuePlayer(QObject* parent, int retireAfterMs)
+    : QObject(parent), retireAfterMs_(retireAfterMs) {}
+
+CuePlayer::~CuePlayer() = default;
+
+CuePlayer::Readied CuePlayer::Preload(const CueSet& cues) {
+    copies_ = std::make_unique<QTemporaryDir>();
+    Readied readied;
+    QStringList playable;
+    for (const CueChoice& choice : cues.Choices()) {
+        if (!choice.userProblem.isEmpty()) {
+            readied.notes.append(
+                QStringLiteral("the user's cue \"%1\" cannot be used: %2; the shipped one plays")
+                    .arg(choice.userPath, choice.userProblem));
+        }
+        if (!choice.sound.problem.isEmpty()) {
+            readied.notes.append(QStringLiteral("the cue \"%1\" cannot be used: %2")
+                                     .arg(choice.path, choice.sound.problem));
+            continue;
+        }
+        if (choice.path == choice.userPath) {
+            readied.usersOwn.append(choice.file);
+        }
+        const QString copy = copies_->filePath(choice.file);
+        QSaveFile file(copy);
+        const bool copied =
+            copies_->isValid() && file.open(QIODevice::WriteOnly) &&
+            file.write(WaveBytes(choice.sound.samples, choice.sound.sampleRate)) > 0 &&
+            file.commit();
+        playable.append(copied ? copy : choice.path);
+    }
+    readied.found = Preload(playable);
+    return readied;
+}
 
 int CuePlayer::Preload(const QStringList& paths) {
     int found = 0;

@@ -6,7 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+#include "cue_set.h"
+
 class QSoundEffect;
+class QTemporaryDir;
 
 namespace vellorin {
 
@@ -20,11 +25,20 @@ class CuePlayer : public QObject {
 
 public:
     // A played effect is deleted retireAfterMs after it started; every cue is shorter.
-    explicit CuePlayer(QObject* parent = nullptr, int retireAfterMs = 3000)
-        : QObject(parent), retireAfterMs_(retireAfterMs) {}
+    explicit CuePlayer(QObject* parent = nullptr, int retireAfterMs = 3000);
+    ~CuePlayer() override;
 
     // Readies the files, each for the cue of its file name. Returns how many were found.
     int Preload(const QStringList& paths);
+    // Readies every cue of a checked set from a 16-bit copy of what was checked, so that a
+    // file swapped or grown later is never read by the sound output. Returns what it found
+    // and why any cue cannot be used.
+    struct Readied {
+        int found = 0;
+        QStringList usersOwn;  // the cue files the user's own folder gives
+        QStringList notes;     // why a cue, or the user's own one, cannot be used
+    };
+    Readied Preload(const CueSet& cues);
     void Play(const QString& path);
 
 private:
@@ -34,6 +48,7 @@ private:
     QHash<QString, QString> sources_;  // cue name to the file played for it
     QHash<QString, QSoundEffect*> effects_;
     QPointer<QSoundEffect> sounding_;
+    std::unique_ptr<QTemporaryDir> copies_;
 };
 
 }  // namespace vellorin

@@ -9,11 +9,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -213,41 +211,16 @@ QString TrainerMainform::WindowSettingsFile() const {
 }
 
 void TrainerMainform::PreloadCues() {
-    // Every cue is read and checked once, here, and what is played is a 16-bit copy of what
-    // was checked: a file swapped or grown later is never read by the sound output.
     const CueSet cues(ApplicationFolder(), UserDataFolder());
-    cueCopies_ = std::make_unique<QTemporaryDir>();
-    QStringList playable;
-    QStringList usersOwn;
-    for (const CueChoice& choice : cues.Choices()) {
-        if (!choice.userProblem.isEmpty()) {
-            qCInfo(lcStartup).noquote()
-                << Printable(QStringLiteral("the user's cue \"%1\" cannot be used: %2; the "
-                                            "shipped one plays")
-                                 .arg(choice.userPath, choice.userProblem));
-        }
-        if (!choice.sound.problem.isEmpty()) {
-            qCInfo(lcStartup).noquote()
-                << Printable(QStringLiteral("the cue \"%1\" cannot be used: %2")
-                                 .arg(choice.path, choice.sound.problem));
-            continue;
-        }
-        if (choice.path == choice.userPath) {
-            usersOwn.append(choice.file);
-        }
-        const QString copy = cueCopies_->filePath(choice.file);
-        QSaveFile file(copy);
-        const bool copied =
-            cueCopies_->isValid() && file.open(QIODevice::WriteOnly) &&
-            file.write(WaveBytes(choice.sound.samples, choice.sound.sampleRate)) > 0 &&
-            file.commit();
-        playable.append(copied ? copy : choice.path);
+    const CuePlayer::Readied readied = cuePlayer_->Preload(cues);
+    for (const QString& note : readied.notes) {
+        qCInfo(lcStartup).noquote() << Printable(note);
     }
-    const int found = cuePlayer_->Preload(playable);
-    qCInfo(lcStartup).nospace() << "cues found: " << found << " of " << cues.Choices().size();
-    if (!usersOwn.isEmpty()) {
-        qCInfo(lcStartup).noquote() << "the user's own cues:" << usersOwn.join(' ') << "from"
-                                    << Printable(CuePath(UserDataFolder(), QString()));
+    qCInfo(lcStartup).nospace() << "cues found: " << readied.found << " of "
+                                << cues.Choices().size();
+    if (!readied.usersOwn.isEmpty()) {
+        qCInfo(lcStartup).noquote() << "the user's own cues:" << readied.usersOwn.join(' ')
+                                    << "from" << Printable(CuePath(UserDataFolder(), QString()));
     }
 }
 

@@ -17,7 +17,6 @@
 
 class QAction;
 class QMenuBar;
-class QTemporaryDir;
 class QTimer;
 
 namespace vellorin {
@@ -110,7 +109,6 @@ private:
     QTimer* secondsTimer_ = nullptr;
     QtCommonDialog commonDialog_;
     std::unique_ptr<CuePlayer> cuePlayer_;
-    std::unique_ptr<QTemporaryDir> cueCopies_;  // the checked cues, as played
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
     SessionKeys keys_{controller_, *this};
