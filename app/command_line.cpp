@@ -61,10 +61,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption exportAudio(
         QStringLiteral("export-audio"),
         QStringLiteral("Export its whole session as audio file OUT."), QStringLiteral("FILE.ses"));
+    const QCommandLineOption newTable(
+        QStringLiteral("new-table"),
+        QStringLiteral("Write a co2 or o2 table made from personal best PB (m:ss or seconds) to "
+                       "OUT.ses."),
+        QStringLiteral("co2|o2"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(table);
     parser.addOption(exportAudio);
+    parser.addOption(newTable);
     parser.addPositionalArgument(
         QStringLiteral("FILE.ses"),
         QStringLiteral("A session file to open; with --export-audio, OUT."),
@@ -86,9 +92,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.mode = CommandLine::Mode::Help;
     } else if (parser.isSet(version)) {
         line.mode = CommandLine::Mode::Version;
-    } else if (parser.isSet(table) && parser.isSet(exportAudio)) {
+    } else if (int(parser.isSet(table)) + int(parser.isSet(exportAudio)) +
+                   int(parser.isSet(newTable)) >
+               1) {
         line.mode = CommandLine::Mode::UsageError;
-        line.error = QStringLiteral("--table and --export-audio cannot be used together.");
+        line.error =
+            QStringLiteral("--table, --export-audio and --new-table cannot be used together.");
+    } else if (parser.isSet(newTable)) {
+        line.mode =
+            positional.size() == 2 ? CommandLine::Mode::NewTable : CommandLine::Mode::UsageError;
+        line.tableKind = parser.value(newTable);
+        line.personalBest = positional.value(0);
+        line.output = positional.value(1);
+        line.error = QStringLiteral("--new-table co2|o2 takes a personal best and OUT.ses.");
     } else if (parser.isSet(table)) {
         line.mode = positional.isEmpty() ? CommandLine::Mode::Table : CommandLine::Mode::UsageError;
         line.sessionFile = parser.value(table);

@@ -10,12 +10,14 @@ namespace vellorin {
 // What the command line asks for. Without options the window opens, with the session file
 // named as the one argument loaded into it; --table and --export-audio run without a window.
 struct CommandLine {
-    enum class Mode { Window, Help, Version, Table, ExportAudio, UsageError };
+    enum class Mode { Window, Help, Version, Table, ExportAudio, NewTable, UsageError };
 
     Mode mode = Mode::Window;
-    QString sessionFile;  // the file to open, print or export; empty for none
-    QString output;       // with ExportAudio, the audio file to write
-    QString error;        // with UsageError
+    QString sessionFile;   // the file to open, print or export; empty for none
+    QString output;        // with ExportAudio, the audio file to write; with NewTable, the table
+    QString tableKind;     // with NewTable, "co2" or "o2"
+    QString personalBest;  // with NewTable, the PB as typed
+    QString error;         // with UsageError
     QString helpText;
 };
 

@@ -88,6 +88,9 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
     if (line.mode == vellorin::CommandLine::Mode::Table) {
         return vellorin::PrintTable(line.sessionFile, out, err);
     }
+    if (line.mode == vellorin::CommandLine::Mode::NewTable) {
+        return vellorin::NewTable(line.tableKind, line.personalBest, line.output, out, err);
+    }
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return vellorin::ExportAudio(line.sessionFile, line.output, folder, userData, out, err);
@@ -119,6 +122,7 @@ int main(int argc, char** argv) {
             return vellorin::kUsageError;
         case CommandLine::Mode::Table:
         case CommandLine::Mode::ExportAudio:
+        case CommandLine::Mode::NewTable:
             return RunWithoutWindow(argc, argv, line);
         case CommandLine::Mode::Window:
             break;

@@ -257,11 +257,18 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
 }
 
 void TrainerMainform::SecondsTimer_Timer() {
-    controller_.SecondsTimer_Timer();
+    if (pbTest_.Running()) {
+        pbTest_.Tick();
+    } else {
+        controller_.SecondsTimer_Timer();
+    }
     AfterHandler();
 }
 
 void TrainerMainform::ControlCmd_Click() {
+    if (pbTest_.Running()) {
+        return;  // a session and a test never run at once
+    }
     const bool starting = State().Mode == 0;
     controller_.ControlCmd_Click();
     if (starting && State().Mode == 0) {
@@ -274,6 +281,9 @@ void TrainerMainform::ControlCmd_Click() {
 }
 
 void TrainerMainform::PauseCmd_Click() {
+    if (pbTest_.Running()) {
+        return;
+    }
     controller_.PauseCmd_Click();
     AfterHandler();
 }
@@ -303,10 +313,12 @@ void TrainerMainform::AfterHandler() {
         sleepInhibitor_->SetInhibited(running);
     }
     const bool started = State().Mode == 1 && !controller_.Ended();
+    const bool testing = pbTest_.Running();
     if (QAction* start = actions_.value(QStringLiteral("start"))) {
-        start->setEnabled(!started);
-        actions_.value(QStringLiteral("pause"))->setEnabled(started);
-        actions_.value(QStringLiteral("reset"))->setEnabled(State().Mode == 1);
+        start->setEnabled(!started && !testing);
+        actions_.value(QStringLiteral("pause"))->setEnabled(started && !testing);
+        actions_.value(QStringLiteral("reset"))->setEnabled(State().Mode == 1 && !testing);
+        actions_.value(QStringLiteral("pbtest"))->setEnabled(!started && !testing);
     }
 }
 

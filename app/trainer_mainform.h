@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "cue_player.h"
+#include "pb_tables.h"
+#include "pb_test.h"
 #include "qt_common_dialog.h"
 #include "session_commands.h"
 #include "session_controller.h"
@@ -60,6 +62,12 @@ public:
     void PreloadCues();
 
     const SessionState& State() const { return controller_.State(); }
+
+    // A table to make from a personal best.
+    struct PbTableRequest {
+        PbTableKind kind;
+        int personalBest;
+    };
     bool LightsOut() const;
     // The design area's scale: 1 at the design size.
     qreal LayoutScale() const;
@@ -78,6 +86,8 @@ public slots:
     void ToggleLightsOut();
     void ShowAbout();
     void ShowKeys();
+    void PersonalBestTestCmd();
+    void NewTableFromPbCmd();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,9 +101,13 @@ protected:
     virtual QString AskExportFile(const QString& proposed);
     // Where the window keeps its size between runs.
     virtual QString WindowSettingsFile() const;
+    // Asks for the kind of table and the PB to make it from; nothing when cancelled.
+    virtual std::optional<PbTableRequest> AskPbTable(std::optional<int> recordedBest);
 
 private:
     void BuildMenus();
+    // Ends a personal-best test: shows the result and keeps it as an attempt.
+    void FinishPbTest();
     void SpaceKey();
     void ResetKey();
     // After every handler: the title, the sleep inhibition and the menu's enabled commands.
@@ -112,6 +126,7 @@ private:
     SessionController controller_{*this};
     SessionFileCommands sessionFiles_{*this};
     SessionKeys keys_{controller_, *this};
+    PersonalBestTest pbTest_{*this};
     std::optional<QDBusConnection> bus_;
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };

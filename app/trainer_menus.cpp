@@ -29,6 +29,8 @@ const char kKeysText[] =
     "Ctrl+O\tload a table\n"
     "Ctrl+S\tsave the table\n"
     "Ctrl+E\texport the session as audio\n"
+    "Ctrl+T\ta personal-best test (Space ends it)\n"
+    "Ctrl+N\ta new table from your personal best\n"
     "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
     "F1\tabout Vellorin and its keys\n"
     "Ctrl+Q\tquit\n"
@@ -55,6 +57,10 @@ void TrainerMainform::BuildMenus() {
          &TrainerMainform::ResetKey},
         {nullptr, "lightsout", "&Lights-out", QKeySequence(Qt::Key_F11),
          &TrainerMainform::ToggleLightsOut},
+        {"&Training", "pbtest", "&Personal best test...", QKeySequence(Qt::CTRL | Qt::Key_T),
+         &TrainerMainform::PersonalBestTestCmd},
+        {nullptr, "pbtable", "&New table from personal best...", QKeySequence(Qt::CTRL | Qt::Key_N),
+         &TrainerMainform::NewTableFromPbCmd},
         {"&Help", "keys", "&Keys", {}, &TrainerMainform::ShowKeys},
         {nullptr, "about", "&About Vellorin", QKeySequence(Qt::Key_F1),
          &TrainerMainform::ShowAbout},
@@ -136,11 +142,18 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TrainerMainform::SpaceKey() {
-    keys_.Space();
+    if (pbTest_.Running()) {
+        FinishPbTest();
+    } else {
+        keys_.Space();
+    }
     AfterHandler();
 }
 
 void TrainerMainform::ResetKey() {
+    if (pbTest_.Running()) {
+        return;
+    }
     keys_.Reset();
     AfterHandler();
 }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "message_text.h"
+#include "pb_tables.h"
 #include "session_audio.h"
 #include "session_file.h"
 #include "table_preview.h"
@@ -80,6 +81,29 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
     }
     out << "Exported the session, " << result.cues << " cues in " << result.seconds
         << " s of audio, to \"" << Printable(output) << "\" in " << clock.elapsed() << " ms.\n";
+    return kSuccess;
+}
+
+int NewTable(const QString& kind, const QString& personalBest, const QString& output,
+             QTextStream& out, QTextStream& err) {
+    const QString name = kind.toLower();
+    const std::optional<int> pb = ParsePersonalBest(personalBest);
+    if ((name != QLatin1String("co2") && name != QLatin1String("o2")) || !pb) {
+        err << "vellorin: --new-table takes co2 or o2 and a personal best as m:ss or seconds, "
+               "not \""
+            << Printable(kind) << "\" and \"" << Printable(personalBest) << "\".\n";
+        return kUsageError;
+    }
+    QStringList settings =
+        PbTableSettings(name == QLatin1String("co2") ? PbTableKind::Co2 : PbTableKind::O2, *pb);
+    settings.prepend(QStringLiteral("30"));
+    if (const QString failure = WriteSessionFile(output, settings); !failure.isEmpty()) {
+        err << Printable(
+                   QStringLiteral("Could not save the session to \"%1\": %2.").arg(output, failure))
+            << "\n";
+        return kCannotUse;
+    }
+    out << PreviewTable(settings).text;
     return kSuccess;
 }
 

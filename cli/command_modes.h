@@ -34,4 +34,10 @@ SessionExport ExportSession(const QStringList& settings, const QString& output,
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
                 const QString& userDataFolder, QTextStream& out, QTextStream& err);
 
+// Writes a table made from a personal best to output as Save writes one, with a 30 s intro,
+// and prints it. Returns kSuccess, kUsageError for a kind other than co2 or o2 or a PB that
+// is neither m:ss nor seconds, or kCannotUse when the file cannot be written.
+int NewTable(const QString& kind, const QString& personalBest, const QString& output,
+             QTextStream& out, QTextStream& err);
+
 }  // namespace vellorin

@@ -15,12 +15,19 @@ QString CountdownCue(qint32 secondsLeft) {
     return QString::number(secondsLeft) + ".wav";
 }
 
+QString MinuteCue(qint32 minutes) {
+    return QString::number(minutes) + "min.wav";
+}
+
 QStringList AllCueFiles() {
     QStringList files;
     for (qint32 seconds : kCountdownSeconds) {
         files.append(CountdownCue(seconds));
     }
-    files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue;
+    files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue << kMarkCue;
+    for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
+        files << MinuteCue(minutes);
+    }
     return files;
 }
 

@@ -12,6 +12,11 @@ inline constexpr char kStopHoldCue[] = "stophold.wav";  // last second of a hold
 inline constexpr char kSessionEndCue[] = "sesend.wav";  // the end tick
 inline constexpr char kPauseCue[] = "pause.wav";        // a key paused the session
 inline constexpr char kResumeCue[] = "resume.wav";      // a key resumed it
+inline constexpr char kMarkCue[] = "mark.wav";          // every 30 s of a personal-best test
+
+// The whole minutes of a personal-best test that are spoken ("1min.wav", "one minute").
+inline constexpr qint32 kMostMinuteCues = 12;
+QString MinuteCue(qint32 minutes);
 
 // The seconds-left counts that have a spoken countdown.
 inline constexpr qint32 kCountdownSeconds[] = {15, 10, 5, 4, 3, 2, 1};

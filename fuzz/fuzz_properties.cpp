@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "attempts_file.h"
 #include "cue_sound.h"
 #include "session_error.h"
 #include "session_file.h"
@@ -147,6 +148,35 @@ QString CheckCueFileInput(const QByteArray& data) {
     const CueSound again = DecodeWave(copy);
     if (again.samples != sound.samples || again.sampleRate != sound.sampleRate) {
         return QStringLiteral("a cue written as it is played does not read back the same");
+    }
+    return {};
+}
+
+}  // namespace vellorin::fuzz
+
+namespace vellorin::fuzz {
+
+QString CheckAttemptsInput(const QByteArray& data) {
+    const AttemptsRead read = ParseAttempts(data, QStringLiteral("f"));
+    if (read.attempts.size() + read.skipped.size() > data.count('\n') + 1) {
+        return QStringLiteral("more attempts and skipped lines than the input has lines");
+    }
+    QByteArray written;
+    for (const Attempt& attempt : read.attempts) {
+        if (!attempt.when.isValid() || attempt.seconds < 1) {
+            return QStringLiteral("an attempt without a moment or a hold");
+        }
+        written += AttemptLine(attempt) + '\n';
+    }
+    const AttemptsRead again = ParseAttempts(written, QStringLiteral("f"));
+    if (!again.skipped.isEmpty() || again.attempts.size() != read.attempts.size()) {
+        return QStringLiteral("attempts written as lines do not read back");
+    }
+    for (qsizetype i = 0; i < read.attempts.size(); ++i) {
+        if (again.attempts[i].when != read.attempts[i].when ||
+            again.attempts[i].seconds != read.attempts[i].seconds) {
+            return QStringLiteral("an attempt read back as another");
+        }
     }
     return {};
 }

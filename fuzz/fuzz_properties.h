@@ -25,4 +25,9 @@ QString CheckFieldValueInput(const QByteArray& data);
 // sample once written as the sound output plays it.
 QString CheckCueFileInput(const QByteArray& data);
 
+// The attempts reader on these bytes gives at most one attempt or skipped line a line, each
+// attempt a moment and a hold of at least a second, and the attempts written as lines read
+// back as the same attempts with nothing skipped.
+QString CheckAttemptsInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

@@ -108,6 +108,21 @@ TEST_F(CommandLine, TableClocksOfAnHourOrMoreShowTheHours) {
     EXPECT_TRUE(out.endsWith("   16  05:00         05:00\nTotal 1:46:00 (6360 s)\n"));
 }
 
+// A table made from a PB is written as Save writes one: Load, here --table, reads it back.
+TEST_F(CommandLine, NewTableFromAPersonalBestIsWrittenAsSaveWritesIt) {
+    const Result made = Run({"--new-table", "o2", "2:36", Path("o2.ses")});
+    EXPECT_EQ(made.status, 0) << made.err.toStdString();
+    EXPECT_EQ(ReadBytes(Path("o2.ses")), "30\r\n125\r\n15\r\n120\r\n0\r\n8\r\n");
+    const Result read = Run({"--table", Path("o2.ses")});
+    EXPECT_EQ(read.status, 0);
+    EXPECT_EQ(read.out, made.out);
+    EXPECT_TRUE(read.out.contains("    1  00:20  02:00  23:40\n")) << read.out.toStdString();
+    EXPECT_EQ(Run({"--new-table", "co3", "2:36", Path("x.ses")}).status, 2);
+    EXPECT_EQ(Run({"--new-table", "co2", "2:3", Path("x.ses")}).status, 2);
+    EXPECT_EQ(Run({"--new-table", "co2", "3:00", Path("no/x.ses")}).status, 1);
+    EXPECT_FALSE(QFile::exists(Path("x.ses")));
+}
+
 TEST_F(CommandLine, ARefusedTableIsPrintedAsFarAsItCanBeWithTheReason) {
     WriteBytes(Path("short rest.ses"), "10\r\n60\r\n10\r\n10\r\n10\r\n3\r\n");
     const Result shortRest = Run({"--table", Path("short rest.ses")});

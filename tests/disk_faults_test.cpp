@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "attempts_file.h"
 #include "cue_sound.h"
 #include "failing_device.h"
 #include "file_access.h"
@@ -93,6 +94,23 @@ TEST(FailingWrite, AWriteThatJustFitsSucceeds) {
         EXPECT_EQ(WriteSessionFile(path, kTable), "");
     }
     EXPECT_EQ(ReadBytes(path), SessionFileBytes(kTable));
+}
+
+// An attempt is kept completely or not at all: a full disk leaves the attempts as they were.
+TEST(FailingWrite, AnAttemptThatDoesNotFitLeavesTheAttemptsAsTheyWere) {
+    QTemporaryDir dir;
+    const QString path = AttemptsPath(dir.path());
+    const QByteArray old = "2026-12-01T07:00:00+01:00 150\n";
+    WriteBytes(path, old);
+    QString failure;
+    {
+        FileSizeLimit full(old.size() + 5);
+        failure = AppendAttempt(path, {QDateTime::currentDateTime(), 200});
+    }
+    EXPECT_EQ(failure, "File too large");
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"personal-bests.txt"});
 }
 
 // A file-size limit ends a process that has not ignored SIGXFSZ at its first write past it;

@@ -27,7 +27,7 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
-    for (const char* target : {"session_file", "field_value", "cue_file"}) {
+    for (const char* target : {"session_file", "field_value", "cue_file", "attempts"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -46,6 +46,7 @@ TEST_P(FuzzRegression, HoldsEveryProperty) {
     const std::string& target = GetParam().target;
     const QString problem = target == "session_file" ? fuzz::CheckSessionFileInput(data)
                             : target == "cue_file"   ? fuzz::CheckCueFileInput(data)
+                            : target == "attempts"   ? fuzz::CheckAttemptsInput(data)
                                                      : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
@@ -67,7 +68,7 @@ TEST(FuzzRegression, HasInputsForEveryTarget) {
     for (const FuzzInput& input : FuzzInputs()) {
         ++inputs[input.target];
     }
-    EXPECT_EQ(inputs.size(), 3u);
+    EXPECT_EQ(inputs.size(), 4u);
 }
 
 }  // namespace

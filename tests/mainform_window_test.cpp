@@ -4,12 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QTest>
 
 #include "file_helpers.h"
+#include "pb_table_dialog.h"
 #include "test_mainform.h"
 
 namespace vellorin::testing {
@@ -161,6 +165,66 @@ TEST_F(MainformWindow, ExportAudioWritesTheSessionFromTheFields) {
     EXPECT_EQ(form.proposedExport.section('/', -1), "default.mp3");
     EXPECT_EQ(form.messages.join('\n').toStdString(), "");
     EXPECT_GT(QFileInfo(form.exportFile).size(), 1000);
+}
+
+// The personal-best test from the Training menu: Space ends it whatever has the focus, the
+// attempt is kept and the fields are untouched.
+TEST_F(MainformWindow, APersonalBestTestEndsWithSpaceAndKeepsTheAttempt) {
+    form.userDataFolder = dir.filePath("data");
+    const QStringList before = {form.FieldText(Field::IntroTbx), form.FieldText(Field::HoldTbx)};
+    Trigger("pbtest");
+    ASSERT_EQ(form.questions.size(), 1);
+    EXPECT_TRUE(form.questions[0].contains("never in or near water"));
+    for (int tick = 0; tick < 10 + 1 + 95; ++tick) {
+        form.SecondsTimer_Timer();
+    }
+    EXPECT_EQ(form.Text("SessionLbl"), "PB test");
+    form.ControlCmd_Click();  // a session never starts during a test
+    EXPECT_EQ(form.State().Mode, 0);
+    QTest::keyClick(form.Find<QWidget>("SaveCmd"), Qt::Key_Space);
+    ASSERT_FALSE(form.messages.isEmpty());
+    EXPECT_TRUE(form.messages.constLast().startsWith("You held your breath for 1:35. It is your "
+                                                     "personal best."))
+        << form.messages.constLast().toStdString();
+    EXPECT_TRUE(ReadBytes(form.userDataFolder + "/personal-bests.txt").endsWith(" 95\n"));
+    EXPECT_EQ(QStringList({form.FieldText(Field::IntroTbx), form.FieldText(Field::HoldTbx)}),
+              before);
+    EXPECT_FALSE(form.SecondsTimer()->isActive());
+}
+
+// A table from a PB fills the five fields after the intro, and one beyond the best on record
+// is warned of first.
+TEST_F(MainformWindow, ANewTableFromAPersonalBestFillsTheFieldsButTheIntro) {
+    form.userDataFolder = dir.filePath("data");
+    QDir().mkpath(form.userDataFolder);
+    WriteBytes(form.userDataFolder + "/personal-bests.txt", "2026-12-01T07:00:00Z 180\nbad\n");
+    form.pbTableRequest = {PbTableKind::O2, 180};
+    Trigger("pbtable");
+    EXPECT_EQ(form.recordedBest, 180);
+    EXPECT_TRUE(form.messages.join(' ').contains("Skipped line 2 of"));
+    EXPECT_EQ(form.questions, QStringList{});
+    QStringList fields;
+    for (Field field : kSettingsFields) {
+        fields.append(form.FieldText(field));
+    }
+    EXPECT_EQ(fields, QStringList({"30", "144", "15", "120", "0", "8"}));
+
+    form.pbTableRequest = {PbTableKind::O2, 240};  // its last hold, 3:12, beyond the best
+    form.confirmAnswer = false;
+    Trigger("pbtable");
+    ASSERT_EQ(form.questions.size(), 1);
+    EXPECT_TRUE(form.questions[0].contains("longer than your personal best"));
+    EXPECT_EQ(form.FieldText(Field::HoldTbx), "144");
+}
+
+TEST(PbTableDialog, ShowsTheTableItGivesAndTakesOnlyAPersonalBest) {
+    PbTableDialog dialog(nullptr, "30", 156);
+    EXPECT_TRUE(dialog.PreviewText().contains("    8  01:18         01:18\n"));  // CO2
+    EXPECT_TRUE(dialog.PreviewText().endsWith("Total 19:39 (1179 s)\n"))
+        << dialog.PreviewText().toStdString();
+    dialog.findChild<QLineEdit*>("PersonalBest")->setText("2:3");
+    EXPECT_FALSE(dialog.PersonalBest());
+    EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
 }
 
 }  // namespace

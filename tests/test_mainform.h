@@ -31,6 +31,10 @@ public:
         return exportFile;
     }
     QString WindowSettingsFile() const override { return folder_ + "/window.ini"; }
+    std::optional<PbTableRequest> AskPbTable(std::optional<int> best) override {
+        recordedBest = best;
+        return pbTableRequest;
+    }
 
     template <typename T>
     T* Find(const char* name) const {
@@ -55,6 +59,8 @@ public:
     bool confirmAnswer = true;
     QString exportFile;
     QString proposedExport;
+    std::optional<PbTableRequest> pbTableRequest;
+    std::optional<int> recordedBest;
     QStringList played;
     ScriptedDialog dialog;
     QString userDataFolder;

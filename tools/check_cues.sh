@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Listens to the ten cues as a machine can: transcribes each with the offline recogniser
+# Listens to the spoken cues as a machine can: transcribes each with the offline recogniser
 # pocketsphinx (US English model, no grammar) and prints, per cue, the word expected, the
 # words heard, the integrated loudness (EBU R128, ffmpeg's ebur128 filter), the true peak and
 # the length. A person is the real listener: use this to compare voices, not to tune them.
@@ -37,5 +37,17 @@ stophold.wav breathe
 sesend.wav session complete
 pause.wav paused
 resume.wav resumed
+1min.wav one minute
+2min.wav two minutes
+3min.wav three minutes
+4min.wav four minutes
+5min.wav five minutes
+6min.wav six minutes
+7min.wav seven minutes
+8min.wav eight minutes
+9min.wav nine minutes
+10min.wav ten minutes
+11min.wav eleven minutes
+12min.wav twelve minutes
 CUES
 echo "understood as their words: $understood of 10"

@@ -20,8 +20,13 @@ loudness() {
     awk '/I:/ {i = $2} /Peak:/ {p = $2} END {print i, p}'
 }
 
-cue() {  # cue FILE WORDS
-  echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
+cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speech
+  if [ "$2" = "<tone>" ]; then
+    sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.32 sine 880 sine 1320 remix - \
+      fade q 0.004 0.32 0.22
+  else
+    echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
+  fi
   # Trimmed at -60 dB, so that a soft onset ("one", "three") stays part of the word.
   sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/shaped.wav" \
     silence 1 0.002 0.1% reverse silence 1 0.005 0.1% reverse pad 0 0.27
@@ -40,7 +45,11 @@ cue() {  # cue FILE WORDS
 cues=(
   "15.wav:fifteen" "10.wav:ten" "5.wav:five" "4.wav:four" "3.wav:three" "2.wav:two"
   "1.wav:one" "hold.wav:hold" "stophold.wav:breathe" "sesend.wav:session complete"
-  "pause.wav:paused" "resume.wav:resumed"
+  "pause.wav:paused" "resume.wav:resumed" "mark.wav:<tone>"
+  "1min.wav:one minute" "2min.wav:two minutes" "3min.wav:three minutes"
+  "4min.wav:four minutes" "5min.wav:five minutes" "6min.wav:six minutes"
+  "7min.wav:seven minutes" "8min.wav:eight minutes" "9min.wav:nine minutes"
+  "10min.wav:ten minutes" "11min.wav:eleven minutes" "12min.wav:twelve minutes"
 )
 mkdir -p snd
 for entry in "${cues[@]}"; do

@@ -1,0 +1,60 @@
+#include "pb_tables.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+#include "allgemein.h"
+
+namespace vellorin {
+namespace {
+
+int Percent(int pbSeconds, int percent) {
+    return static_cast<int>(std::lround(pbSeconds * percent / 100.0));
+}
+
+}  // namespace
+
+QStringList PbTableSettings(PbTableKind kind, int pbSeconds) {
+    const auto text = [](int value) { return QString::number(value); };
+    if (kind == PbTableKind::Co2) {
+        return {text(Percent(pbSeconds, 50)), text(0), text(kPbTableRest), text(kPbTableStep),
+                text(kPbTableLoops)};
+    }
+    const int last = Percent(pbSeconds, 80);
+    // As many loops as keep the first hold, last - 15 * (loops - 1), at 20 s or more.
+    const int loops = std::clamp((last - kShortestO2Hold) / kPbTableStep + 1, 1, kPbTableLoops);
+    return {text(last), text(kPbTableStep), text(kPbTableRest), text(0), text(loops)};
+}
+
+std::optional<int> ParsePersonalBest(const QString& text) {
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(?:(\\d{1,3}):([0-5]\\d)|(\\d{1,5}))\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    const int seconds = match.captured(3).isEmpty()
+                            ? match.captured(1).toInt() * 60 + match.captured(2).toInt()
+                            : match.captured(3).toInt();
+    return seconds >= 1 ? std::optional<int>(seconds) : std::nullopt;
+}
+
+QString PbTableWarning(PbTableKind kind, const QStringList& settings,
+                       std::optional<int> recordedBest) {
+    if (!recordedBest || settings.isEmpty()) {
+        return {};
+    }
+    const int longest = settings[0].toInt();  // the last hold is the longest in both tables
+    if (longest > *recordedBest) {
+        return QStringLiteral("Its longest hold, %1, is longer than your personal best, %2.")
+            .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
+    }
+    if (kind == PbTableKind::O2 && longest > Percent(*recordedBest, 80)) {
+        return QStringLiteral("Its last hold, %1, is over 80 % of your personal best, %2.")
+            .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
+    }
+    return {};
+}
+
+}  // namespace vellorin

@@ -1,0 +1,62 @@
+#include "pb_test.h"
+
+#include "allgemein.h"
+#include "cue_catalogue.h"
+
+namespace vellorin {
+
+void PersonalBestTest::Start() {
+    running_ = true;
+    countdown_ = kCountdown;
+    held_ = -1;
+    window_.SetCaption(Control::SessionLbl, QStringLiteral("PB test"));
+    window_.SetCaption(Control::SessionClock, FormatSeconds(0));
+    window_.SetCaption(Control::SequenceLbl, QStringLiteral("Intro"));
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(countdown_));
+    window_.SetTimerEnabled(true);
+}
+
+void PersonalBestTest::Tick() {
+    if (!running_) {
+        return;
+    }
+    if (countdown_ > 0) {
+        window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(countdown_));
+        if (IsCountdownSecond(countdown_)) {
+            Play(CountdownCue(countdown_));
+        }
+        --countdown_;
+        return;
+    }
+    ++held_;
+    window_.SetCaption(Control::SequenceLbl, QStringLiteral("Hold"));
+    window_.SetCaption(Control::SessionClock, FormatSeconds(held_));
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
+    if (held_ == 0) {
+        Play(QString::fromLatin1(kHoldCue));
+    } else if (held_ % 60 == 0 && held_ / 60 <= kMostMinuteCues) {
+        Play(MinuteCue(held_ / 60));
+    } else if (held_ % 30 == 0) {
+        Play(QString::fromLatin1(kMarkCue));
+    }
+}
+
+std::optional<qint32> PersonalBestTest::Stop() {
+    if (!running_) {
+        return std::nullopt;
+    }
+    running_ = false;
+    window_.SetTimerEnabled(false);
+    window_.SetCaption(Control::SequenceLbl, QStringLiteral("End!"));
+    if (held_ < 0) {
+        return std::nullopt;
+    }
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
+    return held_;
+}
+
+void PersonalBestTest::Play(const QString& cueFile) {
+    window_.PlayWave(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(), cueFile));
+}
+
+}  // namespace vellorin

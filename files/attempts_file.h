@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vellorin {
+
+// The personal-best attempts, kept in "personal-bests.txt" in the user's own data folder:
+// plain UTF-8 text, one attempt a line, the date and time it began (ISO 8601 with its
+// offset from UTC) and the seconds held, separated by a blank:
+//     2026-12-07T21:03:00+01:00 192
+// Lines that begin with "#" and empty lines are comments.
+struct Attempt {
+    QDateTime when;
+    int seconds = 0;
+};
+
+// The attempts a file holds, the lines it had to skip (each a sentence naming the file and
+// the line), and why the file could not be read at all (empty when it could, or when there is
+// no file yet).
+struct AttemptsRead {
+    QList<Attempt> attempts;
+    QStringList skipped;
+    QString problem;
+};
+
+inline constexpr qint64 kMaxAttemptsFileBytes = 16 * 1024 * 1024;
+
+QString AttemptsPath(const QString& userDataFolder);
+// One attempt as its line, without the line end.
+QByteArray AttemptLine(const Attempt& attempt);
+AttemptsRead ParseAttempts(const QByteArray& bytes, const QString& path);
+AttemptsRead ReadAttemptsFile(const QString& path);
+// Adds an attempt: the file is written anew through a temporary file, every line it held
+// kept as it was (a damaged one too), so that the attempt is there completely or not at all.
+// Returns an empty text, or why it could not be kept.
+QString AppendAttempt(const QString& path, const Attempt& attempt);
+// The longest hold among the attempts; nothing when there are none.
+std::optional<int> BestSeconds(const QList<Attempt>& attempts);
+
+}  // namespace vellorin
