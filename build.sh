@@ -15,8 +15,8 @@ case "$mode" in
   *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
-  libsndfile1-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+  libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev)
 if [ "$mode" = test ]; then
   # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
   # the package tools that check the installed layout and the .deb.

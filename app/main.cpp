@@ -163,6 +163,9 @@ int main(int argc, char** argv) {
         << "style:" << QApplication::style()->name()
         << "layout:" << (QApplication::isRightToLeft() ? "right to left" : "left to right");
     qCInfo(vellorin::lcStartup) << "window shown";
+    // Rows of the training log a crash or a full disk cut short are told of once the window
+    // is up.
+    QTimer::singleShot(0, &form, [&form] { form.CheckTrainingLog(); });
     if (!unrepresentable.isEmpty()) {
         QTimer::singleShot(0, &form, [&form, &unrepresentable] {
             form.ShowMessage(UnrepresentableMessage(unrepresentable));

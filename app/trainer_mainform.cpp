@@ -1,8 +1,10 @@
 #include "trainer_mainform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
@@ -118,6 +121,9 @@ void TrainerMainform::Form_Load() {
         size = size.boundedTo(screen->availableGeometry().size());
     }
     resize(size.expandedTo(minimumSize()));
+    QAction* log = actions_.value(QStringLiteral("log"));
+    const QSignalBlocker quiet(log);
+    log->setChecked(LogEnabled());
     AfterHandler();
 }
 
@@ -249,6 +255,9 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
     if (sleepInhibitor_) {
         sleepInhibitor_->SetInhibited(false);
     }
+    if (const std::optional<SessionRecord> unfinished = recorder_.Close()) {
+        KeepInLog(*unfinished);  // the holds of a session closed while it ran
+    }
     if (!LightsOut() && !isMaximized() && !isFullScreen()) {
         QSettings(WindowSettingsFile(), QSettings::IniFormat)
             .setValue(QStringLiteral("window/size"), size());
@@ -300,6 +309,11 @@ void TrainerMainform::SaveCmd_Click() {
 
 void TrainerMainform::AfterHandler() {
     setWindowTitle(WindowTitle(sessionFiles_.TableFile(), SessionPlan(*this)));
+    if (const std::optional<SessionRecord> finished = recorder_.Observe(
+            State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),
+            QDateTime::currentDateTime())) {
+        KeepInLog(*finished);
+    }
     // The timer runs from Start to the end tick or Reset; a pause leaves it running.
     const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
     if (running || sleepInhibitor_) {

@@ -14,6 +14,7 @@
 #include "session_commands.h"
 #include "session_controller.h"
 #include "session_keys.h"
+#include "session_recorder.h"
 #include "sleep_inhibitor.h"
 #include "trainer_window.h"
 
@@ -88,6 +89,9 @@ public slots:
     void ShowKeys();
     void PersonalBestTestCmd();
     void NewTableFromPbCmd();
+    void ShowHistory();
+    // Reports rows of the training log that a crash or a full disk cut short.
+    void CheckTrainingLog();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +112,9 @@ private:
     void BuildMenus();
     // Ends a personal-best test: shows the result and keeps it as an attempt.
     void FinishPbTest();
+    // Adds a finished session's holds to the training log, unless the log is switched off.
+    void KeepInLog(const SessionRecord& session);
+    bool LogEnabled() const;
     void SpaceKey();
     void ResetKey();
     // After every handler: the title, the sleep inhibition and the menu's enabled commands.
@@ -127,6 +134,7 @@ private:
     SessionFileCommands sessionFiles_{*this};
     SessionKeys keys_{controller_, *this};
     PersonalBestTest pbTest_{*this};
+    SessionRecorder recorder_{*this};
     std::optional<QDBusConnection> bus_;
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };

@@ -9,9 +9,12 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 #include "command_modes.h"
+#include "cue_catalogue.h"
 #include "design_area.h"
 #include "lights_out_view.h"
 #include "trainer_mainform.h"
@@ -31,6 +34,8 @@ const char kKeysText[] =
     "Ctrl+E\texport the session as audio\n"
     "Ctrl+T\ta personal-best test (Space ends it)\n"
     "Ctrl+N\ta new table from your personal best\n"
+    "Ctrl+H\tthe training history\n"
+    "Enter or C\tduring a hold: mark a contraction\n"
     "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
     "F1\tabout Vellorin and its keys\n"
     "Ctrl+Q\tquit\n"
@@ -61,6 +66,9 @@ void TrainerMainform::BuildMenus() {
          &TrainerMainform::PersonalBestTestCmd},
         {nullptr, "pbtable", "&New table from personal best...", QKeySequence(Qt::CTRL | Qt::Key_N),
          &TrainerMainform::NewTableFromPbCmd},
+        {nullptr, "history", "&History...", QKeySequence(Qt::CTRL | Qt::Key_H),
+         &TrainerMainform::ShowHistory},
+        {nullptr, "log", "&Keep a training log", {}, nullptr},
         {"&Help", "keys", "&Keys", {}, &TrainerMainform::ShowKeys},
         {nullptr, "about", "&About Vellorin", QKeySequence(Qt::Key_F1),
          &TrainerMainform::ShowAbout},
@@ -77,11 +85,17 @@ void TrainerMainform::BuildMenus() {
         addAction(action);  // its key works while the menu bar is hidden, too
         if (command.handler != nullptr) {
             connect(action, &QAction::triggered, this, command.handler);
-        } else {
+        } else if (QLatin1String(command.id) == "quit") {
             connect(action, &QAction::triggered, this, &QWidget::close);
         }
         actions_.insert(QString::fromLatin1(command.id), action);
     }
+    QAction* log = actions_.value(QStringLiteral("log"));
+    log->setCheckable(true);
+    connect(log, &QAction::toggled, this, [this](bool on) {
+        QSettings(WindowSettingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("log/enabled"), on);
+    });
     const struct {
         const char* control;
         const char* tip;
@@ -132,6 +146,12 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    // During a hold, Enter or C marks a contraction, confirmed by a soft click.
+    if (plain && (enter || key->key() == Qt::Key_C) && type == QEvent::KeyPress &&
+        recorder_.MarkContraction(State())) {
+        PlayWave(ChosenCuePath(ApplicationFolder(), UserDataFolder(), kClickCue));
+        return true;
+    }
     if (plain && enter && type == QEvent::KeyPress) {
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             button->click();

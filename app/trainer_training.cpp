@@ -1,7 +1,11 @@
 // The Training menu: the personal-best test and tables made from a personal best.
+#include <QSettings>
+
 #include "attempts_file.h"
+#include "history_window.h"
 #include "pb_table_dialog.h"
 #include "trainer_mainform.h"
+#include "training_log.h"
 
 namespace vellorin {
 namespace {
@@ -90,6 +94,41 @@ void TrainerMainform::NewTableFromPbCmd() {
         SetFieldText(kSettingsFields[i + 1], settings[i]);  // the intro keeps its value
     }
     AfterHandler();
+}
+
+bool TrainerMainform::LogEnabled() const {
+    return QSettings(WindowSettingsFile(), QSettings::IniFormat)
+        .value(QStringLiteral("log/enabled"), true)
+        .toBool();
+}
+
+void TrainerMainform::KeepInLog(const SessionRecord& session) {
+    if (!LogEnabled()) {
+        return;
+    }
+    const QString path = TrainingLogPath(UserDataFolder());
+    if (const QString failure = AppendToLog(path, session); !failure.isEmpty()) {
+        ShowMessage(QStringLiteral("Could not keep the session in the training log \"%1\": %2.")
+                        .arg(path, failure));
+    }
+}
+
+void TrainerMainform::CheckTrainingLog() {
+    const LogRead log = ReadLog(TrainingLogPath(UserDataFolder()));
+    const QStringList problems = log.skipped + QStringList(log.problem);
+    const QString text = problems.join(QStringLiteral("\n")).trimmed();
+    if (!text.isEmpty()) {
+        ShowMessage(text);
+    }
+}
+
+void TrainerMainform::ShowHistory() {
+    const QString path = TrainingLogPath(UserDataFolder());
+    const LogRead log = ReadLog(path);
+    const AttemptsRead attempts = ReadAttemptsFile(AttemptsPath(UserDataFolder()));
+    auto* history = new HistoryWindow(path, log.rows, attempts.attempts, this);
+    history->setAttribute(Qt::WA_DeleteOnClose);
+    history->show();
 }
 
 }  // namespace vellorin

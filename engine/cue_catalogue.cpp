@@ -24,7 +24,8 @@ QStringList AllCueFiles() {
     for (qint32 seconds : kCountdownSeconds) {
         files.append(CountdownCue(seconds));
     }
-    files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue << kMarkCue;
+    files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue << kMarkCue
+          << kClickCue;
     for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
         files << MinuteCue(minutes);
     }

@@ -13,6 +13,7 @@ inline constexpr char kSessionEndCue[] = "sesend.wav";  // the end tick
 inline constexpr char kPauseCue[] = "pause.wav";        // a key paused the session
 inline constexpr char kResumeCue[] = "resume.wav";      // a key resumed it
 inline constexpr char kMarkCue[] = "mark.wav";          // every 30 s of a personal-best test
+inline constexpr char kClickCue[] = "click.wav";        // a contraction marked during a hold
 
 // The whole minutes of a personal-best test that are spoken ("1min.wav", "one minute").
 inline constexpr qint32 kMostMinuteCues = 12;

@@ -11,6 +11,7 @@
 #include "session_error.h"
 #include "session_file.h"
 #include "session_plan.h"
+#include "training_log.h"
 
 namespace vellorin::fuzz {
 namespace {
@@ -176,6 +177,31 @@ QString CheckAttemptsInput(const QByteArray& data) {
         if (again.attempts[i].when != read.attempts[i].when ||
             again.attempts[i].seconds != read.attempts[i].seconds) {
             return QStringLiteral("an attempt read back as another");
+        }
+    }
+    return {};
+}
+
+}  // namespace vellorin::fuzz
+
+namespace vellorin::fuzz {
+
+QString CheckTrainingLogInput(const QByteArray& data) {
+    const LogRead read = ParseLog(data, QStringLiteral("f"));
+    for (const LogRow& row : read.rows) {
+        const SessionRecord one{row.sessionStart, row.table, row.settings, {row.hold}};
+        const LogRead again = ParseLog(LogRows(one), QStringLiteral("f"));
+        if (again.rows.size() != 1 || !again.skipped.isEmpty()) {
+            return QStringLiteral("a row written again does not read back as one row");
+        }
+        const LogRow& back = again.rows.constFirst();
+        if (back.sessionStart != row.sessionStart || back.table != row.table ||
+            back.settings != row.settings || back.hold.loop != row.hold.loop ||
+            back.hold.held != row.hold.held || back.hold.planned != row.hold.planned ||
+            back.hold.firstContraction != row.hold.firstContraction ||
+            back.hold.contractions != row.hold.contractions ||
+            back.hold.completed != row.hold.completed) {
+            return QStringLiteral("a row written again reads back as another");
         }
     }
     return {};

@@ -30,4 +30,8 @@ QString CheckCueFileInput(const QByteArray& data);
 // back as the same attempts with nothing skipped.
 QString CheckAttemptsInput(const QByteArray& data);
 
+// The training-log reader on these bytes gives rows that, written again as the log writes
+// them, read back as the same rows with nothing left out.
+QString CheckTrainingLogInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

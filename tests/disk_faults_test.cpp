@@ -10,6 +10,7 @@
 #include "file_access.h"
 #include "file_helpers.h"
 #include "session_file.h"
+#include "training_log.h"
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -111,6 +112,25 @@ TEST(FailingWrite, AnAttemptThatDoesNotFitLeavesTheAttemptsAsTheyWere) {
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"personal-bests.txt"});
+}
+
+// A session's rows are appended whole or not at all: a full disk leaves the log as it was.
+TEST(FailingWrite, ASessionThatDoesNotFitLeavesTheLogAsItWas) {
+    QTemporaryDir dir;
+    const QString path = TrainingLogPath(dir.path());
+    const SessionRecord session{QDateTime::currentDateTime(),
+                                "t.ses",
+                                kTable,
+                                {{1, 60, 60, 30, 2, true}, {2, 60, 60, 35, 1, true}}};
+    ASSERT_EQ(AppendToLog(path, session), "");
+    const QByteArray old = ReadBytes(path);
+    QString failure;
+    {
+        FileSizeLimit full(old.size() + 40);
+        failure = AppendToLog(path, session);
+    }
+    EXPECT_EQ(failure, "File too large");
+    EXPECT_EQ(ReadBytes(path), old);
 }
 
 // A file-size limit ends a process that has not ignored SIGXFSZ at its first write past it;

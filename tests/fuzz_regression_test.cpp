@@ -27,7 +27,8 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
-    for (const char* target : {"session_file", "field_value", "cue_file", "attempts"}) {
+    for (const char* target :
+         {"session_file", "field_value", "cue_file", "attempts", "training_log"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -44,10 +45,11 @@ class FuzzRegression : public ::testing::TestWithParam<FuzzInput> {};
 TEST_P(FuzzRegression, HoldsEveryProperty) {
     const QByteArray data = ReadBytes(GetParam().path);
     const std::string& target = GetParam().target;
-    const QString problem = target == "session_file" ? fuzz::CheckSessionFileInput(data)
-                            : target == "cue_file"   ? fuzz::CheckCueFileInput(data)
-                            : target == "attempts"   ? fuzz::CheckAttemptsInput(data)
-                                                     : fuzz::CheckFieldValueInput(data);
+    const QString problem = target == "session_file"   ? fuzz::CheckSessionFileInput(data)
+                            : target == "cue_file"     ? fuzz::CheckCueFileInput(data)
+                            : target == "attempts"     ? fuzz::CheckAttemptsInput(data)
+                            : target == "training_log" ? fuzz::CheckTrainingLogInput(data)
+                                                       : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
 
@@ -68,7 +70,7 @@ TEST(FuzzRegression, HasInputsForEveryTarget) {
     for (const FuzzInput& input : FuzzInputs()) {
         ++inputs[input.target];
     }
-    EXPECT_EQ(inputs.size(), 4u);
+    EXPECT_EQ(inputs.size(), 5u);
 }
 
 }  // namespace

@@ -5,19 +5,25 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 #include "file_helpers.h"
+#include "history_window.h"
 #include "pb_table_dialog.h"
 #include "test_mainform.h"
 
 namespace vellorin::testing {
 namespace {
+
+QDateTime kStart() {
+    return QDateTime::fromString("2026-11-16T07:30:00+01:00", Qt::ISODate);
+}
 
 const char* const kDisplays[] = {"SessionLbl", "SessionClock", "SequenceLbl", "SequenceTimeLbl"};
 
@@ -183,8 +189,9 @@ TEST_F(MainformWindow, APersonalBestTestEndsWithSpaceAndKeepsTheAttempt) {
     EXPECT_EQ(form.State().Mode, 0);
     QTest::keyClick(form.Find<QWidget>("SaveCmd"), Qt::Key_Space);
     ASSERT_FALSE(form.messages.isEmpty());
-    EXPECT_TRUE(form.messages.constLast().startsWith("You held your breath for 1:35. It is your "
-                                                     "personal best."))
+    EXPECT_TRUE(
+        form.messages.constLast().startsWith("You held your breath for 1:35. It is your "
+                                             "personal best."))
         << form.messages.constLast().toStdString();
     EXPECT_TRUE(ReadBytes(form.userDataFolder + "/personal-bests.txt").endsWith(" 95\n"));
     EXPECT_EQ(QStringList({form.FieldText(Field::IntroTbx), form.FieldText(Field::HoldTbx)}),
@@ -215,6 +222,73 @@ TEST_F(MainformWindow, ANewTableFromAPersonalBestFillsTheFieldsButTheIntro) {
     ASSERT_EQ(form.questions.size(), 1);
     EXPECT_TRUE(form.questions[0].contains("longer than your personal best"));
     EXPECT_EQ(form.FieldText(Field::HoldTbx), "144");
+}
+
+// Contractions marked by key during a hold go to the training log with the session's holds;
+// outside a hold the keys do what they always did, and a log switched off gets nothing.
+TEST_F(MainformWindow, MarkedHoldsGoToTheLogUnlessItIsSwitchedOff) {
+    form.userDataFolder = dir.filePath("data");
+    const QString log = form.userDataFolder + "/training-log.csv";
+    for (const bool logging : {true, false}) {
+        SCOPED_TRACE(logging);
+        if (form.findChild<QAction*>("log")->isChecked() != logging) {
+            Trigger("log");
+        }
+        const QStringList table = {"1", "5", "0", "2", "0", "1"};
+        for (int i = 0; i < 6; ++i) {
+            form.SetFieldText(kSettingsFields[i], table[i]);
+        }
+        QTest::keyClick(form.Find<QWidget>("HoldTbx"), Qt::Key_C);  // not in a hold: typed
+        EXPECT_EQ(form.FieldText(Field::HoldTbx), "5c");
+        form.SetFieldText(Field::HoldTbx, "5");
+        form.ControlCmd_Click();
+        form.SecondsTimer_Timer();  // the intro
+        form.SecondsTimer_Timer();
+        form.SecondsTimer_Timer();  // two seconds of the hold
+        form.played.clear();
+        QTest::keyClick(form.Find<QWidget>("HoldTbx"), Qt::Key_C);
+        QTest::keyClick(form.Find<QWidget>("ControlCmd"), Qt::Key_Return);  // marks, not Reset
+        EXPECT_EQ(form.State().Mode, 1);
+        EXPECT_EQ(form.played.join(' ').count("click.wav"), 2);
+        EXPECT_EQ(form.FieldText(Field::HoldTbx), "5");
+        for (int tick = 0; tick < 4; ++tick) {
+            form.SecondsTimer_Timer();
+        }
+        EXPECT_EQ(form.Text("SequenceLbl"), "End!");
+        form.ControlCmd_Click();
+    }
+    // One session, kept while the log was on.
+    EXPECT_TRUE(ReadBytes(log).endsWith(",default.ses,1,5,0,2,0,1,1,5,5,2,2,yes\r\n"))
+        << ReadBytes(log).toStdString();
+    EXPECT_EQ(ReadBytes(log).count("\r\n"), 2);
+}
+
+// History draws a point per session, and one per attempt, from a few weeks of training.
+TEST_F(MainformWindow, HistoryDrawsEverySessionAndAttempt) {
+    QList<LogRow> rows;
+    for (int day = 0; day < 21; ++day) {
+        for (int loop = 1; loop <= 8; ++loop) {
+            rows.append({kStart().addDays(day), "co2.ses", {"30", "90", "0", "120", "15", "8"},
+                         {qint16(loop), 90, 90,
+                          day % 3 == 0 ? std::nullopt : std::optional<qint32>(40 + day + loop),
+                          day % 3 == 0 ? 0 : 2, true}});
+        }
+    }
+    const QList<Attempt> attempts = {{kStart(), 180}, {kStart().addDays(14), 192}};
+    HistoryWindow history(dir.filePath("none.csv"), rows, attempts);
+    history.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&history));
+    EXPECT_EQ(history.SessionCount(), 21);
+    const QHash<QString, int> points = history.PointCounts();
+    EXPECT_EQ(points.value("Total time held"), 21);
+    EXPECT_EQ(points.value("Mean first contraction"), 14);  // the sessions with marks
+    EXPECT_EQ(points.value("Range of first contractions"), 14);
+    EXPECT_EQ(points.value("Personal-best attempts"), 2);
+    EXPECT_EQ(history.findChild<QTableView*>("Sessions")->model()->rowCount(), 21);
+    const QString csv = dir.filePath("sessions.csv");
+    ASSERT_EQ(history.ExportSessions(csv), "");
+    EXPECT_TRUE(ReadBytes(csv).contains(",co2.ses,8,720,45.5,42,49,16\r\n"))
+        << ReadBytes(csv).left(400).toStdString();
 }
 
 TEST(PbTableDialog, ShowsTheTableItGivesAndTakesOnlyAPersonalBest) {

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "session_controller.h"
+
+namespace vellorin {
+
+// One hold of a session, as the training log keeps it.
+struct HoldRecord {
+    qint16 loop = 0;
+    qint32 planned = 0;                      // seconds the hold was to last
+    qint32 held = 0;                         // seconds it ran
+    std::optional<qint32> firstContraction;  // the second of the hold of the first mark
+    int contractions = 0;
+    bool completed = false;  // it ran to its last second
+};
+
+// A session with the table it ran and every hold it began.
+struct SessionRecord {
+    QDateTime start;
+    QString table;         // the table file's name; empty when none was loaded or saved
+    QStringList settings;  // the six field texts at Start
+    QList<HoldRecord> holds;
+};
+
+// Follows a session from outside the controller, by the state it leaves after every click,
+// key and tick, so that it never changes the session's timing, cues or labels: a Start opens
+// a record, every tick of a hold counts a second of it, and the end tick or a Reset closes
+// it. Contractions are marked by the user during a hold.
+class SessionRecorder {
+public:
+    explicit SessionRecorder(const TrainerWindow& window) : window_(window) {}
+
+    // After every handler: the controller's state, whether the session has ended, the table
+    // file's name and the time now. Returns the record of a session that has just ended or
+    // been reset, if it began a hold.
+    std::optional<SessionRecord> Observe(const SessionState& state, bool ended,
+                                         const QString& table, const QDateTime& now);
+    // Marks a contraction at the current second of the hold under way; false (nothing is
+    // marked) outside a hold.
+    bool MarkContraction(const SessionState& state);
+    // The session so far, as the window closes; nothing when no hold began.
+    std::optional<SessionRecord> Close();
+
+private:
+    std::optional<SessionRecord> Finish();
+
+    const TrainerWindow& window_;
+    std::optional<SessionRecord> record_;
+    SessionState last_;
+    bool lastEnded_ = false;
+};
+
+}  // namespace vellorin
