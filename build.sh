@@ -6,6 +6,8 @@
 #                     build optimised and time a whole session with the real timer
 #   ./build.sh bench export
 #                     build optimised and time the audio export of a short and a day's table
+#   ./build.sh bench history
+#                     build optimised and time the training log and History on 10,000 sessions
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -39,6 +41,10 @@ elif [ "$mode" = bench ]; then
   if [ "${1:-}" = export ]; then
     cmake --build build/bench -j2 --target vellorin_export_bench
     exec build/bench/bench/vellorin_export_bench
+  fi
+  if [ "${1:-}" = history ]; then
+    cmake --build build/bench -j2 --target vellorin_history_bench
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_history_bench
   fi
   cmake --build build/bench -j2 --target vellorin_bench
   build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start

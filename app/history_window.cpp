@@ -32,16 +32,35 @@ QString Clock(int seconds) {
     return FormatSeconds(seconds);
 }
 
-// A chart over the sessions' dates with its series, each given its points.
-QChartView* MakeChart(const QString& title, const QString& unit,
+// The span of the points' dates and the largest value, for axes that show them all.
+struct Span {
+    qreal firstX = 0, lastX = 0, highest = 0;
+    void Include(const QList<QPointF>& points) {
+        for (const QPointF& point : points) {
+            const bool first = firstX == 0 && lastX == 0;
+            firstX = first ? point.x() : std::min(firstX, point.x());
+            lastX = first ? point.x() : std::max(lastX, point.x());
+            highest = std::max(highest, point.y());
+        }
+    }
+};
+
+// A chart over the sessions' dates with its series, from 0 to a little above the highest
+// value, so that every series is seen whole.
+QChartView* MakeChart(const QString& title, const QString& unit, const Span& span,
                       const QList<QAbstractSeries*>& series) {
     auto* chart = new QChart;
     chart->setTitle(title);
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("d MMM yyyy"));
+    const qreal day = 24.0 * 3600 * 1000;
+    dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.firstX - day / 2)),
+                    QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.lastX + day / 2)));
     auto* values = new QValueAxis;
     values->setTitleText(unit);
     values->setLabelFormat(QStringLiteral("%d"));
+    values->setRange(0, std::max<qreal>(10, span.highest * 1.1));
+    values->applyNiceNumbers();
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QAbstractSeries* one : series) {
@@ -204,8 +223,14 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
     auto* table = new QTableView;
     table->setObjectName(QStringLiteral("Sessions"));
     table->setModel(new SessionsModel(sessions_, table));
+    table->setWordWrap(false);
     table->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {130, 180, 60, 80, 190};
+    for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
+        table->setColumnWidth(column, widths[column]);
+    }
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     auto* exportLog = new QPushButton(QStringLiteral("Export the &log..."));
     auto* exportSessions = new QPushButton(QStringLiteral("Export the &sessions..."));
     connect(exportLog, &QPushButton::clicked, this, [this] { AskAndExport(false); });
@@ -216,10 +241,19 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
     buttons->addWidget(exportSessions);
 
     auto* splitter = new QSplitter(Qt::Vertical);
+    Span times;
+    times.Include(heldPoints);
+    times.Include(bestPoints);
+    Span contractions = times;  // the same dates as the other chart
+    contractions.highest = 0;
+    for (const QPointF& point : highPoints) {
+        contractions.highest = std::max(contractions.highest, point.y());
+    }
     splitter->addWidget(MakeChart(QStringLiteral("First contraction in each hold"),
-                                  QStringLiteral("seconds into the hold"), {range, mean}));
+                                  QStringLiteral("s"), contractions, {range, mean}));
     splitter->addWidget(
-        MakeChart(QStringLiteral("Time held"), QStringLiteral("seconds"), {held, bests}));
+        MakeChart(QStringLiteral("Time held in each session, and personal-best attempts"),
+                  QStringLiteral("s"), times, {held, bests}));
     splitter->addWidget(table);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);

@@ -16,62 +16,71 @@ namespace {
 
 constexpr qint64 kMaxLogBytes = qint64{1} << 30;
 
-// Splits CSV text into records of fields. A record ends at a line break outside quotes; one
-// left open at the end of the text (an open quote, or no line break) is reported as cut short.
+// Reads CSV text a record at a time. A record ends at a line break outside quotes; one left
+// open at the end of the text (an open quote, or no line break) is reported as cut short.
 struct CsvRecord {
     QStringList fields;
     int line = 0;  // the line it starts on, from 1
     bool cutShort = false;
 };
 
-QList<CsvRecord> SplitCsv(const QByteArray& bytes) {
-    QList<CsvRecord> records;
-    CsvRecord record{{}, 1, false};
-    QByteArray field;
-    bool quoted = false;
-    bool fieldStarted = false;
-    int line = 1;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < bytes.size() && bytes[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                line += c == '\n' ? 1 : 0;
-                field += c;
-            }
-        } else if (c == '"' && !fieldStarted) {
-            quoted = true;
-            fieldStarted = true;
-        } else if (c == ',') {
-            record.fields.append(QString::fromUtf8(field));
-            field.clear();
-            fieldStarted = false;
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
-            }
-            record.fields.append(QString::fromUtf8(field));
-            records.append(record);
-            ++line;
-            record = CsvRecord{{}, line, false};
-            field.clear();
-            fieldStarted = false;
-        } else {
-            field += c;
-            fieldStarted = true;
+class CsvReader {
+public:
+    explicit CsvReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    // The next record into record; false at the end of the text.
+    bool Next(CsvRecord& record) {
+        if (at_ >= bytes_.size()) {
+            return false;
         }
-    }
-    if (quoted || fieldStarted || !record.fields.isEmpty()) {
+        record.fields.clear();
+        record.line = line_;
+        record.cutShort = false;
+        QByteArray field;
+        bool quoted = false;
+        bool fieldStarted = false;
+        for (; at_ < bytes_.size(); ++at_) {
+            const char c = bytes_[at_];
+            if (quoted) {
+                if (c == '"' && at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '"') {
+                    field += '"';
+                    ++at_;
+                } else if (c == '"') {
+                    quoted = false;
+                } else {
+                    line_ += c == '\n' ? 1 : 0;
+                    field += c;
+                }
+            } else if (c == '"' && !fieldStarted) {
+                quoted = true;
+                fieldStarted = true;
+            } else if (c == ',') {
+                record.fields.append(QString::fromUtf8(field));
+                field.clear();
+                fieldStarted = false;
+            } else if (c == '\n' || c == '\r') {
+                if (c == '\r' && at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '\n') {
+                    ++at_;
+                }
+                ++at_;
+                ++line_;
+                record.fields.append(QString::fromUtf8(field));
+                return true;
+            } else {
+                field += c;
+                fieldStarted = true;
+            }
+        }
         record.fields.append(QString::fromUtf8(field));
         record.cutShort = true;
-        records.append(record);
+        return true;
     }
-    return records;
-}
+
+private:
+    const QByteArray& bytes_;
+    qsizetype at_ = 0;
+    int line_ = 1;
+};
 
 std::optional<LogRow> ParseRow(const QStringList& fields) {
     if (fields.size() != kLogColumns) {
@@ -137,16 +146,16 @@ QByteArray LogRows(const SessionRecord& session) {
 
 LogRead ParseLog(const QByteArray& bytes, const QString& path) {
     LogRead read;
-    const QList<CsvRecord> records = SplitCsv(bytes);
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
-        if (i == 0 && record.fields.join(',') == QLatin1String(kLogHeader)) {
+    CsvReader reader(bytes);
+    CsvRecord record;
+    for (bool first = true; reader.Next(record); first = false) {
+        if (first && record.fields.join(',') == QLatin1String(kLogHeader)) {
             continue;
         }
         if (record.fields.size() == 1 && record.fields[0].isEmpty() && !record.cutShort) {
             continue;  // an empty line
         }
-        const std::optional<LogRow> row = record.cutShort ? std::nullopt : ParseRow(record.fields);
+        std::optional<LogRow> row = record.cutShort ? std::nullopt : ParseRow(record.fields);
         if (!row) {
             read.skipped.append(
                 QStringLiteral("Left out line %1 of \"%2\": %3.")
@@ -158,6 +167,12 @@ LogRead ParseLog(const QByteArray& bytes, const QString& path) {
                                          .arg(kLogColumns)
                                    : QStringLiteral("it is not a hold of the log")));
             continue;
+        }
+        // The rows of a session share its table and settings instead of each holding a copy.
+        if (!read.rows.isEmpty() && read.rows.constLast().table == row->table &&
+            read.rows.constLast().settings == row->settings) {
+            row->table = read.rows.constLast().table;
+            row->settings = read.rows.constLast().settings;
         }
         read.rows.append(*row);
     }
