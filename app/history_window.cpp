@@ -74,19 +74,6 @@ QChartView* MakeChart(const QString& title, const QString& unit, const Span& spa
     return view;
 }
 
-QString WriteBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file;
-    if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
-        return problem;
-    }
-    if (!WriteAll(file, bytes.constData(), bytes.size())) {
-        const QString reason = WithoutFullStop(file.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    return SyncAndCommit(file);
-}
-
 }  // namespace
 
 QList<SessionSummary> SummarizeSessions(const QList<LogRow>& rows) {
@@ -96,7 +83,10 @@ QList<SessionSummary> SummarizeSessions(const QList<LogRow>& rows) {
     for (const LogRow& row : rows) {
         if (sessions.isEmpty() || sessions.constLast().start != row.sessionStart ||
             sessions.constLast().table != row.table) {
-            sessions.append(SessionSummary{row.sessionStart, row.table});
+            SessionSummary next;
+            next.start = row.sessionStart;
+            next.table = row.table;
+            sessions.append(next);
             firstSum = 0;
             marked = 0;
         }
@@ -266,19 +256,12 @@ QHash<QString, int> HistoryWindow::PointCounts() const {
 }
 
 QString HistoryWindow::ExportLog(const QString& path) const {
-    QFile log;
-    if (const QString problem = OpenRegularFile(logPath_, log); !problem.isEmpty()) {
-        return problem;
-    }
-    const QByteArray bytes = log.readAll();
-    if (log.error() != QFileDevice::NoError) {
-        return WithoutFullStop(log.errorString());
-    }
-    return WriteBytes(path, bytes);
+    const FileRead log = ReadRegularFile(logPath_, qint64{1} << 30);
+    return log.problem.isEmpty() ? ReplaceFileWith(path, log.bytes) : log.problem;
 }
 
 QString HistoryWindow::ExportSessions(const QString& path) const {
-    return WriteBytes(path, SessionsCsv(sessions_));
+    return ReplaceFileWith(path, SessionsCsv(sessions_));
 }
 
 void HistoryWindow::AskAndExport(bool sessions) {

@@ -70,54 +70,31 @@ AttemptsRead ReadAttemptsFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return {};
     }
-    QFile file;
-    QString problem = OpenRegularFile(path, file);
-    QByteArray bytes;
-    if (problem.isEmpty()) {
-        bytes = file.read(kMaxAttemptsFileBytes + 1);
-        if (file.error() != QFileDevice::NoError) {
-            problem = WithoutFullStop(file.errorString());
-        } else if (bytes.size() > kMaxAttemptsFileBytes) {
-            problem = QStringLiteral("it is larger than %1 MiB").arg(kMaxAttemptsFileBytes >> 20);
-        }
-    }
-    if (!problem.isEmpty()) {
+    const FileRead file = ReadRegularFile(path, kMaxAttemptsFileBytes);
+    if (!file.problem.isEmpty()) {
         AttemptsRead read;
         read.problem =
-            QStringLiteral("Could not read the attempts in \"%1\": %2.").arg(path, problem);
+            QStringLiteral("Could not read the attempts in \"%1\": %2.").arg(path, file.problem);
         return read;
     }
-    return ParseAttempts(bytes, path);
+    return ParseAttempts(file.bytes, path);
 }
 
 QString AppendAttempt(const QString& path, const Attempt& attempt) {
     QByteArray bytes = kHeader;
     if (QFileInfo::exists(path)) {
-        QFile file;
-        if (const QString problem = OpenRegularFile(path, file); !problem.isEmpty()) {
-            return problem;
+        const FileRead file = ReadRegularFile(path, kMaxAttemptsFileBytes);
+        if (!file.problem.isEmpty()) {
+            return file.problem;
         }
-        bytes = file.read(kMaxAttemptsFileBytes + 1);
-        if (file.error() != QFileDevice::NoError || bytes.size() > kMaxAttemptsFileBytes) {
-            return file.error() != QFileDevice::NoError ? WithoutFullStop(file.errorString())
-                                                        : QStringLiteral("it is too large");
-        }
+        bytes = file.bytes;
         if (!bytes.isEmpty() && !bytes.endsWith('\n')) {
             bytes += '\n';  // a last line cut short stays a line of its own
         }
     }
     bytes += AttemptLine(attempt) + '\n';
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file;
-    if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
-        return problem;
-    }
-    if (!WriteAll(file, bytes.constData(), bytes.size())) {
-        const QString reason = WithoutFullStop(file.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    return SyncAndCommit(file);
+    return ReplaceFileWith(path, bytes);
 }
 
 std::optional<int> BestSeconds(const QList<Attempt>& attempts) {

@@ -110,6 +110,39 @@ QString SyncAndCommit(QSaveFile& file) {
     return {};
 }
 
+FileRead ReadRegularFile(const QString& path, qint64 maxBytes) {
+    QFile file;
+    FileRead read;
+    read.problem = OpenRegularFile(path, file);
+    if (read.problem.isEmpty()) {
+        read.bytes = file.read(maxBytes + 1);
+        if (file.error() != QFileDevice::NoError) {
+            read.problem = WithoutFullStop(file.errorString());
+        } else if (read.bytes.size() > maxBytes) {
+            read.problem = QStringLiteral("it is larger than %1 bytes").arg(maxBytes);
+        }
+    }
+    if (!read.problem.isEmpty()) {
+        read.bytes.clear();
+    }
+    return read;
+}
+
+QString ReplaceFileWith(const QString& path, const QByteArray& bytes) {
+    QSaveFile file;
+    if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
+        return problem;
+    }
+    // A short write is followed by another for the rest, which then fails with the system's
+    // reason.
+    if (!WriteAll(file, bytes.constData(), bytes.size())) {
+        const QString reason = WithoutFullStop(file.errorString());
+        file.cancelWriting();
+        return reason;
+    }
+    return SyncAndCommit(file);
+}
+
 void IgnoreFileSizeSignal() {
 #ifdef Q_OS_UNIX
     std::signal(SIGXFSZ, SIG_IGN);

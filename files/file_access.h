@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QFile>
 #include <QFileDevice>
 #include <QSaveFile>
@@ -32,6 +33,18 @@ bool WriteAll(QFileDevice& file, const char* data, qint64 size);
 // the target is still one it may replace. Returns an empty text, or the reason (the target
 // then keeps what it held and no temporary file is left).
 QString SyncAndCommit(QSaveFile& file);
+
+// The whole of a regular file of at most maxBytes bytes, or why it cannot be read.
+struct FileRead {
+    QByteArray bytes;
+    QString problem;
+};
+FileRead ReadRegularFile(const QString& path, qint64 maxBytes);
+
+// Replaces path with bytes (or makes it): a temporary file beside it, every byte written and
+// synced, then put in place. Returns an empty text, or why (the target then keeps what it
+// held and no temporary file is left).
+QString ReplaceFileWith(const QString& path, const QByteArray& bytes);
 
 // A write past a file-size limit is then an ordinary write error (EFBIG) instead of a signal
 // that ends the process without a word. Called once, first thing, by the program.

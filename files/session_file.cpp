@@ -109,19 +109,7 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
 }
 
 QString WriteSessionFile(const QString& path, const QStringList& texts) {
-    // A short write is followed by another for the rest, which then fails with the system's
-    // reason.
-    QSaveFile file;
-    if (const QString problem = OpenForReplacing(file, path); !problem.isEmpty()) {
-        return problem;
-    }
-    const QByteArray bytes = SessionFileBytes(texts);
-    if (!WriteAll(file, bytes.constData(), bytes.size())) {
-        const QString reason = WithoutFullStop(file.errorString());
-        file.cancelWriting();
-        return reason;
-    }
-    return SyncAndCommit(file);
+    return ReplaceFileWith(path, SessionFileBytes(texts));
 }
 
 }  // namespace vellorin

@@ -183,24 +183,14 @@ LogRead ReadLog(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return {};
     }
-    QFile file;
-    QString problem = OpenRegularFile(path, file);
-    QByteArray bytes;
-    if (problem.isEmpty()) {
-        bytes = file.read(kMaxLogBytes + 1);
-        if (file.error() != QFileDevice::NoError) {
-            problem = WithoutFullStop(file.errorString());
-        } else if (bytes.size() > kMaxLogBytes) {
-            problem = QStringLiteral("it is larger than 1 GiB");
-        }
-    }
-    if (!problem.isEmpty()) {
+    const FileRead file = ReadRegularFile(path, kMaxLogBytes);
+    if (!file.problem.isEmpty()) {
         LogRead read;
         read.problem =
-            QStringLiteral("Could not read the training log \"%1\": %2.").arg(path, problem);
+            QStringLiteral("Could not read the training log \"%1\": %2.").arg(path, file.problem);
         return read;
     }
-    return ParseLog(bytes, path);
+    return ParseLog(file.bytes, path);
 }
 
 QString AppendToLog(const QString& path, const SessionRecord& session) {
