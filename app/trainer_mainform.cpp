@@ -248,7 +248,9 @@ CommonDialog& TrainerMainform::CommonDialog1() {
 
 void TrainerMainform::closeEvent(QCloseEvent* event) {
     const bool running = secondsTimer_->isActive();  // from Start to the end tick or Reset
-    if (running && !Confirm(QStringLiteral("A session is running. Close Vellorin and end it?"))) {
+    const QString what =
+        pbTest_.Running() ? QStringLiteral("A personal-best test") : QStringLiteral("A session");
+    if (running && !Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?"))) {
         event->ignore();
         return;
     }
