@@ -36,8 +36,6 @@ Q_LOGGING_CATEGORY(lcStartup, "vellorin.startup", QtWarningMsg)
 
 namespace {
 
-constexpr qreal kDesignFontPoints = 8.25;
-
 // The widgets' object names, in the order of the enumerations.
 constexpr const char* kControlNames[] = {"SessionLbl",      "SessionClock", "SequenceLbl",
                                          "SequenceTimeLbl", "ControlCmd",   "PauseCmd"};
@@ -106,53 +104,11 @@ void TrainerMainform::Form_Load() {
     } else {
         qCInfo(lcStartup).noquote() << "default session: not loaded:" << Printable(load.problem);
     }
-    // The size the user last gave the window; at first the design size grown with the
-    // desktop's font, as far as the screen has room.
-    const QSize saved = QSettings(WindowSettingsFile(), QSettings::IniFormat)
-                            .value(QStringLiteral("window/size"))
-                            .toSize();
-    QSize size = saved;
-    if (!size.isValid()) {
-        const qreal scale =
-            std::max<qreal>(1.0, QApplication::font().pointSizeF() / kDesignFontPoints);
-        size = DesignArea::DesignSize() * scale + QSize(0, menuBar_->sizeHint().height());
-    }
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableGeometry().size());
-    }
-    resize(size.expandedTo(minimumSize()));
+    RestoreSize();
     QAction* log = actions_.value(QStringLiteral("log"));
     const QSignalBlocker quiet(log);
     log->setChecked(LogEnabled());
     AfterHandler();
-}
-
-void TrainerMainform::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    LayOut();
-}
-
-void TrainerMainform::LayOut() {
-    if (LightsOut()) {
-        lightsOut_->setGeometry(rect());
-        return;
-    }
-    const int menuHeight = menuBar_->sizeHint().height();
-    menuBar_->setGeometry(0, 0, width(), menuHeight);
-    const QSize design = DesignArea::DesignSize();
-    const qreal scale = std::min(static_cast<qreal>(width()) / design.width(),
-                                 static_cast<qreal>(height() - menuHeight) / design.height());
-    area_->SetScale(scale);
-    area_->move((width() - area_->width()) / 2,
-                menuHeight + (height() - menuHeight - area_->height()) / 2);
-}
-
-qreal TrainerMainform::LayoutScale() const {
-    return area_->Scale();
-}
-
-bool TrainerMainform::LightsOut() const {
-    return lightsOut_->isVisibleTo(this);
 }
 
 void TrainerMainform::LoadSessionFile(const QString& path) {

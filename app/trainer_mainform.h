@@ -120,6 +120,8 @@ private:
     // After every handler: the title, the sleep inhibition and the menu's enabled commands.
     void AfterHandler();
     void LayOut();
+    // The size the user last gave the window, or the design size at the desktop's font.
+    void RestoreSize();
     QWidget* Widget(const char* name) const;
 
     QMenuBar* menuBar_ = nullptr;

@@ -178,29 +178,6 @@ void TrainerMainform::ResetKey() {
     AfterHandler();
 }
 
-void TrainerMainform::ToggleLightsOut() {
-    if (!LightsOut()) {
-        maximizedBeforeLightsOut_ = isMaximized();
-        menuBar_->hide();
-        area_->hide();
-        lightsOut_->setGeometry(rect());
-        lightsOut_->show();
-        lightsOut_->setFocus();
-        showFullScreen();
-    } else {
-        lightsOut_->hide();
-        menuBar_->show();
-        area_->show();
-        if (maximizedBeforeLightsOut_) {
-            showMaximized();
-        } else {
-            showNormal();
-        }
-        area_->TabOrder().constFirst()->setFocus();
-    }
-    LayOut();
-}
-
 void TrainerMainform::ShowKeys() {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Vellorin keys"),
                     QString::fromLatin1(kKeysText), QMessageBox::Ok, this);

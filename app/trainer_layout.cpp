@@ -1,0 +1,89 @@
+// The window's size and layout: the design area scaled to the window, the size kept between
+// runs, and the lights-out view.
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <algorithm>
+
+#include "design_area.h"
+#include "lights_out_view.h"
+#include "trainer_mainform.h"
+
+namespace vellorin {
+namespace {
+
+constexpr qreal kDesignFontPoints = 8.25;
+
+}  // namespace
+
+void TrainerMainform::RestoreSize() {
+    // The size the user last gave the window; at first the design size grown with the
+    // desktop's font, as far as the screen has room.
+    const QSize saved = QSettings(WindowSettingsFile(), QSettings::IniFormat)
+                            .value(QStringLiteral("window/size"))
+                            .toSize();
+    QSize size = saved;
+    if (!size.isValid()) {
+        const qreal scale =
+            std::max<qreal>(1.0, QApplication::font().pointSizeF() / kDesignFontPoints);
+        size = DesignArea::DesignSize() * scale + QSize(0, menuBar_->sizeHint().height());
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    resize(size.expandedTo(minimumSize()));
+}
+
+void TrainerMainform::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void TrainerMainform::LayOut() {
+    if (LightsOut()) {
+        lightsOut_->setGeometry(rect());
+        return;
+    }
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, width(), menuHeight);
+    const QSize design = DesignArea::DesignSize();
+    const qreal scale = std::min(static_cast<qreal>(width()) / design.width(),
+                                 static_cast<qreal>(height() - menuHeight) / design.height());
+    area_->SetScale(scale);
+    area_->move((width() - area_->width()) / 2,
+                menuHeight + (height() - menuHeight - area_->height()) / 2);
+}
+
+qreal TrainerMainform::LayoutScale() const {
+    return area_->Scale();
+}
+
+bool TrainerMainform::LightsOut() const {
+    return lightsOut_->isVisibleTo(this);
+}
+
+void TrainerMainform::ToggleLightsOut() {
+    if (!LightsOut()) {
+        maximizedBeforeLightsOut_ = isMaximized();
+        menuBar_->hide();
+        area_->hide();
+        lightsOut_->setGeometry(rect());
+        lightsOut_->show();
+        lightsOut_->setFocus();
+        showFullScreen();
+    } else {
+        lightsOut_->hide();
+        menuBar_->show();
+        area_->show();
+        if (maximizedBeforeLightsOut_) {
+            showMaximized();
+        } else {
+            showNormal();
+        }
+        area_->TabOrder().constFirst()->setFocus();
+    }
+    LayOut();
+}
+
+}  // namespace vellorin
