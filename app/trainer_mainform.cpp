@@ -11,13 +11,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 
 #include "cue_catalogue.h"

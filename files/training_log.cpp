@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <functional>
+#include <iterator>
 
 #include "file_access.h"
 #include "message_text.h"

@@ -1,12 +1,15 @@
 // The training log: every hold of a session recorded from outside the controller (a tick is
 // a call), contractions marked by key, and the rows kept as CSV that reads back, quoting and
 // all, with damaged rows left out by line.
+#include <QDir>
 #include <QTemporaryDir>
 
+#include "attempts_file.h"
 #include "file_helpers.h"
 #include "session_fixture.h"
 #include "session_recorder.h"
 #include "training_log.h"
+#include "unprivileged_files.h"
 
 namespace vellorin::testing {
 namespace {
@@ -140,6 +143,31 @@ TEST(TrainingLog, LeavesOutDamagedRowsByLineAndReadsTheRest) {
               "");
     EXPECT_EQ(ReadLog(path).rows.size(), 3);
     EXPECT_EQ(ReadLog(path).skipped.size(), 2);
+}
+
+// A user who may not write the data folder is told why, for the log and the attempts alike,
+// and the folder is left as it was.
+TEST(TrainingLog, AnUnwritableFolderSaysWhyAndKeepsWhatItHeld) {
+    QTemporaryDir dir;
+    const QByteArray old = "2026-12-01T07:00:00Z 150\n";
+    WriteBytes(AttemptsPath(dir.path()), old);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QString log;
+    QString attempt;
+    {
+        UnprivilegedFiles asUser;
+        log =
+            AppendToLog(TrainingLogPath(dir.path()),
+                        {kStart, "t.ses", {"1", "2", "3", "4", "5", "6"}, {{1, 9, 9, 2, 1, true}}});
+        attempt = AppendAttempt(AttemptsPath(dir.path()), {kStart, 200});
+    }
+    EXPECT_TRUE(log.contains("Permission denied")) << log.toStdString();
+    EXPECT_TRUE(attempt.contains("Permission denied")) << attempt.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"personal-bests.txt"});
+    EXPECT_EQ(ReadBytes(AttemptsPath(dir.path())), old);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace
