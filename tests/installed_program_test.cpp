@@ -77,7 +77,14 @@ QByteArray StartInstalled(const QString& command, const QStringList& arguments, 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("QT_LOGGING_RULES", "vellorin.startup.info=true");
+    // A runtime folder of its own: a Vellorin window the user has open would otherwise take
+    // the start over, as one window per user should.
+    QTemporaryDir runtime;
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
     if (!home.isEmpty()) {
+        if (geteuid() == 0) {
+            (void)!chown(QFile::encodeName(runtime.path()).constData(), kNobody, kNobody);
+        }
         environment.insert("HOME", home);
         environment.remove("XDG_DATA_HOME");
         program.setChildProcessModifier([] {
