@@ -14,6 +14,10 @@
 #include <cstring>
 #endif
 
+#ifdef Q_OS_WIN
+#include <io.h>
+#endif
+
 namespace vellorin {
 namespace {
 
@@ -53,7 +57,7 @@ QString OpenRegularFile(const QString& path, QFile& file) {
     }
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return file.errorString();
+        return WithoutFullStop(file.errorString());
     }
 #endif
     return {};
@@ -91,14 +95,24 @@ bool WriteAll(QFileDevice& file, const char* data, qint64 size) {
     return true;
 }
 
-QString SyncAndCommit(QSaveFile& file) {
+QString SyncToDisk(QFileDevice& file) {
 #ifdef Q_OS_UNIX
     if (::fsync(file.handle()) != 0 && errno != EINVAL) {
-        const QString reason = SystemError(errno);
+        return SystemError(errno);
+    }
+#elif defined(Q_OS_WIN)
+    if (::_commit(file.handle()) != 0) {
+        return QStringLiteral("its bytes could not be written to the disk");
+    }
+#endif
+    return {};
+}
+
+QString SyncAndCommit(QSaveFile& file) {
+    if (const QString reason = SyncToDisk(file); !reason.isEmpty()) {
         file.cancelWriting();
         return reason;
     }
-#endif
     // Looked at again: the target may have been swapped for a pipe or a device meanwhile.
     if (const QString problem = WriteTargetProblem(file.fileName()); !problem.isEmpty()) {
         file.cancelWriting();

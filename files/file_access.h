@@ -29,6 +29,9 @@ QString OpenForReplacing(QSaveFile& file, const QString& path);
 // rest, so that a failure leaves the file's error set. False when not all were written.
 bool WriteAll(QFileDevice& file, const char* data, qint64 size);
 
+// Waits until what was written to the open file has reached the disk. Empty, or why not.
+QString SyncToDisk(QFileDevice& file);
+
 // Puts a completely written temporary file in place once its bytes have reached the disk and
 // the target is still one it may replace. Returns an empty text, or the reason (the target
 // then keeps what it held and no temporary file is left).

@@ -10,10 +10,6 @@
 #include "file_access.h"
 #include "message_text.h"
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace vellorin {
 namespace {
 
@@ -220,12 +216,10 @@ QString AppendToLog(const QString& path, const SessionRecord& session) {
         file.seek(before);
     }
     bytes += LogRows(session);
-    bool written = WriteAll(file, bytes.constData(), bytes.size());
-#ifdef Q_OS_UNIX
-    written = written && ::fsync(file.handle()) == 0;
-#endif
-    if (!written) {
-        const QString reason = WithoutFullStop(file.errorString());
+    const QString reason = WriteAll(file, bytes.constData(), bytes.size())
+                               ? SyncToDisk(file)
+                               : WithoutFullStop(file.errorString());
+    if (!reason.isEmpty()) {
         file.resize(before);  // nothing of a failed session stays half-written
         return reason;
     }
