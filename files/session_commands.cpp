@@ -118,12 +118,17 @@ void SessionFileCommands::SaveCmd_Click() {
     QStringList texts;
     for (Field field : kSettingsFields) {
         const QString text = window_.FieldText(field);
-        // A CR ends a line in a session file, so a text holding one would load back shifted.
-        if (text.contains(QLatin1Char('\r'))) {
+        // A CR ends a line in a session file, so a text holding one would load back shifted;
+        // characters the system's encoding has no bytes for would load back as others.
+        const char* cannotKeep =
+            text.contains(QLatin1Char('\r')) ? "a line break, which a session file cannot keep"
+            : QString::fromLocal8Bit(text.toLocal8Bit()) != text
+                ? "characters this system's encoding cannot keep in a session file"
+                : nullptr;
+        if (cannotKeep != nullptr) {
             window_.ShowMessage(
-                QStringLiteral("Could not save the session: the field \"%1\" holds a line "
-                               "break, which a session file cannot keep.")
-                    .arg(FieldCaption(field)));
+                QStringLiteral("Could not save the session: the field \"%1\" holds %2.")
+                    .arg(FieldCaption(field), QLatin1String(cannotKeep)));
             return;
         }
         texts.append(text);

@@ -77,7 +77,7 @@ protected:
 };
 
 TEST_F(SessionFileOnDisk, RoundTripKeepsEveryTextUnchanged) {
-    const QStringList texts = {" 10 ", "sixty", "2,5", "", "Ruhe für Äpfel ✓", "-3"};
+    const QStringList texts = {" 10 ", "sixty", "2,5", "", kBeyondAscii, "-3"};
     ASSERT_EQ(WriteSessionFile(Path("a.ses"), texts), "");
     const SessionRead read = ReadSessionFile(Path("a.ses"));
     EXPECT_EQ(read.problem, "");
