@@ -13,31 +13,11 @@
 #include "command_modes.h"
 #include "file_access.h"
 #include "message_text.h"
+#include "program_arguments.h"
 #include "single_instance.h"
 #include "trainer_mainform.h"
 
 namespace {
-
-QStringList Arguments(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
-    return arguments;
-}
-
-// The first argument whose bytes the system's encoding cannot represent as text, shown with
-// those bytes escaped; empty when there is none. Such a name would be looked up, or written,
-// under another name.
-QString UnrepresentableArgument(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QString::fromLocal8Bit(bytes).toLocal8Bit() != bytes) {
-            return vellorin::PrintableBytes(bytes);
-        }
-    }
-    return {};
-}
 
 QString UnrepresentableMessage(const QString& name) {
     return QStringLiteral(
@@ -101,8 +81,11 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
 int main(int argc, char** argv) {
     using vellorin::CommandLine;
     vellorin::IgnoreFileSizeSignal();
-    const CommandLine line = vellorin::ParseCommandLine(Arguments(argc, argv));
-    const QString unrepresentable = UnrepresentableArgument(argc, argv);
+    const CommandLine line = vellorin::ParseCommandLine(vellorin::ProgramArguments(argc, argv));
+    const QString unrepresentable = vellorin::UnrepresentableArgument(argc, argv);
+    if (line.mode != CommandLine::Mode::Window) {
+        vellorin::UseStartingConsole();
+    }
     if (!unrepresentable.isEmpty() && line.mode != CommandLine::Mode::Window &&
         line.mode != CommandLine::Mode::UsageError) {
         Print(stderr,

@@ -1,10 +1,33 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QString>
 #include <utility>
 
+#ifndef Q_OS_WIN
+#include <QDBusConnection>
+#endif
+
 namespace vellorin {
+
+#ifdef Q_OS_WIN
+
+// Keeps Windows from sleeping or turning the screen off while a session runs, through
+// SetThreadExecutionState on the window's thread, and withdraws the request.
+class SleepInhibitor {
+public:
+    SleepInhibitor() = default;
+    ~SleepInhibitor() { SetInhibited(false); }
+    SleepInhibitor(const SleepInhibitor&) = delete;
+    SleepInhibitor& operator=(const SleepInhibitor&) = delete;
+
+    // Asks for the inhibition or withdraws it; asking twice asks once.
+    void SetInhibited(bool inhibited);
+
+private:
+    bool inhibited_ = false;
+};
+
+#else
 
 // Asks the desktop not to idle or suspend while a session runs, and withdraws the request.
 // It tries the desktop portal's Inhibit first and the freedesktop screen saver's Inhibit
@@ -35,5 +58,7 @@ private:
     QString portalRequest_;  // the portal's request object, closed to withdraw
     uint screenSaverCookie_ = 0;
 };
+
+#endif
 
 }  // namespace vellorin

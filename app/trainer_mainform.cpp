@@ -274,11 +274,15 @@ void TrainerMainform::AfterHandler() {
     const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
     if (running || sleepInhibitor_) {
         if (!sleepInhibitor_) {
+#ifdef Q_OS_WIN
+            sleepInhibitor_ = std::make_unique<SleepInhibitor>();
+#else
             const QString handle = QGuiApplication::platformName() == QLatin1String("xcb")
                                        ? QStringLiteral("x11:%1").arg(winId(), 0, 16)
                                        : QString();
             sleepInhibitor_ = std::make_unique<SleepInhibitor>(
                 bus_.value_or(QDBusConnection::sessionBus()), handle);
+#endif
         }
         sleepInhibitor_->SetInhibited(running);
     }

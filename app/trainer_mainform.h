@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDBusConnection>
 #include <QHash>
 #include <QLoggingCategory>
 #include <QWidget>
@@ -73,9 +72,11 @@ public:
     // The design area's scale: 1 at the design size.
     qreal LayoutScale() const;
 
+#ifndef Q_OS_WIN
     // The bus on which the window asks the desktop to stay awake; the user's session bus
     // unless set before the first session starts.
     void UseBus(const QDBusConnection& bus) { bus_ = bus; }
+#endif
 
 public slots:
     void SecondsTimer_Timer();
@@ -137,7 +138,9 @@ private:
     SessionKeys keys_{controller_, *this};
     PersonalBestTest pbTest_{*this};
     SessionRecorder recorder_{*this};
+#ifndef Q_OS_WIN
     std::optional<QDBusConnection> bus_;
+#endif
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };
 
