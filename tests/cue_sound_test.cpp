@@ -2,8 +2,6 @@
 // short mono WAV that can be played as it is meant to sound is refused with the reason.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -77,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CueFile, ANamedPipeIsRefusedWithoutWaitingForAWriter) {
     QTemporaryDir dir;
     const QString pipe = dir.filePath("hold.wav");
-    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(MakeNamedPipe(pipe));
     EXPECT_EQ(ReadCueFile(pipe).problem, "it is not a file");
 }
 
@@ -90,7 +88,7 @@ TEST(CueSet, RefusedUserCuesFallBackToTheShippedOnes) {
     WriteBytes(own + "3.wav", MakeWave(1, 16, 1, 44100, Tone(44100)));
     WriteBytes(own + "hold.wav", MakeWave(3, 32, 1, kRate, Tone(kRate)));
     WriteBytes(own + "sesend.wav", MakeWave(1, 16, 2, kRate, Tone(kRate)));
-    ASSERT_EQ(mkfifo(QFile::encodeName(own + "1.wav").constData(), 0600), 0);
+    ASSERT_TRUE(MakeNamedPipe(own + "1.wav"));
 
     const QString shipped = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/");
     const CueSet cues(QStringLiteral(VELLORIN_SOURCE_DIR), home.path());

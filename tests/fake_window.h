@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -22,7 +23,9 @@ public:
     QStringList shown;  // "open" or "save", in order
 
 private:
+    // Folders are kept in one spelling, '/' between names, as the tests write them.
     void Show(const char* kind) {
+        InitDir = QDir::fromNativeSeparators(InitDir);
         shown.append(QString::fromLatin1(kind));
         fileName = nextFileName;
     }

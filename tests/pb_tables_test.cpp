@@ -82,7 +82,8 @@ TEST(PersonalBestTest, CountsUpWithMarksAndMinutesUntilItIsEnded) {
         const qsizetype before = window.played.size();
         test.Tick();
         for (qsizetype i = before; i < window.played.size(); ++i) {
-            heard.append(QStringLiteral("%1:%2").arg(tick).arg(window.played[i].section('/', -1)));
+            heard.append(
+                QStringLiteral("%1:%2").arg(tick).arg(QFileInfo(window.played[i]).fileName()));
         }
     }
     EXPECT_EQ(heard, QStringList({"1:10.wav", "6:5.wav", "7:4.wav", "8:3.wav", "9:2.wav",

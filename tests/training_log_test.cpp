@@ -148,6 +148,7 @@ TEST(TrainingLog, LeavesOutDamagedRowsByLineAndReadsTheRest) {
 // A user who may not write the data folder is told why, for the log and the attempts alike,
 // and the folder is left as it was.
 TEST(TrainingLog, AnUnwritableFolderSaysWhyAndKeepsWhatItHeld) {
+    SKIP_WITHOUT_POSIX_PERMISSIONS();
     QTemporaryDir dir;
     const QByteArray old = "2026-12-01T07:00:00Z 150\n";
     WriteBytes(AttemptsPath(dir.path()), old);

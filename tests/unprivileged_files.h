@@ -5,6 +5,15 @@
 #include <unistd.h>
 #endif
 
+// Windows keeps who may write a file or folder in ACLs, which the tests' permissions do not
+// set: the tests of what a user cannot read or write run on Linux, and the Windows checks run
+// the installed program as an unprivileged user.
+#ifdef Q_OS_WIN
+#define SKIP_WITHOUT_POSIX_PERMISSIONS() GTEST_SKIP() << "needs POSIX file permissions"
+#else
+#define SKIP_WITHOUT_POSIX_PERMISSIONS() static_cast<void>(0)
+#endif
+
 namespace vellorin::testing {
 
 // File permissions mean nothing to root, and the tests run as root in CI. While this lives,
