@@ -8,13 +8,16 @@
 #                     build optimised and time the audio export of a short and a day's table
 #   ./build.sh bench history
 #                     build optimised and time the training log and History on 10,000 sessions
+#   ./build.sh windows
+#                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
+#                     sources, and check it under wine against the Linux build
 set -euo pipefail
 cd "$(dirname "$0")"
 
 mode=${1:-}
 case "$mode" in
-  run | test | bench) shift ;;
-  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
+  run | test | bench | windows) shift ;;
+  *) echo "usage: $0 run|test|bench|windows" >&2; exit 2 ;;
 esac
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
@@ -51,5 +54,8 @@ elif [ "$mode" = bench ]; then
 else
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLORIN_BUILD_TESTS=OFF
   cmake --build build/release -j2
+  if [ "$mode" = windows ]; then
+    exec tools/windows/build.sh  # compared with this Linux build
+  fi
   exec build/release/app/vellorin
 fi
