@@ -77,16 +77,16 @@ once() {
   touch "$cache/stamps/$name"
 }
 
-cmake_library() {  # SOURCE-PACKAGE [SUBDIR] -- CMAKE-OPTIONS...
-  local source subdir=""
+cmake_library() {  # SOURCE-PACKAGE -- CMAKE-OPTIONS...
+  local source
   source=$(unpack "$1")
-  shift
-  if [ "$1" != -- ]; then subdir=/$1; shift; fi
-  shift
-  rm -rf "$cache/build/$(basename "$source")"
-  cmake -S "$source$subdir" -B "$cache/build/$(basename "$source")" "${cross[@]}" "$@"
-  cmake --build "$cache/build/$(basename "$source")" -j2
-  cmake --install "$cache/build/$(basename "$source")"
+  shift 2
+  local build=$cache/build/$(basename "$source")
+  rm -rf "$build"
+  cmake -S "$source" -B "$build" "${cross[@]}" "$@"
+  cmake --build "$build" -j2
+  cmake --install "$build"
+  rm -rf "$build"  # what counts is in the prefix; Qt's build alone is 2 GB
 }
 
 autotools_library() {  # SOURCE-PACKAGE CONFIGURE-OPTIONS...
