@@ -57,7 +57,7 @@ sleep 1
 import -window root "$work/end.png"
 convert "$work/end.png" -crop "$(xdotool getwindowgeometry --shell "$(window 'short.ses')" |
   awk -F= '/^(X|Y|WIDTH|HEIGHT)=/{v[$1]=$2} END{print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"]}')" \
-  +repage "$root/docs/screenshot-windows.png"
+  +repage "$build/screenshot-windows.png"
 
 # Save: Ctrl+S opens the dialog in the user's sessions folder; the name typed is saved there.
 # The system's dialog has no title to wait for; its name field has the focus.

@@ -2,7 +2,7 @@
 # tools/windows/wine_checks.sh BUILD LINUX-PROGRAM CACHE
 # Runs the Windows build under wine, in a wine prefix of its own in CACHE, and compares it with
 # the Linux build LINUX-PROGRAM: the command-line modes, the core test suites, the window run
-# to its end (its screenshot goes to docs/screenshot-windows.png), Save and Load in the user's
+# to its end (its screenshot goes to BUILD/screenshot-windows.png), Save and Load in the user's
 # folder, and the installer's silent install and uninstall. Prints a summary; exits 1 when a
 # check failed.
 set -euo pipefail
