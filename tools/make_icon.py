@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws Vellorin's icon: a 32 x 32 red square with a thin black border, crossed from top
 left to bottom right by a white diagonal band. Writes data/vellorin.png (indexed colour)
-and data/vellorin.ico (the same PNG inside an icon container, for the Windows build), the
+and data/vellorin.ico (the same PNG and the larger and smaller icons, for the Windows build), the
 icon at the desktop's sizes from 16 to 256 pixels and as SVG in data/icons/apps/, and the
 icon of a session file (a page carrying the same square) in data/icons/mimetypes/."""
 import pathlib
@@ -34,10 +34,16 @@ def png():
             + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
-def ico(image):
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 32, len(image), 6 + 16)
-    return directory + entry + image
+def ico(images):
+    """PNG images by size in one icon container; Windows picks the size it shows."""
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries, data = b"", b""
+    for size, image in images:
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image),
+                               offset + len(data))
+        data += image
+    return directory + entries + data
 
 
 SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
@@ -106,12 +112,13 @@ def main():
     out.mkdir(exist_ok=True)
     image = png()
     (out / "vellorin.png").write_bytes(image)
-    (out / "vellorin.ico").write_bytes(ico(image))
     for kind, paint in (("apps", emblem), ("mimetypes", page)):
         folder = out / "icons" / kind
         folder.mkdir(parents=True, exist_ok=True)
         for size in SIZES:
             (folder / f"{size}.png").write_bytes(rgba_png(size, paint))
+    (out / "vellorin.ico").write_bytes(ico([(SIZE, image)] + [
+        (size, rgba_png(size, emblem)) for size in (16, 24, 48, 64, 128, 256)]))
     (out / "icons/apps/scalable.svg").write_text(svg(emblem_svg(0, 0, 256)))
     (out / "icons/mimetypes/scalable.svg").write_text(svg(
         '<path d="M41 10 H164 L215 61 V246 H41 Z" fill="#fafafa" stroke="#6e6e6e" stroke-width="8"/>\n'
