@@ -233,6 +233,7 @@ TEST_P(UnloadableFiles, ShowAMessageAndChangeNoField) {
     ASSERT_EQ(window.messages.size(), 1);
     EXPECT_TRUE(window.messages[0].contains(Path(c.file))) << window.messages[0].toStdString();
     EXPECT_TRUE(window.messages[0].contains(c.says)) << window.messages[0].toStdString();
+    EXPECT_FALSE(window.messages[0].endsWith("..")) << window.messages[0].toStdString();
     EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
 }
 
