@@ -204,7 +204,7 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
     const bool running = secondsTimer_->isActive();  // from Start to the end tick or Reset
     const QString what =
         pbTest_.Running() ? QStringLiteral("A personal-best test") : QStringLiteral("A session");
-    if (running && !Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?"))) {
+    if (running && !closingWithoutAsking_ && !Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?"))) {
         event->ignore();
         return;
     }
@@ -219,6 +219,11 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
             .setValue(QStringLiteral("window/size"), size());
     }
     QWidget::closeEvent(event);
+}
+
+void TrainerMainform::CloseWithoutAsking() {
+    closingWithoutAsking_ = true;
+    close();
 }
 
 void TrainerMainform::SecondsTimer_Timer() {

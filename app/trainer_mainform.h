@@ -55,6 +55,10 @@ public:
     QString UserDataFolder() const override;
     CommonDialog& CommonDialog1() override;
 
+    // Closes as Quit does but without asking (logout, shutdown, a terminal's Ctrl+C): the
+    // session or test under way is kept as it stands.
+    void CloseWithoutAsking();
+
     // Loads a session file named on the command line, exactly as Load does.
     void LoadSessionFile(const QString& path);
 
@@ -129,6 +133,7 @@ private:
     DesignArea* area_ = nullptr;
     LightsOutView* lightsOut_ = nullptr;
     bool maximizedBeforeLightsOut_ = false;
+    bool closingWithoutAsking_ = false;
     QHash<QString, QAction*> actions_;
     QTimer* secondsTimer_ = nullptr;
     QtCommonDialog commonDialog_;
