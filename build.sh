@@ -20,15 +20,15 @@ case "$mode" in
   *) echo "usage: $0 run|test|bench|windows" >&2; exit 2 ;;
 esac
 
+# fonts-liberation2: a face as narrow as the window's design font, which the layout tests
+# measure too.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
-  libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev)
+  libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev fonts-liberation2)
 if [ "$mode" = test ]; then
   # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
   # the package tools that check the installed layout and the .deb.
   packages+=(libgtest-dev dbus-daemon python3-dbusmock desktop-file-utils appstream lintian
     dpkg-dev file)
-else
-  packages+=(fonts-liberation2)  # a face as narrow as the window's design font
 fi
 
 tools/install_missing.sh "${packages[@]}"
