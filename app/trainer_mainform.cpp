@@ -18,11 +18,13 @@
 #include <algorithm>
 #include <iterator>
 
+#include "attempts_file.h"
 #include "cue_catalogue.h"
 #include "cue_set.h"
 #include "design_area.h"
 #include "lights_out_view.h"
 #include "message_text.h"
+#include "training_log.h"
 #include "window_fonts.h"
 #include "window_title.h"
 
@@ -80,6 +82,10 @@ TrainerMainform::TrainerMainform(QWidget* parent)
                 &TrainerMainform::AfterHandler);
     }
     BuildMenus();
+    sessionFiles_.SetProgramFiles([this] {
+        return QStringList{TrainingLogPath(UserDataFolder()), AttemptsPath(UserDataFolder()),
+                           WindowSettingsFile()};
+    });
     setMinimumSize(DesignArea::DesignSize() + QSize(0, menuBar_->sizeHint().height()));
     resize(minimumSize());
     qApp->installEventFilter(this);
@@ -106,6 +112,10 @@ void TrainerMainform::Form_Load() {
     QAction* log = actions_.value(QStringLiteral("log"));
     const QSignalBlocker quiet(log);
     log->setChecked(LogEnabled());
+    if (const QString problem = Settings().TakeProblem(); !problem.isEmpty()) {
+        // Once the window is up, as the start-up's other messages.
+        QTimer::singleShot(0, this, [this, problem] { ShowMessage(problem); });
+    }
     AfterHandler();
 }
 
@@ -154,6 +164,17 @@ void TrainerMainform::SetTimerEnabled(bool enabled) {
 void TrainerMainform::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
+    if (text == QLatin1String(kStartErrorMessage)) {
+        // Below the refusal's own words: which field, and why.
+        box.setInformativeText(SessionPlan(*this).StartRefusalDetail());
+    }
+    box.exec();
+}
+
+void TrainerMainform::ShowInformation(const QString& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Vellorin"), text, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -162,7 +183,12 @@ bool TrainerMainform::Confirm(const QString& question) {
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
-    return box.exec() == QMessageBox::Yes;
+    if (closing_) {
+        closeQuestion_ = &box;
+    }
+    const int answer = box.exec();
+    closeQuestion_ = nullptr;
+    return answer == QMessageBox::Yes;
 }
 
 QString TrainerMainform::WindowSettingsFile() const {
@@ -204,19 +230,36 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
     const bool running = secondsTimer_->isActive();  // from Start to the end tick or Reset
     const QString what =
         pbTest_.Running() ? QStringLiteral("A personal-best test") : QStringLiteral("A session");
-    if (running && !closingWithoutAsking_ && !Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?"))) {
+    closing_ = true;
+    const bool close = !running || closingWithoutAsking_ ||
+                       Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?")) ||
+                       closingWithoutAsking_;  // a signal came while it asked
+    closing_ = false;
+    if (!close) {
         event->ignore();
         return;
     }
     if (sleepInhibitor_) {
         sleepInhibitor_->SetInhibited(false);
     }
+    if (pbTest_.Running()) {
+        FinishPbTest(true);  // the attempt under way is kept as it stands
+    }
     if (const std::optional<SessionRecord> unfinished = recorder_.Close()) {
-        KeepInLog(*unfinished);  // the holds of a session closed while it ran
+        KeepInLog(*unfinished);  // the hold under way as the window closes
+    }
+    if (const QString problem = logKeeper_.TakeProblem(); !problem.isEmpty()) {
+        if (closingWithoutAsking_) {
+            qWarning().noquote() << Printable(problem);  // nobody is there to answer a box
+        } else {
+            ShowMessage(problem);
+        }
     }
     if (!LightsOut() && !isMaximized() && !isFullScreen()) {
-        QSettings(WindowSettingsFile(), QSettings::IniFormat)
-            .setValue(QStringLiteral("window/size"), size());
+        if (const QString failure = Settings().SetValue(QStringLiteral("window/size"), size());
+            !failure.isEmpty()) {
+            qWarning().noquote() << failure;  // the window is going: no box to answer
+        }
     }
     QWidget::closeEvent(event);
 }
@@ -242,12 +285,15 @@ void TrainerMainform::ControlCmd_Click() {
     const bool starting = State().Mode == 0;
     controller_.ControlCmd_Click();
     if (starting && State().Mode == 0) {
-        // Start refused the table: the field to mend takes the focus.
-        if (const auto field = SessionPlan(*this).StartProblemField()) {
-            Widget(kFieldNames[static_cast<int>(*field)])->setFocus();
-        }
+        FocusFieldToMend();
     }
     AfterHandler();
+}
+
+void TrainerMainform::FocusFieldToMend() {
+    if (const auto field = SessionPlan(*this).StartProblemField()) {
+        Widget(kFieldNames[static_cast<int>(*field)])->setFocus();
+    }
 }
 
 void TrainerMainform::PauseCmd_Click() {
@@ -263,17 +309,34 @@ void TrainerMainform::LoadCmd_Click() {
     AfterHandler();
 }
 
+void TrainerMainform::UndoLoadCmd() {
+    sessionFiles_.UndoLoad();
+    AfterHandler();
+}
+
 void TrainerMainform::SaveCmd_Click() {
     sessionFiles_.SaveCmd_Click();
     AfterHandler();
 }
 
 void TrainerMainform::AfterHandler() {
-    setWindowTitle(WindowTitle(sessionFiles_.TableFile(), SessionPlan(*this)));
+    setWindowTitle(
+        WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this)));
     if (const std::optional<SessionRecord> finished = recorder_.Observe(
             State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),
             QDateTime::currentDateTime())) {
         KeepInLog(*finished);
+    }
+    const bool started = State().Mode == 1 && !controller_.Ended();
+    if (closeQuestion_ != nullptr && !started && !pbTest_.Running()) {
+        // The session ended under the question whether to end it: it is over and kept, so
+        // Vellorin closes as it was asked to.
+        closeQuestion_->done(QMessageBox::Yes);
+    }
+    if (!started) {  // told once the session is over, never in the middle of a hold
+        if (const QString problem = logKeeper_.TakeProblem(); !problem.isEmpty()) {
+            ShowMessage(problem);
+        }
     }
     // The timer runs from Start to the end tick or Reset; a pause leaves it running.
     const bool running = secondsTimer_->isActive() && State().PauseMode == 0;
@@ -291,13 +354,14 @@ void TrainerMainform::AfterHandler() {
         }
         sleepInhibitor_->SetInhibited(running);
     }
-    const bool started = State().Mode == 1 && !controller_.Ended();
     const bool testing = pbTest_.Running();
     if (QAction* start = actions_.value(QStringLiteral("start"))) {
         start->setEnabled(!started && !testing);
         actions_.value(QStringLiteral("pause"))->setEnabled(started && !testing);
         actions_.value(QStringLiteral("reset"))->setEnabled(State().Mode == 1 && !testing);
         actions_.value(QStringLiteral("pbtest"))->setEnabled(!started && !testing);
+        actions_.value(QStringLiteral("pbests"))->setEnabled(!started && !testing);
+        actions_.value(QStringLiteral("undoload"))->setEnabled(sessionFiles_.CanUndoLoad());
     }
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cue_player.h"
+#include "log_keeper.h"
 #include "pb_tables.h"
 #include "pb_test.h"
 #include "qt_common_dialog.h"
@@ -16,8 +17,10 @@
 #include "session_recorder.h"
 #include "sleep_inhibitor.h"
 #include "trainer_window.h"
+#include "window_settings.h"
 
 class QAction;
+class QMessageBox;
 class QMenuBar;
 class QTimer;
 
@@ -88,12 +91,16 @@ public slots:
     void PauseCmd_Click();
     void LoadCmd_Click();
     void SaveCmd_Click();
+    // Ctrl+Z when no field has typing to undo: the fields as they were before the last Load.
+    void UndoLoadCmd();
     void ExportAudio();
     void ToggleLightsOut();
     void ShowAbout();
     void ShowKeys();
     void PersonalBestTestCmd();
     void NewTableFromPbCmd();
+    // The attempts on record: remove one, or add a personal best by hand.
+    void PersonalBestsCmd();
     void ShowHistory();
     // Reports rows of the training log that a crash or a full disk cut short.
     void CheckTrainingLog();
@@ -106,6 +113,8 @@ protected:
 
     // Asks a yes-or-no question; true for yes.
     virtual bool Confirm(const QString& question);
+    // A message box like ShowMessage's for good news: the information icon, not a warning.
+    virtual void ShowInformation(const QString& text);
     // Asks where to export the session's audio; empty for nowhere.
     virtual QString AskExportFile(const QString& proposed);
     // Where the window keeps its size between runs.
@@ -115,18 +124,23 @@ protected:
 
 private:
     void BuildMenus();
-    // Ends a personal-best test: shows the result and keeps it as an attempt.
-    void FinishPbTest();
-    // Adds a finished session's holds to the training log, unless the log is switched off.
+    // Ends a personal-best test and keeps its attempt; shows the result unless the window is
+    // closing, when nothing may wait for an answer.
+    void FinishPbTest(bool closing = false);
+    // Adds a hold that has ended to the training log, unless the log is switched off.
     void KeepInLog(const SessionRecord& session);
     bool LogEnabled() const;
     void SpaceKey();
+    // After Start refused the table: the field to mend takes the focus.
+    void FocusFieldToMend();
     void ResetKey();
     // After every handler: the title, the sleep inhibition and the menu's enabled commands.
     void AfterHandler();
     void LayOut();
     // The size the user last gave the window, or the design size at the desktop's font.
     void RestoreSize();
+    // The window's size and the log switch, in WindowSettingsFile().
+    WindowSettings& Settings() const;
     QWidget* Widget(const char* name) const;
 
     QMenuBar* menuBar_ = nullptr;
@@ -134,6 +148,8 @@ private:
     LightsOutView* lightsOut_ = nullptr;
     bool maximizedBeforeLightsOut_ = false;
     bool closingWithoutAsking_ = false;
+    bool closing_ = false;  // the window is asking whether it may close
+    QMessageBox* closeQuestion_ = nullptr;  // the question Quit asks while a session runs
     QHash<QString, QAction*> actions_;
     QTimer* secondsTimer_ = nullptr;
     QtCommonDialog commonDialog_;
@@ -143,10 +159,12 @@ private:
     SessionKeys keys_{controller_, *this};
     PersonalBestTest pbTest_{*this};
     SessionRecorder recorder_{*this};
+    TrainingLogKeeper logKeeper_;
 #ifndef Q_OS_WIN
     std::optional<QDBusConnection> bus_;
 #endif
     std::unique_ptr<SleepInhibitor> sleepInhibitor_;
+    mutable std::optional<WindowSettings> settings_;
 };
 
 }  // namespace vellorin

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -30,16 +31,17 @@ const char kKeysText[] =
     "Space\tstart a session when none runs; pause or resume one that runs\n"
     "Ctrl+R\treset the session to its beginning\n"
     "Ctrl+O\tload a table\n"
+    "Ctrl+Z\tundo the last load (typing in a field is undone first)\n"
     "Ctrl+S\tsave the table\n"
     "Ctrl+E\texport the session as audio\n"
     "Ctrl+T\ta personal-best test (Space ends it)\n"
     "Ctrl+N\ta new table from your personal best\n"
     "Ctrl+H\tthe training history\n"
-    "Enter or C\tduring a hold: mark a contraction\n"
+    "Enter or C\tduring a hold: mark a contraction (elsewhere in a session: a soft \"not now\")\n"
     "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
     "F1\tabout Vellorin and its keys\n"
     "Ctrl+Q\tquit\n"
-    "Enter\tclick the focused button";
+    "Enter\tclick the focused button, when no session runs";
 
 }  // namespace
 
@@ -52,6 +54,7 @@ void TrainerMainform::BuildMenus() {
         void (TrainerMainform::*handler)();
     } commands[] = {
         {"&File", "load", "&Load...", QKeySequence::Open, &TrainerMainform::LoadCmd_Click},
+        {nullptr, "undoload", "&Undo load", QKeySequence::Undo, &TrainerMainform::UndoLoadCmd},
         {nullptr, "save", "&Save...", QKeySequence::Save, &TrainerMainform::SaveCmd_Click},
         {nullptr, "export", "&Export audio...", QKeySequence(Qt::CTRL | Qt::Key_E),
          &TrainerMainform::ExportAudio},
@@ -66,6 +69,7 @@ void TrainerMainform::BuildMenus() {
          &TrainerMainform::PersonalBestTestCmd},
         {nullptr, "pbtable", "&New table from personal best...", QKeySequence(Qt::CTRL | Qt::Key_N),
          &TrainerMainform::NewTableFromPbCmd},
+        {nullptr, "pbests", "Personal &bests...", {}, &TrainerMainform::PersonalBestsCmd},
         {nullptr, "history", "&History...", QKeySequence(Qt::CTRL | Qt::Key_H),
          &TrainerMainform::ShowHistory},
         {nullptr, "log", "&Keep a training log", {}, nullptr},
@@ -93,8 +97,10 @@ void TrainerMainform::BuildMenus() {
     QAction* log = actions_.value(QStringLiteral("log"));
     log->setCheckable(true);
     connect(log, &QAction::toggled, this, [this](bool on) {
-        QSettings(WindowSettingsFile(), QSettings::IniFormat)
-            .setValue(QStringLiteral("log/enabled"), on);
+        if (const QString failure = Settings().SetValue(QStringLiteral("log/enabled"), on);
+            !failure.isEmpty()) {
+            ShowMessage(failure);
+        }
     });
     const struct {
         const char* control;
@@ -130,7 +136,16 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
         type != QEvent::ShortcutOverride) {
         return false;
     }
-    const auto* key = static_cast<QKeyEvent*>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::ShortcutOverride && key->matches(QKeySequence::Undo)) {
+        // A field takes Ctrl+Z for its own typing; with none to undo, it undoes the Load.
+        const auto* field = qobject_cast<QLineEdit*>(widget);
+        if (field == nullptr || !field->isUndoAvailable()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (plain && key->key() == Qt::Key_Space) {
         // Taken before any control sees it: a focused button would click on its release, a
@@ -146,10 +161,15 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    // During a hold, Enter or C marks a contraction, confirmed by a soft click.
-    if (plain && (enter || key->key() == Qt::Key_C) && type == QEvent::KeyPress &&
-        recorder_.MarkContraction(State())) {
-        PlayWave(ChosenCuePath(ApplicationFolder(), UserDataFolder(), kClickCue));
+    const bool shiftOnly = (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+    const bool underWay = pbTest_.Running() || (State().Mode == 1 && !controller_.Ended());
+    // While a session or a test is under way, Enter and C are the session's alone: a
+    // contraction in a hold, "not now" elsewhere; never a click on Reset or a typed "c".
+    if (underWay && ((plain && enter) || (shiftOnly && key->key() == Qt::Key_C))) {
+        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
+            keys_.ContractionKey(recorder_, pbTest_.Running());
+        }
+        event->accept();
         return true;
     }
     if (plain && enter && type == QEvent::KeyPress) {
@@ -164,8 +184,8 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
 void TrainerMainform::SpaceKey() {
     if (pbTest_.Running()) {
         FinishPbTest();
-    } else {
-        keys_.Space();
+    } else if (keys_.Space() == SessionKeys::Did::Nothing && State().Mode == 0) {
+        FocusFieldToMend();
     }
     AfterHandler();
 }

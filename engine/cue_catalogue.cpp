@@ -25,7 +25,7 @@ QStringList AllCueFiles() {
         files.append(CountdownCue(seconds));
     }
     files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue << kMarkCue
-          << kClickCue;
+          << kClickCue << kNotNowCue;
     for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
         files << MinuteCue(minutes);
     }

@@ -14,6 +14,7 @@ inline constexpr char kPauseCue[] = "pause.wav";        // a key paused the sess
 inline constexpr char kResumeCue[] = "resume.wav";      // a key resumed it
 inline constexpr char kMarkCue[] = "mark.wav";          // every 30 s of a personal-best test
 inline constexpr char kClickCue[] = "click.wav";        // a contraction marked during a hold
+inline constexpr char kNotNowCue[] = "notnow.wav";      // a marking key outside a hold: not taken
 
 // The whole minutes of a personal-best test that are spoken ("1min.wav", "one minute").
 inline constexpr qint32 kMostMinuteCues = 12;

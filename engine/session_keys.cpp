@@ -25,6 +25,17 @@ SessionKeys::Did SessionKeys::Space() {
     return paused ? Did::Paused : Did::Resumed;
 }
 
+bool SessionKeys::ContractionKey(SessionRecorder& recorder, bool testRunning) {
+    const bool underWay = controller_.State().Mode == 1 && !controller_.Ended();
+    if (!underWay && !testRunning) {
+        return false;
+    }
+    const bool marked = !testRunning && recorder.MarkContraction(controller_.State());
+    window_.PlayWave(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(),
+                                   marked ? kClickCue : kNotNowCue));
+    return true;
+}
+
 void SessionKeys::Reset() {
     if (controller_.State().Mode == 1) {
         controller_.ControlCmd_Click();

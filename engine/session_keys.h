@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session_controller.h"
+#include "session_recorder.h"
 
 namespace vellorin {
 
@@ -18,6 +19,12 @@ public:
     Did Space();
     // Ctrl+R: resets a started session; does nothing when idle (it never starts one).
     void Reset();
+    // Enter or C. While a session runs or is paused, and during a personal-best test, the
+    // key belongs to the session wherever the focus is, so that it can never click a button
+    // or type into a field: in a hold of the session it marks a contraction with a soft click,
+    // anywhere else a soft "not now" sounds. Returns false when neither is under way: the key
+    // is then the focused control's.
+    bool ContractionKey(SessionRecorder& recorder, bool testRunning);
 
 private:
     SessionController& controller_;

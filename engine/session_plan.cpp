@@ -111,6 +111,15 @@ QString SessionPlan::StartProblem() const {
     return {};
 }
 
+QString SessionPlan::StartRefusalDetail() const {
+    const std::optional<Field> field = StartProblemField();
+    if (!field) {
+        return {};
+    }
+    return QStringLiteral("The field to mend: \"%1\". The reason: %2.")
+        .arg(FieldCaption(*field), StartProblem());
+}
+
 std::optional<Field> SessionPlan::StartProblemField() const {
     for (Field field : kSettingsFields) {
         try {

@@ -44,6 +44,9 @@ public:
     // the one whose value breaks the rule (the decrease when only later rests fall short).
     // Nothing when Start accepts it.
     std::optional<Field> StartProblemField() const;
+    // What the window says below Start's refusal: the field to mend and the reason, in the
+    // words the table preview prints. Empty when Start accepts the table.
+    QString StartRefusalDetail() const;
 
 private:
     double Value(Field field) const { return FieldValue(window_.FieldText(field)); }

@@ -19,10 +19,11 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
         for (Field field : kSettingsFields) {
             settings.append(window_.FieldText(field));
         }
-        record_ = SessionRecord{now, table, settings, {}};
+        session_ = SessionRecord{now, table, settings, {}};
+        hold_.reset();
         return std::nullopt;
     }
-    if (!record_) {
+    if (!session_) {
         return std::nullopt;
     }
     // Only a tick of a hold changes a hold's count or ends it; Start, Pause and Reset do not.
@@ -30,45 +31,53 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
                           before.Sequence == kHold && before.PauseMode == 0 &&
                           (state.HoldTime != before.HoldTime || state.Sequence != before.Sequence);
     if (holdTick) {
-        QList<HoldRecord>& holds = record_->holds;
-        if (holds.isEmpty() || holds.constLast().loop != before.CurLoop) {
-            holds.append(HoldRecord{before.CurLoop, before.HoldTime, 0, std::nullopt, 0, false});
+        if (hold_ && hold_->loop != before.CurLoop) {
+            hold_.reset();  // cannot happen: a hold ends before the next loop's begins
         }
-        holds.last().held += 1;
-        holds.last().completed = before.HoldTime == 1;
+        if (!hold_) {
+            hold_ = HoldRecord{before.CurLoop, before.HoldTime, 0, std::nullopt, 0, false};
+        }
+        hold_->held += 1;
+        if (before.HoldTime == 1) {  // its last second
+            hold_->completed = true;
+            return EndHold();
+        }
     }
     if ((ended && !wasEnded) || state.Mode == 0) {  // the end tick, or Reset
-        return Finish();
+        std::optional<SessionRecord> last = EndHold();
+        session_.reset();
+        return last;
     }
     return std::nullopt;
 }
 
 bool SessionRecorder::MarkContraction(const SessionState& state) {
-    if (!record_ || record_->holds.isEmpty() || lastEnded_ || state.Sequence != kHold) {
+    // Between the intro's last second and the hold's first no hold is under way yet.
+    if (!hold_ || lastEnded_ || state.Sequence != kHold || hold_->loop != state.CurLoop) {
         return false;
     }
-    HoldRecord& hold = record_->holds.last();
-    if (hold.completed || hold.loop != state.CurLoop) {
-        return false;  // between the intro's last second and the hold's first
+    if (!hold_->firstContraction) {
+        hold_->firstContraction = hold_->held;
     }
-    if (!hold.firstContraction) {
-        hold.firstContraction = hold.held;
-    }
-    hold.contractions += 1;
+    hold_->contractions += 1;
     return true;
 }
 
 std::optional<SessionRecord> SessionRecorder::Close() {
-    return Finish();
+    std::optional<SessionRecord> last = EndHold();
+    session_.reset();
+    return last;
 }
 
-std::optional<SessionRecord> SessionRecorder::Finish() {
-    std::optional<SessionRecord> finished = std::move(record_);
-    record_.reset();
-    if (finished && finished->holds.isEmpty()) {
+std::optional<SessionRecord> SessionRecorder::EndHold() {
+    if (!session_ || !hold_) {
+        hold_.reset();
         return std::nullopt;
     }
-    return finished;
+    SessionRecord record = *session_;
+    record.holds.append(*hold_);
+    hold_.reset();
+    return record;
 }
 
 }  // namespace vellorin

@@ -20,7 +20,7 @@ struct HoldRecord {
     bool completed = false;  // it ran to its last second
 };
 
-// A session with the table it ran and every hold it began.
+// A session with the table it ran and holds it began.
 struct SessionRecord {
     QDateTime start;
     QString table;         // the table file's name; empty when none was loaded or saved
@@ -30,28 +30,33 @@ struct SessionRecord {
 
 // Follows a session from outside the controller, by the state it leaves after every click,
 // key and tick, so that it never changes the session's timing, cues or labels: a Start opens
-// a record, every tick of a hold counts a second of it, and the end tick or a Reset closes
-// it. Contractions are marked by the user during a hold.
+// a record, every tick of a hold counts a second of it, and each hold is handed over the
+// moment it ends, so that a session cut off anywhere has already kept every hold it finished.
+// A hold under way when the session is reset or the window closes is handed over as not
+// completed. Contractions are marked by the user during a hold.
 class SessionRecorder {
 public:
     explicit SessionRecorder(const TrainerWindow& window) : window_(window) {}
 
     // After every handler: the controller's state, whether the session has ended, the table
-    // file's name and the time now. Returns the record of a session that has just ended or
-    // been reset, if it began a hold.
+    // file's name and the time now. Returns the hold that has just ended (its last second, a
+    // Reset in it, or the end of the session), as a record of its session holding that hold
+    // alone; every hold is returned once.
     std::optional<SessionRecord> Observe(const SessionState& state, bool ended,
                                          const QString& table, const QDateTime& now);
     // Marks a contraction at the current second of the hold under way; false (nothing is
     // marked) outside a hold.
     bool MarkContraction(const SessionState& state);
-    // The session so far, as the window closes; nothing when no hold began.
+    // The hold under way, as the window closes; nothing when none is.
     std::optional<SessionRecord> Close();
 
 private:
-    std::optional<SessionRecord> Finish();
+    // The hold under way as a record of its own, and the session without it.
+    std::optional<SessionRecord> EndHold();
 
     const TrainerWindow& window_;
-    std::optional<SessionRecord> record_;
+    std::optional<SessionRecord> session_;  // the session under way, without its holds
+    std::optional<HoldRecord> hold_;        // the hold under way
     SessionState last_;
     bool lastEnded_ = false;
 };

@@ -7,10 +7,10 @@
 
 namespace vellorin {
 
-QString WindowTitle(const QString& tableFile, const SessionPlan& plan) {
+QString WindowTitle(const QString& tableFile, bool edited, const SessionPlan& plan) {
     QStringList parts;
     if (!tableFile.isEmpty()) {
-        parts.append(QFileInfo(tableFile).fileName());
+        parts.append((edited ? QStringLiteral("*") : QString()) + QFileInfo(tableFile).fileName());
     }
     if (plan.StartProblem().isEmpty()) {
         parts.append(FormatSeconds(plan.SessionDuration()));

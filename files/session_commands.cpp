@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <iterator>
+#include <utility>
 
 #include "session_file.h"
 
@@ -56,8 +58,54 @@ DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
         window_.ShowMessage(kDefaultSessionMessage);
     } else {
         tableFile_ = path;
+        tableTexts_ = FieldTexts();
     }
     return {path, read.problem};
+}
+
+QStringList SessionFileCommands::FieldTexts() const {
+    QStringList texts;
+    for (Field field : kSettingsFields) {
+        texts.append(window_.FieldText(field));
+    }
+    return texts;
+}
+
+bool SessionFileCommands::Edited() const {
+    return !tableFile_.isEmpty() && FieldTexts() != tableTexts_;
+}
+
+bool SessionFileCommands::UndoLoad() {
+    if (!beforeLoad_) {
+        return false;
+    }
+    const Fields before = *std::exchange(beforeLoad_, std::nullopt);
+    FillFields(before.texts);
+    tableFile_ = before.tableFile;
+    tableTexts_ = before.tableTexts;
+    return true;
+}
+
+QString SessionFileCommands::ProgramFileName(const QString& path) const {
+    if (!programFiles_) {
+        return {};
+    }
+    static const char* const names[] = {"the training log", "the personal-best attempts",
+                                        "the window's settings"};
+    const QStringList files = programFiles_();
+    const QFileInfo target(path);
+    for (qsizetype i = 0; i < files.size() && i < qsizetype(std::size(names)); ++i) {
+        const QFileInfo own(files[i]);
+        // The same file by any spelling or link; one that does not exist yet by its name.
+        const bool same = target.exists() && own.exists()
+                              ? target.canonicalFilePath() == own.canonicalFilePath()
+                              : QDir::cleanPath(target.absoluteFilePath()) ==
+                                    QDir::cleanPath(own.absoluteFilePath());
+        if (same) {
+            return QString::fromLatin1(names[i]);
+        }
+    }
+    return {};
 }
 
 void SessionFileCommands::FillFields(const QStringList& lines) {
@@ -87,6 +135,9 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
         dialog.ProposedFile = programs && !UserSessionsFolder().isEmpty()
                                   ? folder + QDir::separator() + table.fileName()
                                   : tableFile_;
+        if (!ProgramFileName(dialog.ProposedFile).isEmpty()) {
+            dialog.ProposedFile.clear();
+        }
     }
     if (forSaving) {
         dialog.ShowSave();
@@ -104,13 +155,21 @@ void SessionFileCommands::LoadCmd_Click() {
 }
 
 QString SessionFileCommands::LoadFile(const QString& path) {
-    const SessionRead read = ReadSessionFile(path);
+    const QString own = ProgramFileName(path);
+    const SessionRead read =
+        own.isEmpty() ? ReadSessionFile(path)
+                      : SessionRead{{},
+                                    QStringLiteral("Could not load \"%1\": it is %2 Vellorin "
+                                                   "keeps, not a table.")
+                                        .arg(path, own)};
     if (!read.problem.isEmpty()) {
         window_.ShowMessage(read.problem);
         return read.problem;
     }
+    beforeLoad_ = Fields{FieldTexts(), tableFile_, tableTexts_};
     FillFields(read.lines);
     tableFile_ = path;
+    tableTexts_ = FieldTexts();
     return {};
 }
 
@@ -122,6 +181,7 @@ void SessionFileCommands::SaveCmd_Click() {
         // characters the system's encoding has no bytes for would load back as others.
         const char* cannotKeep =
             text.contains(QLatin1Char('\r')) ? "a line break, which a session file cannot keep"
+            : text.contains(QChar(0))        ? "a NUL character, which a session file cannot keep"
             : QString::fromLocal8Bit(text.toLocal8Bit()) != text
                 ? "characters this system's encoding cannot keep in a session file"
                 : nullptr;
@@ -137,6 +197,12 @@ void SessionFileCommands::SaveCmd_Click() {
     if (path.isEmpty()) {
         return;
     }
+    if (const QString own = ProgramFileName(path); !own.isEmpty()) {
+        window_.ShowMessage(QStringLiteral("Could not save the session to \"%1\": it is %2 "
+                                           "Vellorin keeps, which a table must not replace.")
+                                .arg(path, own));
+        return;
+    }
     const QString failure = WriteSessionFile(path, texts);
     if (!failure.isEmpty()) {
         window_.ShowMessage(
@@ -144,6 +210,7 @@ void SessionFileCommands::SaveCmd_Click() {
         return;
     }
     tableFile_ = path;
+    tableTexts_ = texts;
 }
 
 }  // namespace vellorin

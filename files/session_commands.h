@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "trainer_window.h"
 
@@ -44,6 +47,17 @@ public:
     // The table file last loaded in full or saved (the default session included); empty when
     // none was.
     const QString& TableFile() const { return tableFile_; }
+    // The fields differ from what the table file held when it was loaded or saved.
+    bool Edited() const;
+
+    // Puts back the fields and the table file as they were before the last Load; false when
+    // there is no Load to undo.
+    bool UndoLoad();
+    bool CanUndoLoad() const { return beforeLoad_.has_value(); }
+
+    // The files the program keeps for itself besides tables (the training log, the attempts,
+    // the window's settings), which Load and Save refuse to touch.
+    void SetProgramFiles(std::function<QStringList()> files) { programFiles_ = std::move(files); }
 
     // The user's own sessions folder, when the application's one is not the user's to write
     // (an installed program); empty when the tables are kept beside the program.
@@ -51,11 +65,22 @@ public:
 
 private:
     void FillFields(const QStringList& lines);
+    QStringList FieldTexts() const;
+    // How the program's own file at path is called ("the training log"); empty for any other.
+    QString ProgramFileName(const QString& path) const;
     // Sets up and shows the shared dialog; returns the chosen file name, empty for none.
     QString AskFileName(bool forSaving);
 
     TrainerWindow& window_;
     QString tableFile_;
+    QStringList tableTexts_;  // the fields as the table file held them
+    struct Fields {
+        QStringList texts;
+        QString tableFile;
+        QStringList tableTexts;
+    };
+    std::optional<Fields> beforeLoad_;
+    std::function<QStringList()> programFiles_;
 };
 
 }  // namespace vellorin

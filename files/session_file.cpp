@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include "message_text.h"
 
@@ -56,7 +57,12 @@ std::optional<QString> SessionLineReader::NextLine() {
         status_ = Status::EndOfFile;
         return std::nullopt;
     }
-    QString line = QString::fromLocal8Bit(bytes);
+    QStringDecoder decoder(QStringDecoder::System);
+    QString line = decoder.decode(bytes);
+    if (decoder.hasError() || bytes.contains('\0')) {
+        status_ = Status::NotText;
+        return std::nullopt;
+    }
     if (line.size() > kMaxLineLength) {
         status_ = Status::TooLong;
         return std::nullopt;
@@ -100,6 +106,11 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
                         .arg(name)
                         .arg(lines.size() + 1)
                         .arg(kMaxLineLength)};
+        case SessionLineReader::Status::NotText:
+            return {{},
+                    QStringLiteral("Could not load %1: it is not a table (line %2 is not text).")
+                        .arg(name)
+                        .arg(lines.size() + 1)};
         case SessionLineReader::Status::ReadError:
             break;
     }

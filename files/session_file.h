@@ -27,7 +27,9 @@ QByteArray SessionFileBytes(const QStringList& texts);
 // may end at the end of the file.
 class SessionLineReader {
 public:
-    enum class Status { Ok, EndOfFile, TooLong, ReadError };
+    // NotText: the line holds a NUL byte or bytes the system's encoding has no characters for,
+    // as no text a field can hold does.
+    enum class Status { Ok, EndOfFile, TooLong, NotText, ReadError };
 
     explicit SessionLineReader(QIODevice& device) : device_(device) {}
 

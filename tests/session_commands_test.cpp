@@ -143,6 +143,8 @@ TEST_F(SessionFiles, SaveRefusesAFieldItCannotKeepAndWritesNothing) {
         QString text;
         const char* says;
     } cases[] = {{"120\r\n", "holds a line break, which a session file cannot keep."},
+                 {QString("12") + QChar(0), "holds a NUL character, which a session file cannot "
+                                           "keep."},
                  {QString(QChar(0xD800)),
                   "holds characters this system's encoding cannot keep in a session file."}};
     for (const auto& c : cases) {

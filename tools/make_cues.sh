@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Speaks the cue words into snd/ (or sounds a chime or a click) with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
+# Speaks the cue words into snd/ (or sounds a chime, a click or a "not now") with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
 # and shapes them with sox: leading silence trimmed so the word starts on its tick, trailing
 # silence trimmed and then 270 ms of silence appended (at least 250 ms after the gain) (the player may drop the last ~120 ms,
 # which must be silence, not the end of the word), 22.05 kHz 16-bit mono PCM. Every cue is
@@ -26,6 +26,10 @@ cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speec
       fade q 0.004 0.32 0.22
   elif [ "$2" = "<click>" ]; then  # a soft wooden click
     sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.3 pluck 1400 fade q 0.002 0.3 0.25
+  elif [ "$2" = "<notnow>" ]; then  # two low falling tones: the key was not taken
+    sox -n -r 22050 -b 16 -c 1 "$work/a.wav" synth 0.12 sine 392 fade q 0.005 0.12 0.06
+    sox -n -r 22050 -b 16 -c 1 "$work/b.wav" synth 0.16 sine 294 fade q 0.005 0.16 0.1
+    sox "$work/a.wav" "$work/b.wav" "$work/raw.wav"
   else
     echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
   fi
@@ -48,6 +52,7 @@ cues=(
   "15.wav:fifteen" "10.wav:ten" "5.wav:five" "4.wav:four" "3.wav:three" "2.wav:two"
   "1.wav:one" "hold.wav:hold" "stophold.wav:breathe" "sesend.wav:session complete"
   "pause.wav:paused" "resume.wav:resumed" "mark.wav:<tone>" "click.wav:<click>"
+  "notnow.wav:<notnow>"
   "1min.wav:one minute" "2min.wav:two minutes" "3min.wav:three minutes"
   "4min.wav:four minutes" "5min.wav:five minutes" "6min.wav:six minutes"
   "7min.wav:seven minutes" "8min.wav:eight minutes" "9min.wav:nine minutes"

@@ -1,0 +1,120 @@
+// Load and Save keep to tables: a file that is plainly not one, or a file the program keeps
+// for itself, is refused by name with nothing changed; a Load can be undone, and the table
+// knows whether its fields still hold what its file does.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "fake_window.h"
+#include "file_helpers.h"
+#include "session_commands.h"
+
+namespace vellorin::testing {
+namespace {
+
+const QStringList kTable = {"30", "60", "0", "120", "15", "8"};
+const QByteArray kTableBytes = "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n";
+
+class LoadGuard : public ::testing::Test {
+protected:
+    LoadGuard() {
+        window.applicationFolder = dir.path();
+        window.userDataFolder = dir.filePath("data");
+        window.SetSettings({"1", "2", "3", "4", "5", "6"});
+        QDir().mkpath(window.userDataFolder);
+        commands.SetProgramFiles([this] {
+            return QStringList{Own("training-log.csv"), Own("personal-bests.txt"),
+                               dir.filePath("window.ini")};
+        });
+    }
+    QString Own(const QString& name) const { return window.userDataFolder + "/" + name; }
+    QStringList Fields() const {
+        QStringList texts;
+        for (Field field : kSettingsFields) {
+            texts.append(window.FieldText(field));
+        }
+        return texts;
+    }
+    void Load(const QString& path) {
+        window.dialog.nextFileName = path;
+        commands.LoadCmd_Click();
+    }
+
+    QTemporaryDir dir;
+    FakeWindow window;
+    SessionFileCommands commands{window};
+};
+
+TEST_F(LoadGuard, RefusesWhatIsNotATableAndTheProgramsOwnFilesByName) {
+    const QByteArray log =
+        "session_start,table,intro,hold,hold_increase,rest,rest_decrease,loops,loop\r\n";
+    const struct {
+        const char* name;
+        QString path;
+        QByteArray bytes;
+        const char* why;
+    } cases[] = {
+        {"a picture", dir.filePath("photo.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
+         "it is not a table (line 1 is not text)"},
+        {"a NUL in a line", dir.filePath("nul.ses"), QByteArray("30\r\n6\0\r\n", 8),
+         "it is not a table (line 2 is not text)"},
+        {"the training log", Own("training-log.csv"), log,
+         "it is the training log Vellorin keeps, not a table"},
+        {"the attempts", Own("personal-bests.txt"), "# attempts\n",
+         "it is the personal-best attempts Vellorin keeps, not a table"},
+        {"the window's settings", dir.filePath("window.ini"), "[window]\r\nsize=1\r\n",
+         "it is the window's settings Vellorin keeps, not a table"},
+        {"the log by another spelling", window.userDataFolder + "/../data/training-log.csv", log,
+         "it is the training log Vellorin keeps, not a table"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(c.path, c.bytes);
+        window.messages.clear();
+        Load(c.path);
+        EXPECT_EQ(window.messages,
+                  QStringList{QStringLiteral("Could not load \"%1\": %2.").arg(c.path, c.why)});
+        EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
+        EXPECT_EQ(commands.TableFile(), "");
+        EXPECT_FALSE(commands.CanUndoLoad());
+
+        // Save refuses the program's own files too, and keeps every byte they hold.
+        if (QString(c.why).contains("Vellorin keeps")) {
+            window.messages.clear();
+            window.dialog.nextFileName = c.path;
+            commands.SaveCmd_Click();
+            EXPECT_EQ(ReadBytes(c.path), c.bytes);
+            EXPECT_EQ(window.messages.size(), 1);
+            EXPECT_TRUE(window.messages.value(0).contains("which a table must not replace"));
+        }
+    }
+}
+
+// Ctrl+Z puts back the fields and the table as they were, one Load at a time; the table is
+// edited while its fields differ from its file.
+TEST_F(LoadGuard, ALoadCanBeUndoneAndEditsAreKnown) {
+    WriteBytes(dir.filePath("a.ses"), kTableBytes);
+    WriteBytes(dir.filePath("b.ses"), "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n");
+    EXPECT_FALSE(commands.UndoLoad());
+    Load(dir.filePath("a.ses"));
+    EXPECT_FALSE(commands.Edited());
+    window.SetFieldText(Field::LoopsTbx, "9");
+    EXPECT_TRUE(commands.Edited());
+    Load(dir.filePath("b.ses"));
+    EXPECT_EQ(Fields(), QStringList({"1", "1", "1", "1", "1", "1"}));
+    ASSERT_TRUE(commands.UndoLoad());
+    EXPECT_EQ(Fields(), QStringList({"30", "60", "0", "120", "15", "9"}));  // with the edit
+    EXPECT_EQ(commands.TableFile(), dir.filePath("a.ses"));
+    EXPECT_TRUE(commands.Edited());
+    window.SetFieldText(Field::LoopsTbx, "8");
+    EXPECT_FALSE(commands.Edited());    // back to what the file holds
+    EXPECT_FALSE(commands.UndoLoad());  // one step back, not a history of every Load
+    window.SetFieldText(Field::LoopsTbx, "7");
+    window.dialog.nextFileName = dir.filePath("c.ses");
+    commands.SaveCmd_Click();
+    EXPECT_FALSE(commands.Edited());
+    EXPECT_EQ(commands.TableFile(), dir.filePath("c.ses"));
+}
+
+}  // namespace
+}  // namespace vellorin::testing
