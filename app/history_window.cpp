@@ -3,167 +3,149 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
-#include <algorithm>
+#include <iterator>
 
-#include "allgemein.h"
-#include "file_access.h"
+#include "background_job.h"
 #include "history_charts.h"
-#include "message_text.h"
 
 namespace vellorin {
 namespace {
 
-const char* const kColumns[] = {"Date",        "Table", "Holds", "Time held", "First contraction",
-                                "Contractions"};
-
-QString Clock(int seconds) {
-    return FormatSeconds(seconds);
-}
+// What History reads on its worker thread.
+struct HistoryData {
+    LogSummary log;
+    QList<Attempt> attempts;
+};
 
 }  // namespace
 
-QList<SessionSummary> SummarizeSessions(const QList<LogRow>& rows) {
-    QList<SessionSummary> sessions;
-    qint64 firstSum = 0;
-    int marked = 0;
-    for (const LogRow& row : rows) {
-        if (sessions.isEmpty() || sessions.constLast().start != row.sessionStart ||
-            sessions.constLast().table != row.table) {
-            SessionSummary next;
-            next.start = row.sessionStart;
-            next.table = row.table;
-            sessions.append(next);
-            firstSum = 0;
-            marked = 0;
-        }
-        SessionSummary& session = sessions.last();
-        session.holds += 1;
-        session.heldSeconds += row.hold.held;
-        session.contractions += row.hold.contractions;
-        if (const std::optional<qint32> first = row.hold.firstContraction) {
-            session.firstContractionLow =
-                marked == 0 ? *first : std::min(session.firstContractionLow, *first);
-            session.firstContractionHigh =
-                marked == 0 ? *first : std::max(session.firstContractionHigh, *first);
-            firstSum += *first;
-            ++marked;
-            session.meanFirstContraction = static_cast<double>(firstSum) / marked;
-        }
-    }
-    return sessions;
-}
-
-QByteArray SessionsCsv(const QList<SessionSummary>& sessions) {
-    QByteArray csv =
-        "session_start,table,holds,held_seconds,mean_first_contraction_seconds,"
-        "first_contraction_low_seconds,first_contraction_high_seconds,contractions\r\n";
-    for (const SessionSummary& s : sessions) {
-        const QDateTime start = s.start.toOffsetFromUtc(s.start.offsetFromUtc());
-        csv += CsvField(start.toString(Qt::ISODate)) + ',' + CsvField(s.table) + ',' +
-               QByteArray::number(s.holds) + ',' + QByteArray::number(s.heldSeconds) + ',';
-        if (s.meanFirstContraction) {
-            csv += QByteArray::number(*s.meanFirstContraction, 'f', 1) + ',' +
-                   QByteArray::number(s.firstContractionLow) + ',' +
-                   QByteArray::number(s.firstContractionHigh);
-        } else {
-            csv += ",,";
-        }
-        csv += ',' + QByteArray::number(s.contractions) + "\r\n";
-    }
-    return csv;
-}
-
-int SessionsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(sessions_.size());
-}
-
-int SessionsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(std::size(kColumns));
-}
-
-QVariant SessionsModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
-        return {};
-    }
-    const SessionSummary& s = sessions_[index.row()];
-    switch (index.column()) {
-        case 0:
-            return s.start.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-        case 1:
-            return s.table;
-        case 2:
-            return s.holds;
-        case 3:
-            return Clock(s.heldSeconds);
-        case 4:
-            return s.meanFirstContraction
-                       ? QStringLiteral("%1 (%2 to %3)")
-                             .arg(Clock(static_cast<int>(std::lround(*s.meanFirstContraction))),
-                                  Clock(s.firstContractionLow), Clock(s.firstContractionHigh))
-                       : QString();
-        default:
-            return s.contractions;
-    }
-}
-
-QVariant SessionsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
-        return {};
-    }
-    return QString::fromLatin1(kColumns[section]);
-}
-
-HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
-                             const QList<Attempt>& attempts, QWidget* parent)
-    : QWidget(parent, Qt::Window), logPath_(logPath), sessions_(SummarizeSessions(rows)) {
+HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* parent)
+    : QWidget(parent, Qt::Window), logPath_(logPath), logEnabled_(logEnabled) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("History - Vellorin"));
-    auto* table = new QTableView;
-    table->setObjectName(QStringLiteral("Sessions"));
-    table->setModel(new SessionsModel(sessions_, table));
-    table->setWordWrap(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    const int widths[] = {130, 180, 60, 80, 190};
-    for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
-        table->setColumnWidth(column, widths[column]);
-    }
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    auto* exportLog = new QPushButton(QStringLiteral("Export the &log..."));
-    auto* exportSessions = new QPushButton(QStringLiteral("Export the &sessions..."));
-    connect(exportLog, &QPushButton::clicked, this, [this] { AskAndExport(false); });
-    connect(exportSessions, &QPushButton::clicked, this, [this] { AskAndExport(true); });
+    status_ = new QLabel(QStringLiteral("Reading the training log\u2026"));
+    status_->setObjectName(QStringLiteral("HistoryStatus"));
+    status_->setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
+    status_->setWordWrap(true);
+    table_ = new QTableView;
+    table_->setObjectName(QStringLiteral("Sessions"));
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(exportLog);
-    buttons->addWidget(exportSessions);
-
-    auto* splitter = new QSplitter(Qt::Vertical);
-    pointCounts_ = AddHistoryCharts(*splitter, sessions_, attempts);
-    splitter->addWidget(table);
+    const struct {
+        const char* text;
+        bool sessions;
+    } exports[] = {{"Export the &log...", false}, {"Export the &sessions...", true}};
+    for (const auto& one : exports) {
+        auto* button = new QPushButton(QString::fromLatin1(one.text));
+        button->setEnabled(false);  // until the log has been read
+        connect(button, &QPushButton::clicked, this,
+                [this, sessions = one.sessions] { AskAndExport(sessions); });
+        buttons->addWidget(button);
+        exportButtons_.append(button);
+    }
+    splitter_ = new QSplitter(Qt::Vertical);
+    splitter_->addWidget(table_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(splitter);
+    layout->addWidget(status_);
+    layout->addWidget(splitter_, 1);
     layout->addLayout(buttons);
     resize(900, 800);
 }
 
-QHash<QString, int> HistoryWindow::PointCounts() const {
-    return pointCounts_;
+HistoryWindow::HistoryWindow(const QString& logPath, const QString& attemptsPath, bool logEnabled,
+                             QWidget* parent)
+    : HistoryWindow(logPath, logEnabled, parent) {
+    RunInBackground<HistoryData>(
+        this,
+        [logPath, attemptsPath](const std::function<bool()>& cancelled) {
+            HistoryData data{SummarizeLog(logPath, cancelled), {}};
+            if (!cancelled()) {
+                data.attempts = ReadAttemptsFile(attemptsPath).attempts;
+            }
+            return data;
+        },
+        [this](const HistoryData& data) { Fill(data.log, data.attempts); });
+}
+
+HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
+                             const QList<Attempt>& attempts, QWidget* parent)
+    : HistoryWindow(logPath, true, parent) {
+    LogSummary log = SummarizeRows(rows);
+    log.scan.exists = true;
+    Fill(log, attempts);
+}
+
+void HistoryWindow::Fill(const LogSummary& log, const QList<Attempt>& attempts) {
+    log_ = log;
+    table_->setModel(new SessionsModel(log_, table_));
+    const int widths[] = {130, 180, 60, 80, 190};
+    for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
+        table_->setColumnWidth(column, widths[column]);
+    }
+    // Charts only of something: without a session or an attempt they would span 1970.
+    pointCounts_ = AddHistoryCharts(*splitter_, log_.sessions, attempts);
+    const QString why = EmptyReason();
+    const QString damaged = log_.scan.damaged.Message(logPath_);
+    QString text = why;
+    if (!damaged.isEmpty()) {
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + damaged;
+    }
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
+    for (QPushButton* button : exportButtons_) {
+        button->setEnabled(log_.scan.exists && log_.scan.problem.isEmpty());
+    }
+    filled_ = true;
+    emit Shown();
+}
+
+QString HistoryWindow::EmptyReason() const {
+    const LogScan& scan = log_.scan;
+    if (!scan.problem.isEmpty()) {
+        return scan.problem;
+    }
+    if (!logEnabled_) {
+        return log_.sessions.isEmpty()
+                   ? QStringLiteral(
+                         "No sessions: the training log is switched off (Training > "
+                         "Keep a training log).")
+                   : QStringLiteral(
+                         "The training log is switched off (Training > Keep a "
+                         "training log): the sessions you train now are not kept.");
+    }
+    if (!scan.exists) {
+        return QStringLiteral(
+                   "No sessions yet: every session you train is kept in the training "
+                   "log \"%1\".")
+            .arg(logPath_);
+    }
+    if (log_.sessions.isEmpty()) {
+        return QStringLiteral("The training log \"%1\" holds no sessions yet.").arg(logPath_);
+    }
+    return {};
+}
+
+QString HistoryWindow::Status() const {
+    return status_->isHidden() ? QString() : status_->text();
 }
 
 QString HistoryWindow::ExportLog(const QString& path) const {
-    const FileRead log = ReadRegularFile(logPath_, qint64{1} << 30);
-    return log.problem.isEmpty() ? ReplaceFileWith(path, log.bytes) : log.problem;
+    return CopyLog(logPath_, path);
 }
 
 QString HistoryWindow::ExportSessions(const QString& path) const {
-    return ReplaceFileWith(path, SessionsCsv(sessions_));
+    return WriteSessionsCsv(path, log_);
 }
 
 void HistoryWindow::AskAndExport(bool sessions) {
@@ -174,14 +156,31 @@ void HistoryWindow::AskAndExport(bool sessions) {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString problem = sessions ? ExportSessions(path) : ExportLog(path);
-        !problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"),
-                        QStringLiteral("Could not export to \"%1\": %2.").arg(path, problem),
-                        QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+    for (QPushButton* button : exportButtons_) {
+        button->setEnabled(false);  // one export at a time
     }
+    // Written on a worker thread from what the window holds, or copied from the log a chunk
+    // at a time: a log of any size exports without stopping the clock.
+    RunInBackground<QString>(
+        this,
+        [sessions, path, log = log_, logPath = logPath_](const std::function<bool()>& cancelled) {
+            return sessions ? WriteSessionsCsv(path, log, cancelled)
+                            : CopyLog(logPath, path, cancelled);
+        },
+        [this, path](const QString& problem) {
+            for (QPushButton* button : exportButtons_) {
+                button->setEnabled(true);
+            }
+            emit Exported(problem);
+            if (!problem.isEmpty()) {
+                QMessageBox box(
+                    QMessageBox::Warning, QStringLiteral("Vellorin"),
+                    QStringLiteral("Could not export to \"%1\": %2.").arg(path, problem),
+                    QMessageBox::Ok, this);
+                box.setTextFormat(Qt::PlainText);
+                box.exec();
+            }
+        });
 }
 
 }  // namespace vellorin

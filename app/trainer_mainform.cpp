@@ -248,6 +248,7 @@ void TrainerMainform::closeEvent(QCloseEvent* event) {
     if (const std::optional<SessionRecord> unfinished = recorder_.Close()) {
         KeepInLog(*unfinished);  // the hold under way as the window closes
     }
+    logKeeper_.Flush();
     if (const QString problem = logKeeper_.TakeProblem(); !problem.isEmpty()) {
         if (closingWithoutAsking_) {
             qWarning().noquote() << Printable(problem);  // nobody is there to answer a box
@@ -333,7 +334,10 @@ void TrainerMainform::AfterHandler() {
         // Vellorin closes as it was asked to.
         closeQuestion_->done(QMessageBox::Yes);
     }
-    if (!started) {  // told once the session is over, never in the middle of a hold
+    if (!started && loggedSession_) {
+        // Told once the session is over, never in the middle of a hold.
+        loggedSession_ = false;
+        logKeeper_.Flush();
         if (const QString problem = logKeeper_.TakeProblem(); !problem.isEmpty()) {
             ShowMessage(problem);
         }

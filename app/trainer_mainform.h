@@ -160,6 +160,7 @@ private:
     PersonalBestTest pbTest_{*this};
     SessionRecorder recorder_{*this};
     TrainingLogKeeper logKeeper_;
+    bool loggedSession_ = false;  // a hold of the session went to the log keeper
 #ifndef Q_OS_WIN
     std::optional<QDBusConnection> bus_;
 #endif

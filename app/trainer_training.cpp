@@ -1,20 +1,17 @@
 // The Training menu: the personal-best test and tables made from a personal best.
+#include <QDebug>
 #include <QSettings>
 
+#include "attempts_dialog.h"
 #include "attempts_file.h"
+#include "background_job.h"
 #include "history_window.h"
+#include "message_text.h"
 #include "pb_table_dialog.h"
 #include "trainer_mainform.h"
 #include "training_log.h"
 
 namespace vellorin {
-namespace {
-
-QString Clock(int seconds) {
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-}  // namespace
 
 void TrainerMainform::PersonalBestTestCmd() {
     if (pbTest_.Running() || (State().Mode == 1 && !controller_.Ended())) {
@@ -35,32 +32,20 @@ void TrainerMainform::PersonalBestTestCmd() {
     AfterHandler();
 }
 
-void TrainerMainform::FinishPbTest() {
-    const std::optional<qint32> held = pbTest_.Stop();
-    if (!held) {
+void TrainerMainform::FinishPbTest(bool closing) {
+    const std::optional<PbResult> result = pbTest_.Finish(AttemptsPath(UserDataFolder()));
+    if (!result) {
         return;  // ended during the countdown: no attempt
     }
-    const QString path = AttemptsPath(UserDataFolder());
-    const AttemptsRead before = ReadAttemptsFile(path);
-    const std::optional<int> best = BestSeconds(before.attempts);
-    QString text = QStringLiteral("You held your breath for %1.").arg(Clock(*held));
-    if (!best || *held > *best) {
-        text += best ? QStringLiteral(" A new personal best: it was %1.").arg(Clock(*best))
-                     : QStringLiteral(" It is your personal best.");
-    } else {
-        text += QStringLiteral(" Your personal best is %1.").arg(Clock(*best));
-    }
-    if (const QString failure = AppendAttempt(path, {QDateTime::currentDateTime(), *held});
-        !failure.isEmpty()) {
-        text +=
-            QStringLiteral("\n\nThe attempt could not be kept in \"%1\": %2.").arg(path, failure);
-    }
-    for (const QString& skipped : before.skipped + QStringList(before.problem)) {
-        if (!skipped.isEmpty()) {
-            text += QStringLiteral("\n\n") + skipped;
+    if (closing) {
+        if (!result->clean) {
+            qWarning().noquote() << Printable(result->text);  // no box may hold up the close
         }
+    } else if (result->clean) {
+        ShowInformation(result->text);
+    } else {
+        ShowMessage(result->text);
     }
-    ShowMessage(text);
 }
 
 std::optional<TrainerMainform::PbTableRequest> TrainerMainform::AskPbTable(
@@ -73,11 +58,13 @@ std::optional<TrainerMainform::PbTableRequest> TrainerMainform::AskPbTable(
 }
 
 void TrainerMainform::NewTableFromPbCmd() {
-    const AttemptsRead attempts = ReadAttemptsFile(AttemptsPath(UserDataFolder()));
-    for (const QString& skipped : attempts.skipped + QStringList(attempts.problem)) {
-        if (!skipped.isEmpty()) {
-            ShowMessage(skipped);
-        }
+    const QString path = AttemptsPath(UserDataFolder());
+    const AttemptsRead attempts = ReadAttemptsFile(path);
+    if (const QString note = attempts.problem.isEmpty()
+                                 ? DamagedLinesMessage(path, attempts.skipped)
+                                 : attempts.problem;
+        !note.isEmpty()) {
+        ShowMessage(note);  // one message, however many lines were left out
     }
     const std::optional<int> best = BestSeconds(attempts.attempts);
     const std::optional<PbTableRequest> request = AskPbTable(best);
@@ -96,37 +83,42 @@ void TrainerMainform::NewTableFromPbCmd() {
     AfterHandler();
 }
 
+void TrainerMainform::PersonalBestsCmd() {
+    AttemptsDialog dialog(this, AttemptsPath(UserDataFolder()),
+                          [this](const QString& question) { return Confirm(question); });
+    dialog.exec();
+}
+
 bool TrainerMainform::LogEnabled() const {
-    return QSettings(WindowSettingsFile(), QSettings::IniFormat)
-        .value(QStringLiteral("log/enabled"), true)
-        .toBool();
+    return WindowSettings::SwitchOn(Settings().Value(QStringLiteral("log/enabled")));
 }
 
 void TrainerMainform::KeepInLog(const SessionRecord& session) {
-    if (!LogEnabled()) {
-        return;
-    }
-    const QString path = TrainingLogPath(UserDataFolder());
-    if (const QString failure = AppendToLog(path, session); !failure.isEmpty()) {
-        ShowMessage(QStringLiteral("Could not keep the session in the training log \"%1\": %2.")
-                        .arg(path, failure));
+    if (LogEnabled()) {
+        logKeeper_.Keep(TrainingLogPath(UserDataFolder()), session);
+        loggedSession_ = true;
     }
 }
 
 void TrainerMainform::CheckTrainingLog() {
-    const LogRead log = ReadLog(TrainingLogPath(UserDataFolder()));
-    const QStringList problems = log.skipped + QStringList(log.problem);
-    const QString text = problems.join(QStringLiteral("\n")).trimmed();
-    if (!text.isEmpty()) {
-        ShowMessage(text);
-    }
+    const QString path = TrainingLogPath(UserDataFolder());
+    // Read a chunk at a time on a worker thread: a log of any size leaves the clock alone.
+    RunInBackground<LogScan>(
+        this,
+        [path](const std::function<bool()>& cancelled) { return ScanLog(path, {}, cancelled); },
+        [this, path](const LogScan& scan) {
+            qCInfo(lcStartup) << "training log checked:" << scan.damaged.Count()
+                              << "lines left out";
+            const QString text = scan.problem.isEmpty() ? scan.damaged.Message(path) : scan.problem;
+            if (!text.isEmpty()) {
+                ShowMessage(text);
+            }
+        });
 }
 
 void TrainerMainform::ShowHistory() {
-    const QString path = TrainingLogPath(UserDataFolder());
-    const LogRead log = ReadLog(path);
-    const AttemptsRead attempts = ReadAttemptsFile(AttemptsPath(UserDataFolder()));
-    auto* history = new HistoryWindow(path, log.rows, attempts.attempts, this);
+    auto* history = new HistoryWindow(TrainingLogPath(UserDataFolder()),
+                                      AttemptsPath(UserDataFolder()), LogEnabled(), this);
     history->setAttribute(Qt::WA_DeleteOnClose);
     history->show();
 }

@@ -1,23 +1,73 @@
 #include "log_keeper.h"
 
+#include <utility>
+
 #include "training_log.h"
 
 namespace vellorin {
 
-void TrainingLogKeeper::Keep(const QString& path, const SessionRecord& record) {
-    waiting_.append(record);
-    while (!waiting_.isEmpty()) {
-        if (const QString failure = AppendToLog(path, waiting_.constFirst()); !failure.isEmpty()) {
-            problem_ = QStringLiteral("Could not keep the session in the training log \"%1\": %2.")
-                           .arg(path, failure);
-            return;
-        }
-        waiting_.removeFirst();
+TrainingLogKeeper::~TrainingLogKeeper() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (writer_.joinable()) {
+        writer_.join();
     }
 }
 
+void TrainingLogKeeper::Keep(const QString& path, const SessionRecord& record) {
+    {
+        const std::lock_guard lock(mutex_);
+        waiting_.push_back({path, record});
+        ++kept_;
+        if (!writer_.joinable()) {
+            writer_ = std::thread(&TrainingLogKeeper::Write, this);
+        }
+    }
+    changed_.notify_all();
+}
+
+void TrainingLogKeeper::Flush() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return tried_ == kept_; });
+}
+
 QString TrainingLogKeeper::TakeProblem() {
+    const std::lock_guard lock(mutex_);
     return std::exchange(problem_, QString());
+}
+
+void TrainingLogKeeper::Write() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        // What a failure left waiting is tried again only with a new hold, or once more when
+        // the keeper stops.
+        changed_.wait(lock, [this] { return tried_ != kept_ || stopping_; });
+        if (stopping_ && waiting_.empty()) {
+            return;
+        }
+        const quint64 trying = kept_;
+        while (!waiting_.empty()) {
+            const Waiting next = waiting_.front();
+            lock.unlock();
+            const QString failure = AppendToLog(next.path, next.record);
+            lock.lock();
+            if (!failure.isEmpty()) {
+                problem_ =
+                    QStringLiteral("Could not keep the session in the training log \"%1\": %2.")
+                        .arg(next.path, failure);
+                break;
+            }
+            waiting_.pop_front();
+        }
+        tried_ = waiting_.empty() ? kept_ : trying;
+        if (stopping_) {
+            return;
+        }
+        changed_.notify_all();
+    }
 }
 
 }  // namespace vellorin

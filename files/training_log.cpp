@@ -1,113 +1,46 @@
 #include "training_log.h"
 
+#include <QByteArrayView>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
-#include <functional>
-#include <iterator>
+#include <QLocale>
 
+#include "append_lock.h"
+#include "csv_stream.h"
 #include "file_access.h"
+#include "log_row_reader.h"
 #include "message_text.h"
 
 namespace vellorin {
 namespace {
 
-constexpr qint64 kMaxLogBytes = qint64{1} << 30;
+constexpr qsizetype kChunkBytes = 256 * 1024;
+constexpr char kBom[] = "\xEF\xBB\xBF";
 
-// Reads CSV text a record at a time. A record ends at a line break outside quotes; one left
-// open at the end of the text (an open quote, or no line break) is reported as cut short.
-struct CsvRecord {
-    QStringList fields;
-    int line = 0;  // the line it starts on, from 1
-    bool cutShort = false;
-};
+QByteArrayView WithoutBom(QByteArrayView bytes) {
+    return bytes.startsWith(kBom) ? bytes.sliced(qstrlen(kBom)) : bytes;
+}
 
-class CsvReader {
-public:
-    explicit CsvReader(const QByteArray& bytes) : bytes_(bytes) {}
+QString CouldNotRead(const QString& path, const QString& why) {
+    return QStringLiteral("Could not read the training log \"%1\": %2.").arg(path, why);
+}
 
-    // The next record into record; false at the end of the text.
-    bool Next(CsvRecord& record) {
-        if (at_ >= bytes_.size()) {
-            return false;
+// Whether the file's bytes up to size leave a quoted field open: an odd count of quotes.
+// Counted a chunk at a time, so that a log of any size is looked at in the same memory.
+bool QuoteOpen(QFile& file, qint64 size) {
+    qint64 quotes = 0;
+    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+    file.seek(0);
+    for (qint64 done = 0; done < size;) {
+        const qint64 got = file.read(chunk.data(), std::min<qint64>(kChunkBytes, size - done));
+        if (got <= 0) {
+            break;
         }
-        record.fields.clear();
-        record.line = line_;
-        record.cutShort = false;
-        QByteArray field;
-        bool quoted = false;
-        bool fieldStarted = false;
-        for (; at_ < bytes_.size(); ++at_) {
-            const char c = bytes_[at_];
-            if (quoted) {
-                if (c == '"' && at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '"') {
-                    field += '"';
-                    ++at_;
-                } else if (c == '"') {
-                    quoted = false;
-                } else {
-                    line_ += c == '\n' ? 1 : 0;
-                    field += c;
-                }
-            } else if (c == '"' && !fieldStarted) {
-                quoted = true;
-                fieldStarted = true;
-            } else if (c == ',') {
-                record.fields.append(QString::fromUtf8(field));
-                field.clear();
-                fieldStarted = false;
-            } else if (c == '\n' || c == '\r') {
-                if (c == '\r' && at_ + 1 < bytes_.size() && bytes_[at_ + 1] == '\n') {
-                    ++at_;
-                }
-                ++at_;
-                ++line_;
-                record.fields.append(QString::fromUtf8(field));
-                return true;
-            } else {
-                field += c;
-                fieldStarted = true;
-            }
-        }
-        record.fields.append(QString::fromUtf8(field));
-        record.cutShort = true;
-        return true;
+        quotes += QByteArrayView(chunk.constData(), got).count('"');
+        done += got;
     }
-
-private:
-    const QByteArray& bytes_;
-    qsizetype at_ = 0;
-    int line_ = 1;
-};
-
-std::optional<LogRow> ParseRow(const QStringList& fields) {
-    if (fields.size() != kLogColumns) {
-        return std::nullopt;
-    }
-    LogRow row;
-    row.sessionStart = QDateTime::fromString(fields[0], Qt::ISODate);
-    row.table = fields[1];
-    row.settings = fields.mid(2, 6);
-    bool ok[5] = {};
-    row.hold.loop = static_cast<qint16>(fields[8].toInt(&ok[0]));
-    row.hold.planned = fields[9].toInt(&ok[1]);
-    row.hold.held = fields[10].toInt(&ok[2]);
-    if (!fields[11].isEmpty()) {
-        row.hold.firstContraction = fields[11].toInt(&ok[3]);
-    } else {
-        ok[3] = true;
-    }
-    row.hold.contractions = fields[12].toInt(&ok[4]);
-    const bool completed = fields[13] == QLatin1String("yes");
-    if (!row.sessionStart.isValid() ||
-        !std::all_of(std::begin(ok), std::end(ok), std::identity()) ||
-        (!completed && fields[13] != QLatin1String("no")) || row.hold.held < 0 ||
-        row.hold.contractions < 0) {
-        return std::nullopt;
-    }
-    row.hold.completed = completed;
-    return row;
+    return quotes % 2 != 0;
 }
 
 }  // namespace
@@ -143,82 +76,108 @@ QByteArray LogRows(const SessionRecord& session) {
     return rows;
 }
 
-LogRead ParseLog(const QByteArray& bytes, const QString& path) {
+LogRead ParseLog(const QByteArray& bytes) {
     LogRead read;
-    CsvReader reader(bytes);
-    CsvRecord record;
-    for (bool first = true; reader.Next(record); first = false) {
-        if (first && record.fields.join(',') == QLatin1String(kLogHeader)) {
-            continue;
-        }
-        if (record.fields.size() == 1 && record.fields[0].isEmpty() && !record.cutShort) {
-            continue;  // an empty line
-        }
-        std::optional<LogRow> row = record.cutShort ? std::nullopt : ParseRow(record.fields);
-        if (!row) {
-            read.skipped.append(
-                QStringLiteral("Left out line %1 of \"%2\": %3.")
-                    .arg(record.line)
-                    .arg(path, record.cutShort ? QStringLiteral("the row was cut short")
-                               : record.fields.size() != kLogColumns
-                                   ? QStringLiteral("it has %1 columns, not %2")
-                                         .arg(record.fields.size())
-                                         .arg(kLogColumns)
-                                   : QStringLiteral("it is not a hold of the log")));
-            continue;
-        }
-        // The rows of a session share its table and settings instead of each holding a copy.
-        if (!read.rows.isEmpty() && read.rows.constLast().table == row->table &&
-            read.rows.constLast().settings == row->settings) {
-            row->table = read.rows.constLast().table;
-            row->settings = read.rows.constLast().settings;
-        }
-        read.rows.append(*row);
-    }
+    LogRowReader rows([&read](const LogRow& row) { read.rows.append(row); },
+                      [&read](int line, const QString& why) {
+                          read.skipped.append({line, why});
+                      });
+    CsvStream csv([&rows](const CsvRecord& record) { rows.Take(record); });
+    csv.Feed(WithoutBom(bytes));
+    csv.Finish();
     return read;
 }
 
 LogRead ReadLog(const QString& path) {
+    LogRead read;
+    const LogScan scan = ScanLog(path, [&read](const LogRow& row) { read.rows.append(row); });
+    read.skipped = scan.damaged.First();
+    read.problem = scan.problem;
+    return read;
+}
+
+LogScan ScanLog(const QString& path, const std::function<void(const LogRow&)>& onRow,
+                const std::function<bool()>& cancelled) {
+    LogScan scan;
     if (!QFileInfo::exists(path)) {
-        return {};
+        return scan;
     }
-    const FileRead file = ReadRegularFile(path, kMaxLogBytes);
-    if (!file.problem.isEmpty()) {
-        LogRead read;
-        read.problem =
-            QStringLiteral("Could not read the training log \"%1\": %2.").arg(path, file.problem);
-        return read;
+    scan.exists = true;
+    QFile file;
+    if (const QString problem = OpenRegularFile(path, file); !problem.isEmpty()) {
+        scan.problem = CouldNotRead(path, problem);
+        return scan;
     }
-    return ParseLog(file.bytes, path);
+    const QLocale english(QLocale::English);
+    if (const qint64 size = file.size(); size > kMaxLogBytes) {  // the opened file's size
+        scan.problem =
+            CouldNotRead(path, QStringLiteral("it holds %1 bytes, more than the %2 a "
+                                              "training log may hold")
+                                   .arg(english.toString(size), english.toString(kMaxLogBytes)));
+        return scan;
+    }
+    LogRowReader rows(onRow,
+                      [&scan](int line, const QString& why) { scan.damaged.Add(line, why); });
+    CsvStream csv([&rows](const CsvRecord& record) { rows.Take(record); });
+    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+    for (qint64 done = 0;;) {
+        if (cancelled && cancelled()) {
+            scan.cancelled = true;
+            return scan;
+        }
+        const qint64 got = file.read(chunk.data(), kChunkBytes);
+        if (got < 0) {
+            scan.problem = CouldNotRead(path, WithoutFullStop(file.errorString()));
+            return scan;
+        }
+        if (got == 0) {
+            break;
+        }
+        const QByteArrayView bytes(chunk.constData(), got);
+        csv.Feed(done == 0 ? WithoutBom(bytes) : bytes);
+        done += got;
+        if (done > kMaxLogBytes) {  // it grew while it was read
+            scan.problem = CouldNotRead(
+                path, QStringLiteral("it grew past %1 bytes").arg(english.toString(kMaxLogBytes)));
+            return scan;
+        }
+    }
+    csv.Finish();
+    return scan;
 }
 
 QString AppendToLog(const QString& path, const SessionRecord& session) {
     if (const QString problem = WriteTargetProblem(path); !problem.isEmpty()) {
         return problem;
     }
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString folder = QFileInfo(path).absolutePath();
+    QDir().mkpath(folder);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
         return WithoutFullStop(file.errorString());
     }
+    // Another window may be appending: its rows, or its header, go in before or after these.
+    const AppendLock lock(file);
     const qint64 before = file.size();
     QByteArray bytes;
     if (before == 0) {
         bytes = QByteArray(kLogHeader) + "\r\n";
     } else {
         // A row a crash cut short is left as it is, ended, so that it cannot take the new rows
-        // into a field it left open: an odd count of quotes means one is open.
+        // into a field it left open.
         char last = 0;
-        if (file.seek(before - 1) && file.getChar(&last) && last != '\n' && file.seek(0)) {
-            const QByteArray all = file.read(kMaxLogBytes);
-            bytes = all.count('"') % 2 != 0 ? "\"\r\n" : "\r\n";
+        if (file.seek(before - 1) && file.getChar(&last) && last != '\n') {
+            bytes = QuoteOpen(file, before) ? "\"\r\n" : "\r\n";
         }
         file.seek(before);
     }
     bytes += LogRows(session);
-    const QString reason = WriteAll(file, bytes.constData(), bytes.size())
-                               ? SyncToDisk(file)
-                               : WithoutFullStop(file.errorString());
+    QString reason = WriteAll(file, bytes.constData(), bytes.size())
+                         ? SyncToDisk(file)
+                         : WithoutFullStop(file.errorString());
+    if (reason.isEmpty() && before == 0) {
+        reason = SyncFolder(folder);  // the new log's name is on the disk with its rows
+    }
     if (!reason.isEmpty()) {
         file.resize(before);  // nothing of a failed session stays half-written
         return reason;

@@ -5,8 +5,10 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
+#include "damaged_lines.h"
 #include "session_recorder.h"
 
 namespace vellorin {
@@ -18,6 +20,8 @@ inline constexpr char kLogHeader[] =
     "session_start,table,intro,hold,hold_increase,rest,rest_decrease,loops,loop,"
     "planned_seconds,held_seconds,first_contraction_seconds,contractions,completed";
 inline constexpr int kLogColumns = 14;
+// A larger log is refused from its size, before a byte of it is read.
+inline constexpr qint64 kMaxLogBytes = qint64{1} << 30;
 
 // One row of the log: a hold.
 struct LogRow {
@@ -27,21 +31,38 @@ struct LogRow {
     HoldRecord hold;
 };
 
+// A whole log read into memory, for a log known to be small.
 struct LogRead {
     QList<LogRow> rows;
-    QStringList skipped;  // sentences naming the file and each line left out
-    QString problem;      // why the file could not be read at all; empty when it could
+    QList<DamagedLine> skipped;  // the lines left out, and why
+    QString problem;             // why the file could not be read at all; empty when it could
+};
+
+// What reading the log a row at a time found besides its rows.
+struct LogScan {
+    bool exists = false;   // there is a log (which may still not be readable)
+    QString problem;       // why it could not be read, naming it; empty when it could
+    DamagedLines damaged;  // the lines left out
+    bool cancelled = false;
 };
 
 QString TrainingLogPath(const QString& userDataFolder);
 // The rows of a session, each ending with CR LF.
 QByteArray LogRows(const SessionRecord& session);
-// Reads CSV text: rows of another column count, or cut short (an open quote or no line end
-// at the end of the file), are left out with a sentence each.
-LogRead ParseLog(const QByteArray& bytes, const QString& path);
+// Reads CSV text: rows of another column count, cut short (an open quote or no line end at
+// the end of the file), or holding a value no hold of the log can have (negative seconds, a
+// loop outside 1 to 32767, a number with anything but digits) are left out by line. A
+// byte-order mark before the header is taken as no part of it.
+LogRead ParseLog(const QByteArray& bytes);
 LogRead ReadLog(const QString& path);
+// Reads the log a chunk at a time, handing every hold to onRow (the rows of a session share
+// its texts) in memory that does not grow with the file. cancelled, when given, is asked
+// between chunks; a log larger than kMaxLogBytes is refused from its size.
+LogScan ScanLog(const QString& path, const std::function<void(const LogRow&)>& onRow,
+                const std::function<bool()>& cancelled = {});
 // Appends the session's rows whole (the header first into a new file) and syncs them to the
-// disk; a write that fails is taken back, so the file keeps what it held. Returns an empty
+// disk; a write that fails is taken back, so the file keeps what it held. Appends from
+// several windows at once take turns, so that a new log gets one header. Returns an empty
 // text, or why the rows could not be kept.
 QString AppendToLog(const QString& path, const SessionRecord& session);
 // Text as one CSV field: quoted when it holds a comma, a quote or a line break.

@@ -187,10 +187,10 @@ QString CheckAttemptsInput(const QByteArray& data) {
 namespace vellorin::fuzz {
 
 QString CheckTrainingLogInput(const QByteArray& data) {
-    const LogRead read = ParseLog(data, QStringLiteral("f"));
+    const LogRead read = ParseLog(data);
     for (const LogRow& row : read.rows) {
         const SessionRecord one{row.sessionStart, row.table, row.settings, {row.hold}};
-        const LogRead again = ParseLog(LogRows(one), QStringLiteral("f"));
+        const LogRead again = ParseLog(LogRows(one));
         if (again.rows.size() != 1 || !again.skipped.isEmpty()) {
             return QStringLiteral("a row written again does not read back as one row");
         }

@@ -118,6 +118,8 @@ TEST_F(Recorded, EveryHoldIsHandedOverOnceTheMomentItEnds) {
 }
 
 // A hold the disk refused waits and goes in, in order, with the next one; why is told once.
+// Holds queued faster than the disk takes them all arrive, in order, also when the keeper
+// is destroyed straight after.
 TEST(TrainingLogKeeper, KeepsWhatAFailedWriteRefusedForTheNextHold) {
     QTemporaryDir dir;
     const QString path = TrainingLogPath(dir.path());
@@ -128,17 +130,32 @@ TEST(TrainingLogKeeper, KeepsWhatAFailedWriteRefusedForTheNextHold) {
     ASSERT_TRUE(QDir().mkpath(path));  // a folder where the log should be: every write fails
     TrainingLogKeeper keeper;
     keeper.Keep(path, hold(1));
+    keeper.Flush();
     const QString problem = keeper.TakeProblem();
     EXPECT_TRUE(problem.startsWith("Could not keep the session in the training log \"" + path))
         << problem.toStdString();
     EXPECT_EQ(keeper.TakeProblem(), "");  // told once
     ASSERT_TRUE(QDir(path).removeRecursively());
     keeper.Keep(path, hold(2));
+    keeper.Flush();
     EXPECT_EQ(keeper.TakeProblem(), "");
     const LogRead read = ReadLog(path);
     ASSERT_EQ(read.rows.size(), 2);
     EXPECT_EQ(read.rows[0].hold.loop, 1);
     EXPECT_EQ(read.rows[1].hold.loop, 2);
+
+    const QString many = TrainingLogPath(dir.filePath("many"));
+    {
+        TrainingLogKeeper burst;
+        for (qint16 loop = 1; loop <= 50; ++loop) {
+            burst.Keep(many, hold(loop));
+        }
+    }
+    const LogRead all = ReadLog(many);
+    ASSERT_EQ(all.rows.size(), 50);
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(all.rows[i].hold.loop, i + 1);
+    }
 }
 
 }  // namespace
