@@ -1,6 +1,7 @@
 #include "pb_test.h"
 
 #include "allgemein.h"
+#include "attempts_file.h"
 #include "cue_catalogue.h"
 
 namespace vellorin {
@@ -9,6 +10,7 @@ void PersonalBestTest::Start() {
     running_ = true;
     countdown_ = kCountdown;
     held_ = -1;
+    holdBegan_ = {};
     window_.SetCaption(Control::SessionLbl, QStringLiteral("PB test"));
     window_.SetCaption(Control::SessionClock, FormatSeconds(0));
     window_.SetCaption(Control::SequenceLbl, QStringLiteral("Intro"));
@@ -28,11 +30,14 @@ void PersonalBestTest::Tick() {
         --countdown_;
         return;
     }
-    ++held_;
+    if (held_ < kLongestAttemptSeconds) {  // the count stops where an attempt ends
+        ++held_;
+    }
     window_.SetCaption(Control::SequenceLbl, QStringLiteral("Hold"));
     window_.SetCaption(Control::SessionClock, FormatSeconds(held_));
     window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
     if (held_ == 0) {
+        holdBegan_ = now_();
         Play(QString::fromLatin1(kHoldCue));
     } else if (held_ % 60 == 0 && held_ / 60 <= kMostMinuteCues) {
         Play(MinuteCue(held_ / 60));
@@ -53,6 +58,14 @@ std::optional<qint32> PersonalBestTest::Stop() {
     }
     window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
     return held_;
+}
+
+std::optional<PbResult> PersonalBestTest::Finish(const QString& attemptsPath) {
+    const std::optional<qint32> held = Stop();
+    if (!held) {
+        return std::nullopt;
+    }
+    return KeepPbAttempt(attemptsPath, *held, holdBegan_);
 }
 
 void PersonalBestTest::Play(const QString& cueFile) {

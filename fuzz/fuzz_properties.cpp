@@ -158,7 +158,7 @@ QString CheckCueFileInput(const QByteArray& data) {
 namespace vellorin::fuzz {
 
 QString CheckAttemptsInput(const QByteArray& data) {
-    const AttemptsRead read = ParseAttempts(data, QStringLiteral("f"));
+    const AttemptsRead read = ParseAttempts(data);
     if (read.attempts.size() + read.skipped.size() > data.count('\n') + 1) {
         return QStringLiteral("more attempts and skipped lines than the input has lines");
     }
@@ -169,7 +169,7 @@ QString CheckAttemptsInput(const QByteArray& data) {
         }
         written += AttemptLine(attempt) + '\n';
     }
-    const AttemptsRead again = ParseAttempts(written, QStringLiteral("f"));
+    const AttemptsRead again = ParseAttempts(written);
     if (!again.skipped.isEmpty() || again.attempts.size() != read.attempts.size()) {
         return QStringLiteral("attempts written as lines do not read back");
     }

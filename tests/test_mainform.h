@@ -18,6 +18,11 @@ public:
     explicit TestMainform(const QString& applicationFolder) : folder_(applicationFolder) {}
 
     void ShowMessage(const QString& text) override { messages.append(text); }
+    // Good news goes with the other messages, and is also told apart from the warnings.
+    void ShowInformation(const QString& text) override {
+        messages.append(text);
+        information.append(text);
+    }
     void PlayWave(const QString& path) override { played.append(path); }
     QString ApplicationFolder() const override { return folder_; }
     QString UserDataFolder() const override { return userDataFolder; }
@@ -55,6 +60,7 @@ public:
     QTimer* SecondsTimer() const { return Find<QTimer>("SecondsTimer"); }
 
     QStringList messages;
+    QStringList information;  // the messages shown with the information icon
     QStringList questions;
     bool confirmAnswer = true;
     QString exportFile;
