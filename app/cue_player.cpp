@@ -3,9 +3,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSoundEffect>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+
+#include "process_folder.h"
 
 namespace vellorin {
 
@@ -15,7 +16,8 @@ CuePlayer::CuePlayer(QObject* parent, int retireAfterMs)
 CuePlayer::~CuePlayer() = default;
 
 CuePlayer::Readied CuePlayer::Preload(const CueSet& cues) {
-    copies_ = std::make_unique<QTemporaryDir>();
+    copies_ = std::make_unique<ProcessFolder>(ProcessFolder::RuntimeFolder(),
+                                              QStringLiteral("vellorin-cues-"));
     Readied readied;
     QStringList playable;
     for (const CueChoice& choice : cues.Choices()) {
@@ -32,10 +34,10 @@ CuePlayer::Readied CuePlayer::Preload(const CueSet& cues) {
         if (choice.path == choice.userPath) {
             readied.usersOwn.append(choice.file);
         }
-        const QString copy = copies_->filePath(choice.file);
+        const QString copy = copies_->FilePath(choice.file);
         QSaveFile file(copy);
         const bool copied =
-            copies_->isValid() && file.open(QIODevice::WriteOnly) &&
+            copies_->IsValid() && file.open(QIODevice::WriteOnly) &&
             file.write(WaveBytes(choice.sound.samples, choice.sound.sampleRate)) > 0 &&
             file.commit();
         playable.append(copied ? copy : choice.path);

@@ -11,9 +11,10 @@
 #include "cue_set.h"
 
 class QSoundEffect;
-class QTemporaryDir;
 
 namespace vellorin {
+
+class ProcessFolder;
 
 // Plays the cue wave files. Each cue is known by its file name ("hold.wav"), whatever folder
 // the session asks for it in, and plays the file given for that name to Preload. An effect
@@ -48,7 +49,8 @@ private:
     QHash<QString, QString> sources_;  // cue name to the file played for it
     QHash<QString, QSoundEffect*> effects_;
     QPointer<QSoundEffect> sounding_;
-    std::unique_ptr<QTemporaryDir> copies_;
+    // The checked copies, in a folder the next start removes if this process is killed.
+    std::unique_ptr<ProcessFolder> copies_;
 };
 
 }  // namespace vellorin

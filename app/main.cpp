@@ -1,6 +1,6 @@
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QStyle>
@@ -14,6 +14,7 @@
 #include "file_access.h"
 #include "message_text.h"
 #include "program_arguments.h"
+#include "quit_signals.h"
 #include "single_instance.h"
 #include "trainer_mainform.h"
 
@@ -112,7 +113,12 @@ int main(int argc, char** argv) {
     }
 
     qtHandler = qInstallMessageHandler(QuietAboutMissingAudio);
+    // The name as the file system spells it, for the window of this user that may run.
+    const QByteArray name = vellorin::AbsoluteNameBytes(argc, argv, line.sessionFile);
     int qtArgc = QtArgumentCount(argc, argv);
+    for (const QString& leftOut : vellorin::LeaveOutUnusableQtFiles(qtArgc, argv)) {
+        Print(stderr, QStringLiteral("vellorin: %1\n").arg(leftOut));
+    }
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
@@ -120,25 +126,35 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("org.vellorin.Vellorin"));
 
     // A window of this user's already runs: it takes the file, and this start ends.
-    const QString socket = vellorin::SingleInstance::DefaultSocketPath();
-    const QString file =
-        line.sessionFile.isEmpty() ? QString() : QFileInfo(line.sessionFile).absoluteFilePath();
-    if (unrepresentable.isEmpty() && vellorin::SingleInstance::HandOver(socket, file)) {
+    vellorin::SingleInstance instance(vellorin::SingleInstance::DefaultSocketPath());
+    if (instance.HandOverOrListen(name)) {
         return 0;
     }
-    vellorin::SingleInstance instance(socket);
-    instance.Listen();
+    if (!instance.Problem().isEmpty()) {
+        qCWarning(vellorin::lcStartup).noquote() << instance.Problem();
+    }
+    // From here on a signal to end closes the window as Quit does; until now it just ended.
+    vellorin::QuitSignals quitSignals;
 
     vellorin::TrainerMainform form;
-    QObject::connect(&instance, &vellorin::SingleInstance::Requested, &form,
-                     [&form](const QString& requested) {
-                         form.showNormal();
-                         form.raise();
-                         form.activateWindow();
-                         if (!requested.isEmpty()) {
-                             form.LoadSessionFile(requested);
-                         }
-                     });
+    vellorin::CloseOnQuitSignals(quitSignals, form);
+    QObject::connect(
+        &instance, &vellorin::SingleInstance::Requested, &form,
+        [&form](const QByteArray& requested) {
+            form.showNormal();
+            form.raise();
+            form.activateWindow();
+            if (requested.isEmpty()) {
+                return;
+            }
+            // Checked as a name given to this start is.
+            const QString file = QFile::decodeName(requested);
+            if (QFile::encodeName(file) != requested) {
+                form.ShowMessage(UnrepresentableMessage(vellorin::PrintableBytes(requested)));
+            } else {
+                form.LoadSessionFile(file);
+            }
+        });
     form.Form_Load();
     form.PreloadCues();
     form.show();

@@ -1,5 +1,10 @@
 #include "program_arguments.h"
 
+#include <QDir>
+#include <QFile>
+#include <cstring>
+
+#include "file_access.h"
 #include "message_text.h"
 
 #ifdef Q_OS_WIN
@@ -11,6 +16,82 @@
 #endif
 
 namespace vellorin {
+namespace {
+
+// Qt's options that name a file for Qt to open, read as Qt reads them: "-name FILE", and
+// "-name=FILE" where Qt takes that spelling too; "--" is as good as "-".
+struct QtFileOption {
+    const char* name;
+    bool joined;
+};
+constexpr QtFileOption kQtFileOptions[] = {{"-stylesheet", true}, {"-qwindowicon", false}};
+
+}  // namespace
+
+QByteArray AbsoluteNameBytes(int argc, char** argv, const QString& name) {
+    if (name.isEmpty()) {
+        return {};
+    }
+    QByteArray bytes = QFile::encodeName(name);
+#ifndef Q_OS_WIN
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == name) {
+            bytes = argv[i];
+            break;
+        }
+    }
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+    if (QDir::isRelativePath(QFile::decodeName(bytes))) {
+        bytes = QFile::encodeName(QDir::currentPath()) + '/' + bytes;
+    }
+    return bytes;
+}
+
+QStringList LeaveOutUnusableQtFiles(int& argc, char** argv) {
+    QStringList leftOut;
+    for (int i = 1; i < argc;) {
+        const char* argument = argv[i];
+        if (std::strncmp(argument, "--", 2) == 0) {
+            ++argument;
+        }
+        int taken = 0;
+        const char* file = nullptr;
+        for (const QtFileOption& option : kQtFileOptions) {
+            const std::size_t length = std::strlen(option.name);
+            if (std::strcmp(argument, option.name) == 0 && i + 1 < argc) {
+                taken = 2;
+                file = argv[i + 1];
+            } else if (option.joined && std::strncmp(argument, option.name, length) == 0 &&
+                       argument[length] == '=') {
+                taken = 1;
+                file = argument + length + 1;
+            }
+            if (taken > 0) {
+                QFile opened;
+                const QString problem = OpenRegularFile(QFile::decodeName(file), opened);
+                if (problem.isEmpty()) {
+                    taken = 0;
+                } else {
+                    leftOut.append(
+                        QStringLiteral("the file \"%1\" given to %2 cannot be used: %3; it is "
+                                       "left out.")
+                            .arg(PrintableBytes(file), QLatin1String(option.name), problem));
+                }
+                break;
+            }
+        }
+        if (taken == 0) {
+            ++i;
+            continue;
+        }
+        std::memmove(argv + i, argv + i + taken, sizeof(char*) * std::size_t(argc - i - taken));
+        argc -= taken;
+    }
+    return leftOut;
+}
 
 #ifdef Q_OS_WIN
 

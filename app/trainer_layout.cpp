@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <algorithm>
 
 #include "design_area.h"
@@ -20,9 +19,7 @@ constexpr qreal kDesignFontPoints = 8.25;
 void TrainerMainform::RestoreSize() {
     // The size the user last gave the window; at first the design size grown with the
     // desktop's font, as far as the screen has room.
-    const QSize saved = QSettings(WindowSettingsFile(), QSettings::IniFormat)
-                            .value(QStringLiteral("window/size"))
-                            .toSize();
+    const QSize saved = Settings().Value(QStringLiteral("window/size")).toSize();
     QSize size = saved;
     if (!size.isValid()) {
         const qreal scale =
@@ -33,6 +30,13 @@ void TrainerMainform::RestoreSize() {
         size = size.boundedTo(screen->availableGeometry().size());
     }
     resize(size.expandedTo(minimumSize()));
+}
+
+WindowSettings& TrainerMainform::Settings() const {
+    if (!settings_) {
+        settings_.emplace(WindowSettingsFile());
+    }
+    return *settings_;
 }
 
 void TrainerMainform::resizeEvent(QResizeEvent* event) {
