@@ -1,6 +1,7 @@
 #include "single_instance.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "file_access.h"
 #include "message_text.h"
 
 #ifdef Q_OS_UNIX
@@ -109,9 +111,22 @@ QString SingleInstance::DefaultSocketPath() {
 bool SingleInstance::HandOverOrListen(const QByteArray& name) {
     // Two starts at once must not both find the socket stale and each put up its own: one
     // decides at a time. A lock its process left by dying is taken over.
-    QLockFile lock(socketPath_ + QStringLiteral(".lock"));
+    const QString lockPath = socketPath_ + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(0);
-    lock.lock();  // without a lock (no runtime folder to write) it goes on all the same
+    // The lock reads its owner from the file: one that is not a regular file (a named pipe
+    // would hold the start for ever) is no lock to take.
+    QFile lockFile;
+    if (const QString problem =
+            QFileInfo::exists(lockPath) ? OpenRegularFile(lockPath, lockFile) : QString();
+        !problem.isEmpty()) {
+        qCWarning(lcInstance).noquote()
+            << QStringLiteral("the lock file \"%1\" cannot be used: %2; it is left as it is")
+                   .arg(Printable(lockPath), problem);
+    } else {
+        lockFile.close();
+        lock.lock();  // without a lock (no runtime folder to write) it goes on all the same
+    }
     // A name longer than any path raises the window without loading anything.
     const QByteArray sent = name.size() > qsizetype(kMaxName) ? QByteArray() : name;
     // A window that closes while it is handed the name is asked again; it is then gone.

@@ -12,7 +12,7 @@
 #include <sys/types.h>
 
 #include <cerrno>
-#include <csignal>
+#include <signal.h>
 #endif
 
 namespace vellorin {

@@ -1,8 +1,9 @@
 // A window for the quit-signal tests to end: the real window, set up as the program sets it
 // up (the one-window socket, the quit signals, the cues copied for playback) in the folders
 // the environment names, with a session brought to a given second by ticks called here.
-// Usage: quit_signal_window "INTRO HOLD INC REST DEC LOOPS" TICKS. Prints "ready" and the
-// phase once there, then runs until a signal ends it.
+// Usage: quit_signal_window "INTRO HOLD INC REST DEC LOOPS" TICKS [message]. Prints "ready"
+// and the phase once there (with "message", once a real message box is up over the window),
+// then runs until a signal ends it.
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
@@ -32,7 +33,7 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
-    if (argc != 3) {
+    if (argc != 3 && argc != 4) {
         return 2;
     }
     vellorin::SingleInstance instance(vellorin::SingleInstance::DefaultSocketPath());
@@ -56,8 +57,18 @@ int main(int argc, char** argv) {
     for (int tick = QString::fromLocal8Bit(argv[2]).toInt(); tick > 0; --tick) {
         form.SecondsTimer_Timer();
     }
-    std::printf("ready %s %s\n", qPrintable(form.State().Sequence),
-                qPrintable(QString::number(form.State().CurLoop)));
-    std::fflush(stdout);
+    const auto ready = [&form] {
+        std::printf("ready %s %s\n", qPrintable(form.State().Sequence),
+                    qPrintable(QString::number(form.State().CurLoop)));
+        std::fflush(stdout);
+    };
+    if (argc == 4) {
+        QTimer::singleShot(0, &form, [&form, ready] {
+            QTimer::singleShot(0, &form, ready);  // from the message's own event loop
+            form.TrainerMainform::ShowMessage(QStringLiteral("A message waits for its OK."));
+        });
+    } else {
+        ready();
+    }
     return QApplication::exec();
 }

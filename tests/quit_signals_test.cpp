@@ -50,10 +50,14 @@ public:
         process.waitForFinished(10000);
     }
     // Starts the window with the table brought to its second ticks; its "ready" line.
-    QByteArray Start(int ticks) {
+    QByteArray Start(int ticks, bool message = false) {
         out.clear();
         process.setProcessEnvironment(environment);
-        process.start(VELLORIN_SIGNAL_WINDOW, {kTable, QString::number(ticks)});
+        QStringList arguments = {kTable, QString::number(ticks)};
+        if (message) {
+            arguments.append("message");
+        }
+        process.start(VELLORIN_SIGNAL_WINDOW, arguments);
         const QDeadlineTimer deadline(60000);
         while (!out.contains('\n') && !deadline.hasExpired() &&
                process.state() != QProcess::NotRunning) {
@@ -112,6 +116,7 @@ struct Phase {
     int ticks;
     QByteArray ready;  // where the session stands
     QList<Hold> holds;
+    bool message = false;  // a message box is up, with an event loop of its own
 };
 
 const Phase kPhases[] = {
@@ -120,6 +125,11 @@ const Phase kPhases[] = {
      2 + 5 + 2 + 5 + 2 + 2,
      "ready Hold 3",
      {{"1", "5", "yes"}, {"2", "5", "yes"}, {"3", "2", "no"}}},
+    {"InTheThirdHoldUnderAMessage",
+     2 + 5 + 2 + 5 + 2 + 3,
+     "ready Hold 3",
+     {{"1", "5", "yes"}, {"2", "5", "yes"}, {"3", "3", "no"}},
+     true},
 };
 
 struct Signal {
@@ -134,7 +144,7 @@ class QuitSignal : public ::testing::TestWithParam<std::tuple<Signal, Phase>> {}
 TEST_P(QuitSignal, EndsTheWindowAsQuitDoesAndKeepsTheHoldsDone) {
     const auto& [signal, phase] = GetParam();
     Window window;
-    ASSERT_TRUE(window.Start(phase.ticks).startsWith(phase.ready))
+    ASSERT_TRUE(window.Start(phase.ticks, phase.message).startsWith(phase.ready))
         << window.out.toStdString() << window.process.readAllStandardError().toStdString();
     ASSERT_EQ(window.CueFolders().size(), 1) << window.Runtime().join(' ').toStdString();
     ::kill(pid_t(window.process.processId()), signal.number);

@@ -196,7 +196,7 @@ TEST_F(OneWindow, ASecondStartWaitsForABusyWindow) {
 // A socket path that cannot be used is told of once, the window runs alone, and what is at
 // that path stays as it was.
 TEST_F(OneWindow, APathThatCannotBeASocketIsReportedAndLeftAlone) {
-    enum class Kind { File, Folder, TooLong };
+    enum class Kind { File, Folder, TooLong, PipeAsLock };
     const struct {
         const char* what;
         Kind kind;
@@ -204,12 +204,17 @@ TEST_F(OneWindow, APathThatCannotBeASocketIsReportedAndLeftAlone) {
         {"a regular file", Kind::File},
         {"a folder", Kind::Folder},
         {"a path over the 107 bytes a socket's path may have", Kind::TooLong},
+        {"a named pipe where its lock file goes", Kind::PipeAsLock},
     };
     for (const auto& path : paths) {
         SCOPED_TRACE(path.what);
         QTemporaryDir folder;
         QString socket = folder.filePath("vellorin.socket");
-        if (path.kind == Kind::File) {
+        QString reported = socket;
+        if (path.kind == Kind::PipeAsLock) {
+            reported = socket + ".lock";
+            ASSERT_TRUE(MakeNamedPipe(reported));
+        } else if (path.kind == Kind::File) {
             WriteBytes(socket, "a file of the user's own");
         } else if (path.kind == Kind::Folder) {
             ASSERT_TRUE(QDir().mkpath(socket + "/inside"));
@@ -218,12 +223,13 @@ TEST_F(OneWindow, APathThatCannotBeASocketIsReportedAndLeftAlone) {
             ASSERT_TRUE(QDir().mkpath(runtime));
             QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             socket = runtime + "/vellorin.socket";
+            reported = socket;
         }
         environment.insert("XDG_RUNTIME_DIR", QFileInfo(socket).path());
         log.clear();
         const QByteArray shown = StartFirst("window shown");
         EXPECT_TRUE(shown.contains("window shown")) << shown.toStdString();
-        EXPECT_EQ(shown.count(QFile::encodeName(socket) + "\" cannot be used"), 1)
+        EXPECT_EQ(shown.count(QFile::encodeName(reported) + "\" cannot be used"), 1)
             << shown.toStdString();
         if (path.kind == Kind::File) {
             EXPECT_EQ(ReadBytes(socket), "a file of the user's own");
