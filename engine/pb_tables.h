@@ -28,8 +28,8 @@ inline constexpr int kShortestO2Hold = 20;
 // loops) for a table of this kind from a PB of pbSeconds.
 QStringList PbTableSettings(PbTableKind kind, int pbSeconds);
 
-// A PB as typed: "m:ss" ("3:00") or whole seconds ("180"); nothing for anything else or for
-// a PB of less than a second.
+// A PB as typed: "m:ss" ("3:00"), "h:mm:ss" ("1:02:05") or whole seconds ("180"); nothing for
+// anything else or for a PB of less than a second.
 std::optional<int> ParsePersonalBest(const QString& text);
 
 // A warning before a table fills the fields: an O2 table whose last hold is over 80 % of

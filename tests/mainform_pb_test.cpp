@@ -38,19 +38,27 @@ protected:
     QTemporaryDir dir;
 };
 
-// Closing mid-hold keeps the attempt as it stands: by Ctrl+Q and Yes, or the close a signal
-// asks for; no message box stands in the way of the close.
+// Closing mid-hold keeps the attempt as it stands: by Ctrl+Q and Yes (No leaves the test
+// running), or the close a signal asks for; no message box stands in the way of the close.
 TEST_F(MainformPb, ClosingMidHoldKeepsTheAttempt) {
+    const auto quit = [](TestMainform& form) {
+        QTest::keyClick(form.Find<QWidget>("HoldTbx"), Qt::Key_Q, Qt::ControlModifier);
+    };
     const struct {
         const char* how;
         std::function<void(TestMainform&)> close;
         qsizetype questions;
     } cases[] = {
-        {"Ctrl+Q, Yes",
-         [](TestMainform& form) {
-             QTest::keyClick(form.Find<QWidget>("HoldTbx"), Qt::Key_Q, Qt::ControlModifier);
+        {"Ctrl+Q, No, Ctrl+Q, Yes",
+         [&](TestMainform& form) {
+             form.confirmAnswer = false;
+             quit(form);
+             EXPECT_TRUE(form.SecondsTimer()->isActive());
+             EXPECT_FALSE(QFileInfo::exists(form.userDataFolder + "/personal-bests.txt"));
+             form.confirmAnswer = true;
+             quit(form);
          },
-         2},
+         3},
         {"a signal", [](TestMainform& form) { form.CloseWithoutAsking(); }, 1},
     };
     for (const auto& c : cases) {
@@ -61,20 +69,10 @@ TEST_F(MainformPb, ClosingMidHoldKeepsTheAttempt) {
         EXPECT_FALSE(form->isVisible());
         ASSERT_EQ(form->questions.size(), c.questions);
         EXPECT_TRUE(form->questions.constLast().contains(
-            c.questions == 2 ? "A personal-best test is running" : "Start the test?"));
+            c.questions == 3 ? "A personal-best test is running" : "Start the test?"));
         EXPECT_EQ(form->messages, QStringList{});
         EXPECT_TRUE(ReadBytes(Attempts()).endsWith(" 15\n")) << ReadBytes(Attempts()).data();
     }
-}
-
-// Ctrl+Q answered No leaves the test running and keeps nothing yet.
-TEST_F(MainformPb, ACloseNotConfirmedLeavesTheTestRunning) {
-    const std::unique_ptr<TestMainform> form = HoldingWindow(5);
-    form->confirmAnswer = false;
-    QTest::keyClick(form->Find<QWidget>("HoldTbx"), Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->SecondsTimer()->isActive());
-    EXPECT_FALSE(QFileInfo::exists(Attempts()));
 }
 
 // Space ends the test: a hold kept without a fault is told with the information icon; one

@@ -57,7 +57,8 @@ TEST(PersonalBest, IsTypedAsMinutesAndSecondsOrSeconds) {
         const char* text;
         std::optional<int> seconds;
     } cases[] = {{"3:00", 180}, {" 2:36 ", 156}, {"95", 95},  {"10:05", 605}, {"3:60", {}},
-                 {"0", {}},     {"-5", {}},      {"3.5", {}}, {"", {}},       {"3:5", {}}};
+                 {"0", {}},     {"-5", {}},      {"3.5", {}}, {"", {}},       {"3:5", {}},
+                 {"1:02:05", 3725}, {"26:22:26", 94946}, {"1:60:00", {}}, {"1:2:05", {}}};
     for (const auto& c : cases) {
         EXPECT_EQ(ParsePersonalBest(c.text), c.seconds) << c.text;
     }
