@@ -3,9 +3,12 @@
 namespace vellorin {
 
 // Built without Qt Charts: the History window shows its table of sessions alone.
-QHash<QString, int> AddHistoryCharts(QSplitter&, const QList<SessionSummary>&,
-                                     const QList<Attempt>&) {
-    return {};
+int HistoryChartCount(const HistoryPoints&) {
+    return 0;
+}
+
+QWidget* MakeHistoryChart(const HistoryPoints&, int) {
+    return nullptr;
 }
 
 }  // namespace vellorin

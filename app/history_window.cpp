@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <iterator>
 
@@ -18,9 +19,11 @@ namespace vellorin {
 namespace {
 
 // What History reads on its worker thread.
+constexpr int kChartStepMs = 15;
+
 struct HistoryData {
     LogSummary log;
-    QList<Attempt> attempts;
+    HistoryPoints points;
 };
 
 }  // namespace
@@ -71,11 +74,12 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QString& attemptsPath
         [logPath, attemptsPath](const std::function<bool()>& cancelled) {
             HistoryData data{SummarizeLog(logPath, cancelled), {}};
             if (!cancelled()) {
-                data.attempts = ReadAttemptsFile(attemptsPath).attempts;
+                data.points =
+                    PointsToDraw(data.log.sessions, ReadAttemptsFile(attemptsPath).attempts);
             }
             return data;
         },
-        [this](const HistoryData& data) { Fill(data.log, data.attempts); });
+        [this](const HistoryData& data) { Fill(data.log, data.points); });
 }
 
 HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
@@ -83,18 +87,18 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
     : HistoryWindow(logPath, true, parent) {
     LogSummary log = SummarizeRows(rows);
     log.scan.exists = true;
-    Fill(log, attempts);
+    Fill(log, PointsToDraw(log.sessions, attempts));
 }
 
-void HistoryWindow::Fill(const LogSummary& log, const QList<Attempt>& attempts) {
+void HistoryWindow::Fill(const LogSummary& log, const HistoryPoints& points) {
     log_ = log;
     table_->setModel(new SessionsModel(log_, table_));
     const int widths[] = {130, 180, 60, 80, 190};
     for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
         table_->setColumnWidth(column, widths[column]);
     }
-    // Charts only of something: without a session or an attempt they would span 1970.
-    pointCounts_ = AddHistoryCharts(*splitter_, log_.sessions, attempts);
+    points_ = points;
+    pointCounts_ = vellorin::PointCounts(points_);
     const QString why = EmptyReason();
     const QString damaged = log_.scan.damaged.Message(logPath_);
     QString text = why;
@@ -106,8 +110,21 @@ void HistoryWindow::Fill(const LogSummary& log, const QList<Attempt>& attempts) 
     for (QPushButton* button : exportButtons_) {
         button->setEnabled(log_.scan.exists && log_.scan.problem.isEmpty());
     }
-    filled_ = true;
-    emit Shown();
+    AddChart(0);
+}
+
+void HistoryWindow::AddChart(int index) {
+    if (index >= HistoryChartCount(points_)) {
+        filled_ = true;
+        emit Shown();
+        return;
+    }
+    // A moment after what came before has been drawn, and in an event of its own, so that
+    // the clock's tick finds the event thread free in between.
+    QTimer::singleShot(kChartStepMs, this, [this, index] {
+        splitter_->insertWidget(index, MakeHistoryChart(points_, index));
+        AddChart(index + 1);
+    });
 }
 
 QString HistoryWindow::EmptyReason() const {

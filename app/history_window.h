@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "attempts_file.h"
+#include "history_charts.h"
 #include "log_summary.h"
 #include "training_log.h"
 
@@ -48,6 +49,7 @@ public:
     HistoryWindow(const QString& logPath, const QList<LogRow>& rows, const QList<Attempt>& attempts,
                   QWidget* parent = nullptr);
 
+    // The log has been read, and the sessions and every chart are shown.
     bool Filled() const { return filled_; }
     int SessionCount() const { return static_cast<int>(log_.sessions.size()); }
     // The points drawn in each series, by the series' name.
@@ -66,7 +68,9 @@ signals:
 
 private:
     explicit HistoryWindow(const QString& logPath, bool logEnabled, QWidget* parent);
-    void Fill(const LogSummary& log, const QList<Attempt>& attempts);
+    void Fill(const LogSummary& log, const HistoryPoints& points);
+    // Puts chart index in, and then the next; Shown once all are in.
+    void AddChart(int index);
     QString EmptyReason() const;
     void AskAndExport(bool sessions);
 
@@ -74,6 +78,7 @@ private:
     bool logEnabled_ = true;
     bool filled_ = false;
     LogSummary log_;
+    HistoryPoints points_;
     QHash<QString, int> pointCounts_;
     QLabel* status_ = nullptr;
     QSplitter* splitter_ = nullptr;
