@@ -1,6 +1,6 @@
 // The "Personal bests" dialog, by keyboard: the attempts listed with when they began and the
 // time held, one removed only after a question with every other line kept, a personal best
-// added by hand in m:ss or seconds, and what cannot be done said in the dialog.
+// added by hand in m:ss or seconds, and a damaged line named in the dialog itself.
 #include <gtest/gtest.h>
 
 #include <QDateTimeEdit>
@@ -77,17 +77,6 @@ TEST_F(AttemptsDialogTest, RemovesAfterAQuestionAndAddsByHand) {
               QStringList({"2026-12-02 09:00\t1:02:05", "2026-12-05 07:00\t03:05"}));
     EXPECT_TRUE(ReadBytes(path).endsWith("\n" + AttemptLine({Local(5, 7), 185}) + "\n"));
     EXPECT_EQ(held->text(), "");
-}
-
-// A file that cannot be read is said to be so, and nothing is offered that would write it.
-TEST_F(AttemptsDialogTest, AFileThatCannotBeReadIsSaidAndLeftAlone) {
-    QFile::remove(path);
-    QDir().mkpath(path);
-    AttemptsDialog dialog(nullptr, path, [this](const QString& q) { return Ask(q); });
-    EXPECT_TRUE(dialog.Note().startsWith("Could not read the attempts in"));
-    EXPECT_EQ(dialog.Listed(), QStringList{});
-    EXPECT_FALSE(dialog.findChild<QWidget*>("AddAttempt")->isEnabled());
-    EXPECT_FALSE(dialog.findChild<QWidget*>("RemoveAttempt")->isEnabled());
 }
 
 }  // namespace

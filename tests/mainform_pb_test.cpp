@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "file_helpers.h"
@@ -76,39 +77,37 @@ TEST_F(MainformPb, ClosingMidHoldKeepsTheAttempt) {
 }
 
 // Space ends the test: a hold kept without a fault is told with the information icon; one
-// too short, or not kept, is a warning.
+// too short (nothing kept) or one whose file cannot be read is a warning.
 TEST_F(MainformPb, TheEndOfATestSaysWhatWasKeptWithTheRightIcon) {
     const struct {
-        const char* before;  // the attempts file before the test; nullptr for a folder there
         int held;
         const char* said;
         bool information;
-        const char* lastLine;  // empty: the file keeps what it held
+        QByteArray after;
     } cases[] = {
-        {"2026-12-01T07:00:00Z 10\n", 20, "for 0:20. A new personal best: it was 0:10.", true,
-         " 20\n"},
-        {"2026-12-01T07:00:00Z 30\n", 20, "for 0:20. Your personal best is 0:30.", true, " 20\n"},
-        {"2026-12-01T07:00:00Z 30\n", 0, "nothing was kept", false, ""},
-        {nullptr, 20, "Whether it is a personal best is not known", false, ""},
+        {20, "for 0:20. A new personal best: it was 0:10.", true,
+         "2026-12-01T07:00:00Z 10\n.* 20\n"},
+        {0, "nothing was kept", false, "2026-12-01T07:00:00Z 10\n"},
+        {20, "Whether it is a personal best is not known", false, ""},  // a folder there
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.said);
         QDir(Attempts()).removeRecursively();
         QFile::remove(Attempts());
-        if (c.before != nullptr) {
-            WriteBytes(Attempts(), c.before);
-        } else {
+        if (c.after.isEmpty()) {
             QDir().mkpath(Attempts());
+        } else {
+            WriteBytes(Attempts(), "2026-12-01T07:00:00Z 10\n");
         }
         const std::unique_ptr<TestMainform> form = HoldingWindow(c.held);
         QTest::keyClick(form->Find<QWidget>("SaveCmd"), Qt::Key_Space);
         ASSERT_EQ(form->messages.size(), 1);
         EXPECT_TRUE(form->messages[0].contains(c.said)) << form->messages[0].toStdString();
         EXPECT_EQ(form->information.size(), c.information ? 1 : 0);
-        const QByteArray after = c.before != nullptr ? ReadBytes(Attempts()) : QByteArray();
-        EXPECT_TRUE(QByteArray(c.lastLine).isEmpty() ? after == c.before
-                                                     : after.endsWith(c.lastLine))
-            << after.data();
+        if (!c.after.isEmpty()) {
+            EXPECT_TRUE(
+                QRegularExpression("^" + c.after + "$").match(ReadBytes(Attempts())).hasMatch());
+        }
     }
 }
 
