@@ -6,8 +6,11 @@
 #                     build optimised and time a whole session with the real timer
 #   ./build.sh bench export
 #                     build optimised and time the audio export of a short and a day's table
-#   ./build.sh bench history
-#                     build optimised and time the training log and History on 10,000 sessions
+#   ./build.sh bench history [sessions...]
+#                     build optimised and measure, with generated logs of 10,000, 100,000 and
+#                     1,000,000 sessions (or those given), the program's start-up (time and
+#                     peak memory), History (time, the event thread's longest stall, peak
+#                     memory) and appending a session
 #   ./build.sh windows
 #                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
 #                     sources, and check it under wine against the Linux build
@@ -46,8 +49,9 @@ elif [ "$mode" = bench ]; then
     exec build/bench/bench/vellorin_export_bench
   fi
   if [ "${1:-}" = history ]; then
+    shift
     cmake --build build/bench -j2 --target vellorin_history_bench
-    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_history_bench
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_history_bench "$@"
   fi
   cmake --build build/bench -j2 --target vellorin_bench
   build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start
