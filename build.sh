@@ -29,9 +29,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-c
   libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev fonts-liberation2)
 if [ "$mode" = test ]; then
   # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
-  # the package tools that check the installed layout and the .deb.
+  # the package tools that check the installed layout and the .deb; the JSON Schema validator
+  # the table files are checked with.
   packages+=(libgtest-dev dbus-daemon python3-dbusmock desktop-file-utils appstream lintian
-    dpkg-dev file)
+    dpkg-dev file python3-jsonschema)
 fi
 
 tools/install_missing.sh "${packages[@]}"
