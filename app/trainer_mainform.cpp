@@ -126,12 +126,8 @@ void TrainerMainform::LoadSessionFile(const QString& path) {
         qCInfo(lcStartup).noquote() << "session file not loaded:" << Printable(problem);
         return;
     }
-    QStringList texts;
-    for (Field field : kSettingsFields) {
-        texts.append(FieldText(field));
-    }
     qCInfo(lcStartup).noquote() << "session file loaded:" << Printable(path)
-                                << "fields:" << Printable(texts.join('|'));
+                                << "fields:" << Printable(FieldTexts(*this).join('|'));
 }
 
 void TrainerMainform::SetCaption(Control control, const QString& text) {

@@ -231,10 +231,7 @@ void TrainerMainform::ExportAudio() {
     if (output.isEmpty()) {
         return;
     }
-    QStringList settings;
-    for (Field field : kSettingsFields) {
-        settings.append(FieldText(field));
-    }
+    const QStringList settings = FieldTexts(*this);
     QProgressDialog progress(
         QStringLiteral("Exporting the session to %1...").arg(QFileInfo(output).fileName()),
         QStringLiteral("Cancel"), 0, 1000, this);

@@ -15,11 +15,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
     lastEnded_ = ended;
     // Start, also the one Space makes straight after the end of a session.
     if ((before.Mode == 0 || wasEnded) && state.Mode == 1 && !ended) {
-        QStringList settings;
-        for (Field field : kSettingsFields) {
-            settings.append(window_.FieldText(field));
-        }
-        session_ = SessionRecord{now, table, settings, {}};
+        session_ = SessionRecord{now, table, FieldTexts(window_), {}};
         hold_.reset();
         return std::nullopt;
     }

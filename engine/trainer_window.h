@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vellorin {
 
@@ -55,5 +56,14 @@ public:
     virtual QString UserDataFolder() const = 0;
     virtual CommonDialog& CommonDialog1() = 0;
 };
+
+// The six settings fields' texts, in the order of a session file's lines.
+inline QStringList FieldTexts(const TrainerWindow& window) {
+    QStringList texts;
+    for (Field field : kSettingsFields) {
+        texts.append(window.FieldText(field));
+    }
+    return texts;
+}
 
 }  // namespace vellorin

@@ -58,21 +58,13 @@ DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
         window_.ShowMessage(kDefaultSessionMessage);
     } else {
         tableFile_ = path;
-        tableTexts_ = FieldTexts();
+        tableTexts_ = FieldTexts(window_);
     }
     return {path, read.problem};
 }
 
-QStringList SessionFileCommands::FieldTexts() const {
-    QStringList texts;
-    for (Field field : kSettingsFields) {
-        texts.append(window_.FieldText(field));
-    }
-    return texts;
-}
-
 bool SessionFileCommands::Edited() const {
-    return !tableFile_.isEmpty() && FieldTexts() != tableTexts_;
+    return !tableFile_.isEmpty() && FieldTexts(window_) != tableTexts_;
 }
 
 bool SessionFileCommands::UndoLoad() {
@@ -166,10 +158,10 @@ QString SessionFileCommands::LoadFile(const QString& path) {
         window_.ShowMessage(read.problem);
         return read.problem;
     }
-    beforeLoad_ = Fields{FieldTexts(), tableFile_, tableTexts_};
+    beforeLoad_ = Fields{FieldTexts(window_), tableFile_, tableTexts_};
     FillFields(read.lines);
     tableFile_ = path;
-    tableTexts_ = FieldTexts();
+    tableTexts_ = FieldTexts(window_);
     return {};
 }
 

@@ -65,7 +65,6 @@ public:
 
 private:
     void FillFields(const QStringList& lines);
-    QStringList FieldTexts() const;
     // How the program's own file at path is called ("the training log"); empty for any other.
     QString ProgramFileName(const QString& path) const;
     // Sets up and shows the shared dialog; returns the chosen file name, empty for none.

@@ -28,13 +28,7 @@ protected:
         });
     }
     QString Own(const QString& name) const { return window.userDataFolder + "/" + name; }
-    QStringList Fields() const {
-        QStringList texts;
-        for (Field field : kSettingsFields) {
-            texts.append(window.FieldText(field));
-        }
-        return texts;
-    }
+    QStringList Fields() const { return FieldTexts(window); }
     void Load(const QString& path) {
         window.dialog.nextFileName = path;
         commands.LoadCmd_Click();

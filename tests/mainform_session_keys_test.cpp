@@ -38,13 +38,7 @@ protected:
             form.SecondsTimer_Timer();
         }
     }
-    QStringList Fields() const {
-        QStringList texts;
-        for (Field field : kSettingsFields) {
-            texts.append(form.FieldText(field));
-        }
-        return texts;
-    }
+    QStringList Fields() const { return FieldTexts(form); }
 
     QTemporaryDir dir;
     TestMainform form{dir.path()};

@@ -210,11 +210,7 @@ TEST_F(MainformWindow, ANewTableFromAPersonalBestFillsTheFieldsButTheIntro) {
     EXPECT_EQ(form.recordedBest, 180);
     EXPECT_TRUE(form.messages.join(' ').contains("Left out line 2 of"));
     EXPECT_EQ(form.questions, QStringList{});
-    QStringList fields;
-    for (Field field : kSettingsFields) {
-        fields.append(form.FieldText(field));
-    }
-    EXPECT_EQ(fields, QStringList({"30", "144", "15", "120", "0", "8"}));
+    EXPECT_EQ(FieldTexts(form), QStringList({"30", "144", "15", "120", "0", "8"}));
 
     form.pbTableRequest = {PbTableKind::O2, 240};  // its last hold, 3:12, beyond the best
     form.confirmAnswer = false;

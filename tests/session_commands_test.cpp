@@ -35,13 +35,7 @@ protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     QString SessionsPath(const QString& name) const { return dir.filePath("sessions/" + name); }
     void MakeSessionsFolder() { QDir(dir.path()).mkpath("sessions"); }
-    QStringList Fields() const {
-        QStringList texts;
-        for (Field field : kSettingsFields) {
-            texts.append(window.FieldText(field));
-        }
-        return texts;
-    }
+    QStringList Fields() const { return FieldTexts(window); }
     void Load(const QString& path) {
         window.dialog.nextFileName = path;
         commands.LoadCmd_Click();

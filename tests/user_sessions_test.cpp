@@ -35,13 +35,7 @@ protected:
         QDir().mkpath(window.userDataFolder + "/sessions");
         WriteBytes(Own("default.ses"), bytes);
     }
-    QStringList Fields() const {
-        QStringList texts;
-        for (Field field : kSettingsFields) {
-            texts.append(window.FieldText(field));
-        }
-        return texts;
-    }
+    QStringList Fields() const { return FieldTexts(window); }
 
     QTemporaryDir app;
     QTemporaryDir home;
