@@ -12,6 +12,7 @@
 #include "session_file.h"
 #include "session_plan.h"
 #include "training_log.h"
+#include "vtable_file.h"
 
 namespace vellorin::fuzz {
 namespace {
@@ -203,6 +204,34 @@ QString CheckTrainingLogInput(const QByteArray& data) {
             back.hold.completed != row.hold.completed) {
             return QStringLiteral("a row written again reads back as another");
         }
+    }
+    return {};
+}
+
+}  // namespace vellorin::fuzz
+
+namespace vellorin::fuzz {
+
+QString CheckTableFileInput(const QByteArray& data) {
+    const TableFileRead read = ParseTableFile(data, QStringLiteral("fuzz.vtable"));
+    if (read.table.has_value() == !read.problem.isEmpty()) {
+        return QStringLiteral("a table together with a refusal, or neither");
+    }
+    if (!read.table) {
+        return {};
+    }
+    if (!TableProblems(*read.table).isEmpty()) {
+        return QStringLiteral("accepted a table that cannot be run: %1")
+            .arg(TableProblems(*read.table).first().Sentence());
+    }
+    const QByteArray written = TableFileBytes(*read.table);
+    const TableFileRead again = ParseTableFile(written, QStringLiteral("fuzz.vtable"));
+    if (!again.table || !(*again.table == *read.table)) {
+        return QStringLiteral("a table written again does not read back the same: %1")
+            .arg(again.problem);
+    }
+    if (TableFileBytes(*again.table) != written) {
+        return QStringLiteral("the same table written twice gives other bytes");
     }
     return {};
 }

@@ -34,4 +34,9 @@ QString CheckAttemptsInput(const QByteArray& data);
 // them, read back as the same rows with nothing left out.
 QString CheckTrainingLogInput(const QByteArray& data);
 
+// The table-file reader on these bytes either refuses them with a reason or gives a table
+// that can be run, which written as a table file reads back as the same table, in the same
+// bytes when written again.
+QString CheckTableFileInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

@@ -28,7 +28,7 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
     for (const char* target :
-         {"session_file", "field_value", "cue_file", "attempts", "training_log"}) {
+         {"session_file", "field_value", "cue_file", "attempts", "training_log", "table_file"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -49,6 +49,7 @@ TEST_P(FuzzRegression, HoldsEveryProperty) {
                             : target == "cue_file"     ? fuzz::CheckCueFileInput(data)
                             : target == "attempts"     ? fuzz::CheckAttemptsInput(data)
                             : target == "training_log" ? fuzz::CheckTrainingLogInput(data)
+                            : target == "table_file"   ? fuzz::CheckTableFileInput(data)
                                                        : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
@@ -70,7 +71,7 @@ TEST(FuzzRegression, HasInputsForEveryTarget) {
     for (const FuzzInput& input : FuzzInputs()) {
         ++inputs[input.target];
     }
-    EXPECT_EQ(inputs.size(), 5u);
+    EXPECT_EQ(inputs.size(), 6u);
 }
 
 }  // namespace
