@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 
 #include "file_access.h"
