@@ -20,7 +20,9 @@ constexpr int kTables = 400;
 // What the validator says of each file: "valid" or "invalid: <reason>".
 std::map<QString, QString> Validate(const QStringList& files) {
     QProcess python;
-    python.start(QStringLiteral("python3"),
+    // Debian's interpreter, which python3-jsonschema is installed for, whatever else is first
+    // on the PATH.
+    python.start(QStringLiteral("/usr/bin/python3"),
                  QStringList{QStringLiteral(VELLORIN_SOURCE_DIR "/tools/validate_vtable.py"),
                              QStringLiteral(VELLORIN_SOURCE_DIR "/docs/vtable.schema.json")} +
                      files);
