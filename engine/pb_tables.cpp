@@ -49,15 +49,22 @@ QString PbTableWarning(PbTableKind kind, const QStringList& settings,
         return {};
     }
     const int longest = settings[0].toInt();  // the last hold is the longest in both tables
-    if (longest > *recordedBest) {
-        return QStringLiteral("Its longest hold, %1, is longer than your personal best, %2.")
-            .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
+    if (QString warning = LongestHoldWarning(longest, recordedBest); !warning.isEmpty()) {
+        return warning;
     }
     if (kind == PbTableKind::O2 && longest > Percent(*recordedBest, 80)) {
         return QStringLiteral("Its last hold, %1, is over 80 % of your personal best, %2.")
             .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
     }
     return {};
+}
+
+QString LongestHoldWarning(int longest, std::optional<int> recordedBest) {
+    if (!recordedBest || longest <= *recordedBest) {
+        return {};
+    }
+    return QStringLiteral("Its longest hold, %1, is longer than your personal best, %2.")
+        .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
 }
 
 }  // namespace vellorin

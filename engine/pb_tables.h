@@ -37,5 +37,8 @@ std::optional<int> ParsePersonalBest(const QString& text);
 // nothing to warn of, or no PB on record.
 QString PbTableWarning(PbTableKind kind, const QStringList& settings,
                        std::optional<int> recordedBest);
+// The same warning for a table whose longest hold (a cap, for a hold that ends at a
+// contraction) is longer than the best recorded PB; empty when it is not, or no PB is on record.
+QString LongestHoldWarning(int longest, std::optional<int> recordedBest);
 
 }  // namespace vellorin
