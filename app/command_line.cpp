@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "rounds_presets.h"
+
 namespace vellorin {
 namespace {
 
@@ -56,16 +58,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Show the version."));
     const QCommandLineOption table(
-        QStringLiteral("table"), QStringLiteral("Print the table of a session file loop by loop."),
+        QStringLiteral("table"),
+        QStringLiteral("Print the table of a session file loop by loop, or of a table file "
+                       "(.vtable) round by round."),
         QStringLiteral("FILE.ses"));
     const QCommandLineOption exportAudio(
         QStringLiteral("export-audio"),
         QStringLiteral("Export its whole session as audio file OUT."), QStringLiteral("FILE.ses"));
     const QCommandLineOption newTable(
         QStringLiteral("new-table"),
-        QStringLiteral("Write a co2 or o2 table made from personal best PB (m:ss or seconds) to "
-                       "OUT.ses."),
-        QStringLiteral("co2|o2"));
+        QStringLiteral("Write table KIND (%1) made from personal best PB (m:ss or seconds) to "
+                       "OUT: a table file when OUT ends in .vtable (one-breath and intervals "
+                       "need no PB), else a session file (co2 and o2).")
+            .arg(PresetKeys().join(QStringLiteral(", "))),
+        QStringLiteral("KIND"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(table);
@@ -99,12 +105,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.error =
             QStringLiteral("--table, --export-audio and --new-table cannot be used together.");
     } else if (parser.isSet(newTable)) {
-        line.mode =
-            positional.size() == 2 ? CommandLine::Mode::NewTable : CommandLine::Mode::UsageError;
+        const std::optional<RoundsPreset> preset = PresetFromKey(parser.value(newTable));
+        const bool withoutBest = preset && !UsesPersonalBest(*preset) && positional.size() == 1;
+        line.mode = positional.size() == 2 || withoutBest ? CommandLine::Mode::NewTable
+                                                          : CommandLine::Mode::UsageError;
         line.tableKind = parser.value(newTable);
-        line.personalBest = positional.value(0);
-        line.output = positional.value(1);
-        line.error = QStringLiteral("--new-table co2|o2 takes a personal best and OUT.ses.");
+        line.personalBest = withoutBest ? QString() : positional.value(0);
+        line.output = positional.value(positional.size() - 1);
+        line.error = QStringLiteral(
+            "--new-table KIND takes a personal best and OUT (.ses or .vtable); one-breath and "
+            "intervals may go without the personal best.");
     } else if (parser.isSet(table)) {
         line.mode = positional.isEmpty() ? CommandLine::Mode::Table : CommandLine::Mode::UsageError;
         line.sessionFile = parser.value(table);

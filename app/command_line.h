@@ -15,8 +15,8 @@ struct CommandLine {
     Mode mode = Mode::Window;
     QString sessionFile;   // the file to open, print or export; empty for none
     QString output;        // with ExportAudio, the audio file to write; with NewTable, the table
-    QString tableKind;     // with NewTable, "co2" or "o2"
-    QString personalBest;  // with NewTable, the PB as typed
+    QString tableKind;     // with NewTable, the preset's key as typed ("co2", "wonka"...)
+    QString personalBest;  // with NewTable, the PB as typed; empty for a preset that uses none
     QString error;         // with UsageError
     QString helpText;
 };

@@ -4,6 +4,7 @@
 
 #include "message_text.h"
 #include "pb_tables.h"
+#include "rounds_commands.h"
 #include "session_audio.h"
 #include "session_file.h"
 #include "table_preview.h"
@@ -11,6 +12,9 @@
 namespace vellorin {
 
 int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err) {
+    if (IsRoundsTableFile(sessionFile)) {
+        return PrintRoundsTable(sessionFile, out, err);
+    }
     const SessionRead read = ReadSessionFile(sessionFile);
     if (!read.problem.isEmpty()) {
         err << Printable(read.problem) << "\n";
@@ -66,6 +70,9 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
             << "\": name it .wav, .flac, .ogg or .mp3.\n";
         return kUsageError;
     }
+    if (IsRoundsTableFile(sessionFile)) {
+        return RefuseRoundsExport(sessionFile, err);
+    }
     const SessionRead read = ReadSessionFile(sessionFile);
     if (!read.problem.isEmpty()) {
         err << Printable(read.problem) << "\n";
@@ -86,16 +93,27 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
 
 int NewTable(const QString& kind, const QString& personalBest, const QString& output,
              QTextStream& out, QTextStream& err) {
-    const QString name = kind.toLower();
+    const std::optional<RoundsPreset> preset = PresetFromKey(kind);
     const std::optional<int> pb = ParsePersonalBest(personalBest);
-    if ((name != QLatin1String("co2") && name != QLatin1String("o2")) || !pb) {
-        err << "vellorin: --new-table takes co2 or o2 and a personal best as m:ss or seconds, "
-               "not \""
-            << Printable(kind) << "\" and \"" << Printable(personalBest) << "\".\n";
+    // A preset that uses no PB may go without one; one that is typed is a PB all the same.
+    if (!preset || (!pb && (UsesPersonalBest(*preset) || !personalBest.isEmpty()))) {
+        QStringList keys = PresetKeys();
+        const QString last = keys.takeLast();
+        err << "vellorin: --new-table takes " << keys.join(QStringLiteral(", ")) << " or " << last
+            << " and a personal best as m:ss or seconds, not \"" << Printable(kind) << "\" and \""
+            << Printable(personalBest) << "\".\n";
+        return kUsageError;
+    }
+    if (IsRoundsTableFile(output)) {
+        return NewRoundsTable(*preset, pb, output, out, err);
+    }
+    if (!HasClassicTable(*preset)) {
+        err << "vellorin: --new-table " << PresetKey(*preset)
+            << " makes a table of rounds, which a session file cannot hold: name OUT .vtable.\n";
         return kUsageError;
     }
     QStringList settings =
-        PbTableSettings(name == QLatin1String("co2") ? PbTableKind::Co2 : PbTableKind::O2, *pb);
+        PbTableSettings(*preset == RoundsPreset::Co2 ? PbTableKind::Co2 : PbTableKind::O2, *pb);
     settings.prepend(QStringLiteral("30"));
     if (const QString failure = WriteSessionFile(output, settings); !failure.isEmpty()) {
         err << Printable(

@@ -10,7 +10,8 @@ namespace vellorin {
 // Exit statuses of the command-line modes.
 enum ExitStatus { kSuccess = 0, kCannotUse = 1, kUsageError = 2 };
 
-// Prints the table of a session file as the engine computes it. A file that cannot be loaded
+// Prints the table of a session file as the engine computes it, or a table file (.vtable)
+// round by round. A file that cannot be loaded
 // gets Load's words; a table Start would refuse is printed as far as it can be, with the
 // reason. Returns kSuccess, or kCannotUse for those two.
 int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err);
@@ -34,9 +35,11 @@ SessionExport ExportSession(const QStringList& settings, const QString& output,
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
                 const QString& userDataFolder, QTextStream& out, QTextStream& err);
 
-// Writes a table made from a personal best to output as Save writes one, with a 30 s intro,
-// and prints it. Returns kSuccess, kUsageError for a kind other than co2 or o2 or a PB that
-// is neither m:ss nor seconds, or kCannotUse when the file cannot be written.
+// Writes a preset (its key, one of PresetKeys) made from a personal best to output and prints
+// it: a table file when output ends in .vtable, else the co2 or o2 table as Save writes a
+// session file, with a 30 s intro. A preset that uses no PB takes an empty one. Returns
+// kSuccess, kUsageError for an unknown kind, a PB that is neither m:ss nor seconds, or a
+// table of rounds for a session file, or kCannotUse when the file cannot be written.
 int NewTable(const QString& kind, const QString& personalBest, const QString& output,
              QTextStream& out, QTextStream& err);
 
