@@ -9,6 +9,7 @@
 #include "damaged_vtables.h"
 #include "file_helpers.h"
 #include "random_rounds.h"
+#include "rounds_presets.h"
 #include "vtable_file.h"
 
 namespace vellorin::testing {
@@ -55,6 +56,13 @@ TEST(TableSchema, AcceptsEveryFileTheWriterMakesAndEveryFileTheReaderReads) {
     RandomRounds random(kSeed);
     for (int i = 0; i < kTables; ++i) {
         add(QStringLiteral("random%1.vtable").arg(i), TableFileBytes(random.Next()));
+    }
+    for (const QString& key : PresetKeys()) {
+        for (const int pb : {1, 180, kMaxPresetBest}) {
+            const PresetTable preset = MakePreset(*PresetFromKey(key), pb);
+            add(QStringLiteral("%1-%2.vtable").arg(key).arg(pb),
+                TableFileBytes(preset.table.value_or(RoundsTable{})));
+        }
     }
     add(QStringLiteral("hand-written.vtable"), TableFileText());
     add(QStringLiteral("defaults.vtable"),
