@@ -7,6 +7,7 @@
 #include <iterator>
 #include <utility>
 
+#include "same_file.h"
 #include "session_file.h"
 
 namespace vellorin {
@@ -85,15 +86,10 @@ QString SessionFileCommands::ProgramFileName(const QString& path) const {
     static const char* const names[] = {"the training log", "the personal-best attempts",
                                         "the window's settings"};
     const QStringList files = programFiles_();
-    const QFileInfo target(path);
     for (qsizetype i = 0; i < files.size() && i < qsizetype(std::size(names)); ++i) {
-        const QFileInfo own(files[i]);
-        // The same file by any spelling or link; one that does not exist yet by its name.
-        const bool same = target.exists() && own.exists()
-                              ? target.canonicalFilePath() == own.canonicalFilePath()
-                              : QDir::cleanPath(target.absoluteFilePath()) ==
-                                    QDir::cleanPath(own.absoluteFilePath());
-        if (same) {
+        // The same file by any spelling, symbolic or hard link; one not there yet by where a
+        // write would put it.
+        if (SameFile(path, files[i])) {
             return QString::fromLatin1(names[i]);
         }
     }

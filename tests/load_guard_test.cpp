@@ -5,6 +5,10 @@
 
 #include <QTemporaryDir>
 
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
 #include "fake_window.h"
 #include "file_helpers.h"
 #include "session_commands.h"
@@ -83,6 +87,52 @@ TEST_F(LoadGuard, RefusesWhatIsNotATableAndTheProgramsOwnFilesByName) {
         }
     }
 }
+
+#ifndef Q_OS_WIN
+// The program's files reached by another name (links as POSIX makes them): a hard link is the
+// same file under a name of its own, and a link to a file not there yet leads where a save
+// through it would write.
+TEST_F(LoadGuard, KnowsTheProgramsOwnFilesThroughHardAndSymbolicLinks) {
+    QByteArray log = "session_start,table,intro,hold\r\n";
+    for (int i = 1; i <= 6; ++i) {
+        log += "2026-12-08T04:38:53Z,t.ses,2,5\r\n";  // enough lines to fill six fields
+    }
+    WriteBytes(Own("training-log.csv"), log);
+    WriteBytes(dir.filePath("window.ini"), "[window]\r\nsize=1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n");
+    const struct {
+        const char* name;
+        QString own;
+        bool hard;
+        const char* what;
+    } cases[] = {
+        {"a hard link of the log", Own("training-log.csv"), true, "the training log"},
+        {"a hard link of the settings", dir.filePath("window.ini"), true, "the window's settings"},
+        {"a link to attempts not made yet", Own("personal-bests.txt"), false,
+         "the personal-best attempts"},
+        {"a link to a link to the log", dir.filePath("log-link"), false, "the training log"},
+    };
+    ASSERT_TRUE(QFile::link(Own("training-log.csv"), dir.filePath("log-link")));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QString::fromLatin1(c.name).replace(' ', '-') + ".ses");
+        ASSERT_TRUE(c.hard ? ::link(QFile::encodeName(c.own), QFile::encodeName(path)) == 0
+                           : QFile::link(c.own, path));
+        const QByteArray before = ReadBytes(c.own);
+        window.messages.clear();
+        Load(path);
+        EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
+        EXPECT_EQ(window.messages.value(0),
+                  QStringLiteral("Could not load \"%1\": it is %2 Vellorin keeps, not a table.")
+                      .arg(path, c.what));
+        window.messages.clear();
+        window.dialog.nextFileName = path;
+        commands.SaveCmd_Click();
+        EXPECT_TRUE(window.messages.value(0).contains("which a table must not replace"));
+        EXPECT_EQ(ReadBytes(c.own), before);
+        EXPECT_EQ(QFileInfo(path).isSymLink(), !c.hard) << "the name was replaced";
+    }
+}
+#endif
 
 // Ctrl+Z puts back the fields and the table as they were, one Load at a time; the table is
 // edited while its fields differ from its file.
