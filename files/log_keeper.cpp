@@ -62,6 +62,9 @@ void TrainingLogKeeper::Write() {
             }
             waiting_.pop_front();
         }
+        if (waiting_.empty()) {
+            problem_.clear();  // what a failure held back has gone in since: nothing is lost
+        }
         tried_ = waiting_.empty() ? kept_ : trying;
         if (stopping_) {
             return;

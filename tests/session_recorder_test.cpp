@@ -2,7 +2,9 @@
 // the moment it ends, so that a session cut off anywhere has kept every hold it finished; and
 // the keeper that puts them into the training log, holding on to what a failing disk refused.
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "file_helpers.h"
 #include "log_keeper.h"
@@ -155,6 +157,51 @@ TEST(TrainingLogKeeper, KeepsWhatAFailedWriteRefusedForTheNextHold) {
     ASSERT_EQ(all.rows.size(), 50);
     for (int i = 0; i < 50; ++i) {
         EXPECT_EQ(all.rows[i].hold.loop, i + 1);
+    }
+}
+
+// What is told at the end of a session is what was lost: a disk that refused holds and then
+// took them all says nothing, one that still refuses the last of them says why.
+TEST(TrainingLogKeeper, TellsOfAFailureOnlyWhileHoldsStillWait) {
+    const struct {
+        const char* name;
+        std::vector<bool> blocked;  // hold by hold: whether the log's place is a folder then
+        int rows;
+        bool told;
+    } cases[] = {
+        {"refused, then every hold taken", {true, false, false}, 3, false},
+        {"refused twice, then taken", {true, true, false}, 3, false},
+        {"taken, then refused at the end", {false, false, true}, 2, true},
+        {"refused throughout", {true, true}, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = TrainingLogPath(dir.path());
+        TrainingLogKeeper keeper;
+        for (std::size_t i = 0; i < c.blocked.size(); ++i) {
+            if (c.blocked[i]) {
+                if (QFileInfo(path).isFile()) {
+                    QFile::rename(path, path + ".aside");
+                }
+                ASSERT_TRUE(QDir().mkpath(path));
+            } else {
+                QDir(path).removeRecursively();
+                if (QFileInfo::exists(path + ".aside")) {
+                    QFile::rename(path + ".aside", path);
+                }
+            }
+            const qint16 loop = qint16(i + 1);
+            keeper.Keep(path, SessionRecord{kStart,
+                                            "t.ses",
+                                            {"1", "9", "0", "5", "0", "2"},
+                                            {{loop, 9, 9, std::nullopt, 0, true}}});
+            keeper.Flush();
+        }
+        EXPECT_EQ(!keeper.TakeProblem().isEmpty(), c.told);
+        QDir(path).removeRecursively();
+        QFile::rename(path + ".aside", path);
+        EXPECT_EQ(ReadLog(path).rows.size(), c.rows);
     }
 }
 
