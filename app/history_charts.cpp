@@ -41,8 +41,10 @@ QChartView* MakeChart(const QString& title, const Span& span,
     auto* chart = new QChart;
     chart->setTitle(title);
     auto* dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("d MMM yyyy"));
     const qreal day = 24.0 * 3600 * 1000;
+    // Sessions of a few days apart: the labels name the hour, or they would all say one day.
+    dates->setFormat(span.lastX - span.firstX < 3 * day ? QStringLiteral("d MMM hh:mm")
+                                                        : QStringLiteral("d MMM yyyy"));
     dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.firstX - day / 2)),
                     QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.lastX + day / 2)));
     auto* values = new QValueAxis;
@@ -53,6 +55,9 @@ QChartView* MakeChart(const QString& title, const Span& span,
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
     for (QAbstractSeries* one : series) {
+        if (auto* line = qobject_cast<QLineSeries*>(one)) {
+            line->setPointsVisible(true);  // a single session is a point, not a line
+        }
         chart->addSeries(one);
         one->attachAxis(dates);
         one->attachAxis(values);

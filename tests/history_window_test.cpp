@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QChartView>
+#include <QDateTimeAxis>
+#include <QLineSeries>
 #include <QTableView>
 #include <QTest>
 #include <QThreadPool>
@@ -117,6 +119,26 @@ TEST_F(HistoryFromLog, AnEmptyHistorySaysWhyAndDrawsNoDates) {
 // The event loop goes on delivering a 1 ms timer while History reads a large log: many of its
 // ticks come between Ctrl+H and the sessions shown, none of which could come while the
 // event thread read the log itself.
+// A first session is seen: its points are drawn, and the dates name its hour.
+TEST_F(HistoryFromLog, OneSessionIsDrawnAsPointsOnAnAxisOfHours) {
+    WriteBytes(LogPath(), kHeader + Hold(Start(0), 1) + Hold(Start(0), 2));
+    HistoryWindow* history = OpenAndWait();
+    ASSERT_NE(history, nullptr);
+    const QList<QChartView*> charts = history->findChildren<QChartView*>();
+    ASSERT_EQ(charts.size(), 2);
+    for (const QChartView* chart : charts) {
+        for (const QAbstractSeries* series : chart->chart()->series()) {
+            if (const auto* line = qobject_cast<const QLineSeries*>(series)) {
+                EXPECT_TRUE(line->pointsVisible()) << line->name().toStdString();
+            }
+        }
+        const auto* dates =
+            qobject_cast<const QDateTimeAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
+        ASSERT_NE(dates, nullptr);
+        EXPECT_EQ(dates->format(), "d MMM hh:mm");
+    }
+}
+
 TEST_F(HistoryFromLog, TheClockTicksWhileHistoryReadsALargeLog) {
     WriteLog(40000);  // 320,000 holds, 23 MB
     int ticks = 0;
