@@ -14,14 +14,7 @@ const char* const kColumns[] = {"Date",        "Table", "Holds", "Time held", "F
 // A count of seconds as the window's clocks show it, past what 32 bits hold too: the total
 // of a crafted log's holds shows its hours instead of wrapping.
 QString Clock(qint64 seconds) {
-    if (seconds < 3600) {
-        return FormatSeconds(static_cast<qint32>(seconds));
-    }
-    const QLatin1Char zero('0');
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, zero)
-        .arg(seconds % 60, 2, 10, zero);
+    return seconds < 3600 ? FormatSeconds(static_cast<qint32>(seconds)) : FormatHours(seconds);
 }
 
 }  // namespace

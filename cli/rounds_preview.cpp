@@ -14,14 +14,9 @@ namespace {
 // A total beyond what FormatSeconds counts (a table of 32767 rounds of a day each) keeps the
 // same h:mm:ss form.
 QString LongClock(qint64 seconds) {
-    if (seconds <= std::numeric_limits<qint32>::max()) {
-        return FormatSeconds(static_cast<qint32>(seconds));
-    }
-    const QLatin1Char zero('0');
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, zero)
-        .arg(seconds % 60, 2, 10, zero);
+    return seconds <= std::numeric_limits<qint32>::max()
+               ? FormatSeconds(static_cast<qint32>(seconds))
+               : FormatHours(seconds);
 }
 
 QString Bounds(const HoldRule& hold) {

@@ -25,13 +25,17 @@ double FloorValue(double x) {
     return whole;
 }
 
+QString FormatHours(qint64 seconds) {
+    const QLatin1Char zero('0');
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, zero)
+        .arg(seconds % 60, 2, 10, zero);
+}
+
 QString FormatSeconds(qint32 seconds) {
     if (seconds >= 3600) {  // a count of an hour or more shows its hours: "1:46:00"
-        const QLatin1Char zero('0');
-        return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, zero)
-            .arg(seconds % 60, 2, 10, zero);
+        return FormatHours(seconds);
     }
     const auto minutes = static_cast<qint32>(FloorValue(seconds / 60.0)) % 60;
     const auto secs = static_cast<qint32>(FloorValue(seconds)) % 60;

@@ -9,6 +9,9 @@ namespace vellorin {
 // from an hour on, the hours before them ("1:02:05"). Negative parts keep their sign
 // ("0-1:0-1").
 QString FormatSeconds(qint32 seconds);
+// Clock text of an hour or more, hours, minutes and seconds ("1:02:05"), of any count a
+// 64-bit number holds, for totals past what 32 bits count.
+QString FormatHours(qint64 seconds);
 
 // The largest whole number not greater than x.
 double FloorValue(double x);

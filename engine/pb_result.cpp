@@ -1,4 +1,5 @@
 // What a finished personal-best test says, and the attempt it keeps.
+#include "allgemein.h"
 #include "attempts_file.h"
 #include "message_text.h"
 #include "pb_test.h"
@@ -28,14 +29,10 @@ QString Comparison(qint32 held, const AttemptsRead& before) {
 }  // namespace
 
 QString HeldText(qint32 seconds) {
-    const QLatin1Char zero('0');
     if (seconds >= 3600) {
-        return QStringLiteral("%1:%2:%3")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, zero)
-            .arg(seconds % 60, 2, 10, zero);
+        return FormatHours(seconds);
     }
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, zero);
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 PbResult KeepPbAttempt(const QString& path, qint32 held, const QDateTime& began) {
