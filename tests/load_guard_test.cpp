@@ -16,6 +16,12 @@
 namespace vellorin::testing {
 namespace {
 
+#ifdef Q_OS_WIN
+const char kPictureLine[] = "it is not a table (line 2 is not text)";
+#else
+const char kPictureLine[] = "it is not a table (line 1 is not text)";
+#endif
+
 const QStringList kTable = {"30", "60", "0", "120", "15", "8"};
 const QByteArray kTableBytes = "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n";
 
@@ -52,9 +58,10 @@ TEST_F(LoadGuard, RefusesWhatIsNotATableAndTheProgramsOwnFilesByName) {
         QByteArray bytes;
         const char* why;
     } cases[] = {
+        // Windows' code page has a character for every byte: there the picture's NUL refuses it.
         {"a picture", dir.filePath("photo.png"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16),
-         "it is not a table (line 1 is not text)"},
-        {"a NUL in a line", dir.filePath("nul.ses"), QByteArray("30\r\n6\0\r\n", 8),
+         kPictureLine},
+        {"a NUL in a line", dir.filePath("zero.ses"), QByteArray("30\r\n6\0\r\n", 8),
          "it is not a table (line 2 is not text)"},
         {"the training log", Own("training-log.csv"), log,
          "it is the training log Vellorin keeps, not a table"},
@@ -70,8 +77,8 @@ TEST_F(LoadGuard, RefusesWhatIsNotATableAndTheProgramsOwnFilesByName) {
         WriteBytes(c.path, c.bytes);
         window.messages.clear();
         Load(c.path);
-        EXPECT_EQ(window.messages,
-                  QStringList{QStringLiteral("Could not load \"%1\": %2.").arg(c.path, c.why)});
+        EXPECT_EQ(window.messages.join('|').toStdString(),
+                  QStringLiteral("Could not load \"%1\": %2.").arg(c.path, c.why).toStdString());
         EXPECT_EQ(Fields(), QStringList({"1", "2", "3", "4", "5", "6"}));
         EXPECT_EQ(commands.TableFile(), "");
         EXPECT_FALSE(commands.CanUndoLoad());
