@@ -42,14 +42,6 @@ public:
     QString Caption(Control control) const { return captions_[static_cast<int>(control)]; }
 
 private:
-    // No dialog is ever shown: nothing is chosen.
-    class NoDialog : public CommonDialog {
-    public:
-        void ShowOpen() override {}
-        void ShowSave() override {}
-        QString FileName() const override { return {}; }
-    };
-
     QString applicationFolder_;
     QString userDataFolder_;
     std::array<QString, 6> fields_;

@@ -52,12 +52,6 @@ public:
     CommonDialog& CommonDialog1() override { return noDialog_; }
 
 private:
-    class NoDialog : public CommonDialog {
-    public:
-        void ShowOpen() override {}
-        void ShowSave() override {}
-        QString FileName() const override { return {}; }
-    };
     QStringList settings_;
     NoDialog noDialog_;
 };

@@ -37,6 +37,14 @@ public:
     virtual QString FileName() const = 0;
 };
 
+// A dialog for a window that never shows one: nothing is ever chosen.
+class NoDialog : public CommonDialog {
+public:
+    void ShowOpen() override {}
+    void ShowSave() override {}
+    QString FileName() const override { return {}; }
+};
+
 // What the session controller and the session files need from the window toolkit.
 class TrainerWindow {
 public:
