@@ -31,7 +31,8 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
             hold_.reset();  // cannot happen: a hold ends before the next loop's begins
         }
         if (!hold_) {
-            hold_ = HoldRecord{before.CurLoop, before.HoldTime, 0, std::nullopt, 0, false};
+            hold_ = HoldRecord{before.CurLoop, before.HoldTime, 0, std::nullopt, 0, false,
+                               HoldRule::Timed(before.HoldTime), std::nullopt};
         }
         hold_->held += 1;
         if (before.HoldTime == 1) {  // its last second

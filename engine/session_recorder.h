@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "rounds_table.h"
 #include "session_controller.h"
 
 namespace vellorin {
@@ -17,15 +18,23 @@ struct HoldRecord {
     qint32 held = 0;                         // seconds it ran
     std::optional<qint32> firstContraction;  // the second of the hold of the first mark
     int contractions = 0;
-    bool completed = false;  // it ran to its last second
+    bool completed = false;  // it ran to its last second, or ended by its rule
+    // How the hold was to end and the rest after it was to end (none after the last hold).
+    // A classic table's holds and rests are timed, with the lengths the session computed.
+    HoldRule rule;
+    std::optional<RestRule> rest;
 };
+
+// The two kinds of table a session runs: the six settings, or a table of rounds.
+enum class TableKind { Classic, Rounds };
 
 // A session with the table it ran and holds it began.
 struct SessionRecord {
     QDateTime start;
     QString table;         // the table file's name; empty when none was loaded or saved
-    QStringList settings;  // the six field texts at Start
+    QStringList settings;  // the six field texts at Start; empty for a table of rounds
     QList<HoldRecord> holds;
+    TableKind kind = TableKind::Classic;
 };
 
 // Follows a session from outside the controller, by the state it leaves after every click,
