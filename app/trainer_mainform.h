@@ -158,7 +158,7 @@ private:
     SessionFileCommands sessionFiles_{*this};
     SessionKeys keys_{controller_, *this};
     PersonalBestTest pbTest_{*this};
-    SessionRecorder recorder_{*this};
+    SessionRecorder recorder_{*this, &controller_};
     TrainingLogKeeper logKeeper_;
     bool loggedSession_ = false;  // a hold of the session went to the log keeper
 #ifndef Q_OS_WIN

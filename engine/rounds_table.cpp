@@ -173,6 +173,8 @@ qint32 ShortestHold(const HoldRule& hold) {
     return 1;
 }
 
+}  // namespace
+
 qint32 LongestHold(const HoldRule& hold) {
     return hold.end == HoldRule::End::Time ? hold.seconds : hold.cap;
 }
@@ -188,8 +190,6 @@ qint32 LongestRest(const RestRule& rest, const HoldRule& hold) {
     }
     return rest.seconds;
 }
-
-}  // namespace
 
 TableLength Length(const RoundsTable& table) {
     TableLength length{table.intro, true};

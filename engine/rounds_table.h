@@ -120,6 +120,11 @@ qint32 HoldLength(const HoldRule& hold, const QList<qint32>& contractionsAt);
 // pressed at `breathAt` seconds into the rest (nothing: not pressed, the maximum is reached).
 qint32 RestLength(const RestRule& rest, qint32 held, std::optional<qint32> breathAt = {});
 
+// The longest a hold can last by its rule (its cap when it ends at a contraction), and the
+// longest the rest after it can (a cycle's rest after the shortest hold the rule allows).
+qint32 LongestHold(const HoldRule& hold);
+qint32 LongestRest(const RestRule& rest, const HoldRule& hold);
+
 // The table's length from the first intro second to the last second of the last hold. When
 // a phase ends at a contraction or a key, it is the most the table can last (caps, maximums,
 // and a cycle's rest after the shortest hold its rule allows) and not exact.

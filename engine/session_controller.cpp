@@ -14,15 +14,6 @@ const QString kIntro = QStringLiteral("Intro");
 const QString kHold = QStringLiteral("Hold");
 const QString kRest = QStringLiteral("Rest");
 
-// A phase computed during a session must still be able to count down to its end.
-qint32 PhaseLength(double seconds) {
-    const qint32 length = RoundToLong(seconds);
-    if (length < 1) {
-        throw SessionError("a phase must last at least 1 second");
-    }
-    return length;
-}
-
 }  // namespace
 
 void SessionController::ControlCmd_Click() {
@@ -53,20 +44,28 @@ void SessionController::ResetSession() {
     state_.CurLoop = 1;
     state_.Mode = 0;
     ended_ = false;
+    rounds_.reset();
     SetPause(0);
 }
 
 void SessionController::Start() {
+    if (chosen_) {
+        rounds_.emplace(*chosen_);
+    } else {
+        rounds_.reset();
+    }
     try {
-        state_.IntroTime = plan_.IntroCount();
+        state_.IntroTime = Table().IntroCount();
         window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
-        state_.HoldTime = RoundToLong(plan_.LoopHoldTime(1));
-        state_.SessionTime = plan_.SessionDuration();
-        plan_.CheckTableEnds(state_.IntroTime);
+        state_.HoldTime = Table().FirstHoldTime();
+        state_.SessionTime = Table().SessionDuration();
+        Table().CheckTableEnds(state_.IntroTime);
     } catch (const SessionError&) {
+        rounds_.reset();
         window_.ShowMessage(kStartErrorMessage);
         return;
     }
+    Table().Begin(state_);
     window_.SetTimerEnabled(true);
     window_.SetCaption(Control::ControlCmd, "Reset");
     state_.Mode = 1;
@@ -96,6 +95,9 @@ void SessionController::SecondsTimer_Timer() {
 }
 
 void SessionController::Tick() {
+    if (Table().BeforeTick(state_)) {
+        StartNextHold();
+    }
     window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
     window_.SetCaption(Control::SequenceLbl, state_.Sequence);
     window_.SetCaption(Control::SessionClock, FormatSeconds(state_.SessionTime));
@@ -121,8 +123,8 @@ void SessionController::IntroTick() {
 }
 
 void SessionController::HoldTick() {
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.HoldTime));
-    if (plan_.LoopHoldTime(state_.CurLoop) == static_cast<double>(state_.HoldTime)) {
+    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(Table().HoldClock(state_)));
+    if (Table().IsHoldStart(state_)) {
         IssueCue(kHoldCue);
     }
     const bool lastLoop = IsLastLoop();
@@ -137,7 +139,7 @@ void SessionController::HoldTick() {
         // No rest follows the final hold: its length is never computed, so nothing about it
         // can keep the session from its end tick.
         if (!lastLoop) {
-            state_.RestTime = PhaseLength(plan_.LoopRestTime(state_.CurLoop));
+            state_.RestTime = Table().RestTimeAfter(state_, state_.CurLoop);
         }
     }
     state_.HoldTime -= 1;
@@ -157,21 +159,35 @@ void SessionController::RestTick() {
         IssueCue(CountdownCue(state_.RestTime));
     }
     if (state_.RestTime == 1) {
-        if (state_.CurLoop == std::numeric_limits<qint16>::max()) {
-            throw SessionError("too many loops");
-        }
-        const auto nextLoop = static_cast<qint16>(state_.CurLoop + 1);
-        state_.Sequence = kHold;
-        state_.HoldTime = PhaseLength(plan_.LoopHoldTime(nextLoop));
-        state_.CurLoop = nextLoop;
+        StartNextHold();
     }
     state_.RestTime -= 1;
 }
 
-// The final loop is reached once the loop number is at least the loops value, so that a
-// loops value lowered during the session ends it after the current hold.
+void SessionController::StartNextHold() {
+    if (state_.CurLoop == std::numeric_limits<qint16>::max()) {
+        throw SessionError("too many loops");
+    }
+    const auto nextLoop = static_cast<qint16>(state_.CurLoop + 1);
+    state_.Sequence = kHold;
+    state_.HoldTime = Table().NextHoldTime(state_, nextLoop);
+    state_.CurLoop = nextLoop;
+}
+
 bool SessionController::IsLastLoop() const {
-    return static_cast<double>(state_.CurLoop) >= plan_.Loops();
+    return Table().IsLastLoop(state_.CurLoop);
+}
+
+bool SessionController::MarkContraction() {
+    return UnderWay() && rounds_ && rounds_->MarkContraction(state_);
+}
+
+bool SessionController::TakeBreath() {
+    return UnderWay() && rounds_ && rounds_->TakeBreath(state_);
+}
+
+LoopRules SessionController::Rules(qint16 loop, qint32 planned) const {
+    return Table().Rules(loop, planned);
 }
 
 void SessionController::IssueCue(const QString& cueFile) {

@@ -3,8 +3,12 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
+#include "classic_table.h"
+#include "rounds_run.h"
 #include "session_plan.h"
+#include "session_state.h"
 #include "trainer_window.h"
 
 namespace vellorin {
@@ -12,25 +16,16 @@ namespace vellorin {
 inline constexpr char kStartErrorMessage[] =
     "An error occured. Please check the values in the input fields.";
 
-// The controller's eight state variables.
-struct SessionState {
-    qint16 Mode = 0;       // 0: idle, the button offers Start; 1: started or ended, it offers Reset
-    qint16 PauseMode = 0;  // 1: ticks are ignored
-    QString Sequence = QStringLiteral("Intro");  // "Intro", "Hold" or "Rest"
-    qint16 CurLoop = 1;
-    qint32 IntroTime = 0;  // seconds left in each phase, counting the current one
-    qint32 HoldTime = 0;
-    qint32 RestTime = 0;
-    qint32 SessionTime = 0;  // seconds left in the session
-
-    bool operator==(const SessionState&) const = default;
-};
+// The two kinds of table a session runs: the six settings, or a table of rounds.
+enum class TableKind { Classic, Rounds };
 
 // Runs one breath-hold session: Start/Reset, Pause/Resume and the one-second tick, with
-// the four display labels and the spoken cues.
+// the four display labels and the spoken cues. It runs the classic table of the six fields
+// unless a table of rounds is chosen; both go through the same ticks, cues and labels.
 class SessionController {
 public:
-    explicit SessionController(TrainerWindow& window) : window_(window), plan_(window) {}
+    explicit SessionController(TrainerWindow& window)
+        : window_(window), plan_(window), classic_(plan_) {}
 
     void ControlCmd_Click();
     void PauseCmd_Click();
@@ -41,6 +36,23 @@ public:
     // A session was started and has run to its end tick (Mode is still 1 until Reset).
     bool Ended() const { return ended_; }
 
+    // The table of rounds the next Start runs; nothing for the classic table of the fields.
+    // A session under way keeps the table it started with.
+    void ChooseRounds(std::optional<RoundsTable> table) { chosen_ = std::move(table); }
+    const std::optional<RoundsTable>& ChosenRounds() const { return chosen_; }
+    // The table of rounds of the session started (running or ended); null for a classic
+    // session and when idle.
+    const RoundsRun* Rounds() const { return rounds_ ? &*rounds_ : nullptr; }
+    TableKind Kind() const { return rounds_ ? TableKind::Rounds : TableKind::Classic; }
+    // A contraction marked in the hold under way, for a hold that ends at a contraction;
+    // false when the session does not take it (the recorder keeps every mark regardless).
+    bool MarkContraction();
+    // The breath key in a one-breath rest: the next tick starts the next hold. False when
+    // no one-breath rest is under way.
+    bool TakeBreath();
+    // How the loop's hold and rest were to end, for the log.
+    LoopRules Rules(qint16 loop, qint32 planned) const;
+
 private:
     void Start();
     void Tick();
@@ -48,6 +60,13 @@ private:
     void HoldTick();
     void RestTick();
     void SetPause(qint16 pauseMode);
+    // The rest's last second is over: the next loop's hold starts.
+    void StartNextHold();
+    bool UnderWay() const { return state_.Mode == 1 && !ended_; }
+    SessionTable& Table() { return rounds_ ? static_cast<SessionTable&>(*rounds_) : classic_; }
+    const SessionTable& Table() const {
+        return rounds_ ? static_cast<const SessionTable&>(*rounds_) : classic_;
+    }
     // Queues a cue; the cues of a tick are played once the tick has succeeded.
     void IssueCue(const QString& cueFile);
     void PlaySound(const QString& path);
@@ -55,6 +74,9 @@ private:
 
     TrainerWindow& window_;
     SessionPlan plan_;
+    ClassicTable classic_;
+    std::optional<RoundsTable> chosen_;
+    std::optional<RoundsRun> rounds_;
     SessionState state_;
     QStringList pendingCues_;
     bool ended_ = false;

@@ -15,7 +15,12 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
     lastEnded_ = ended;
     // Start, also the one Space makes straight after the end of a session.
     if ((before.Mode == 0 || wasEnded) && state.Mode == 1 && !ended) {
-        session_ = SessionRecord{now, table, FieldTexts(window_), {}};
+        const bool rounds = controller_ && controller_->Kind() == TableKind::Rounds;
+        session_ = SessionRecord{now,
+                                 table,
+                                 rounds ? QStringList() : FieldTexts(window_),
+                                 {},
+                                 rounds ? TableKind::Rounds : TableKind::Classic};
         hold_.reset();
         return std::nullopt;
     }
@@ -31,8 +36,14 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
             hold_.reset();  // cannot happen: a hold ends before the next loop's begins
         }
         if (!hold_) {
-            hold_ = HoldRecord{before.CurLoop, before.HoldTime, 0, std::nullopt, 0, false,
-                               HoldRule::Timed(before.HoldTime), std::nullopt};
+            hold_ = HoldRecord{before.CurLoop,
+                               before.HoldTime,
+                               0,
+                               std::nullopt,
+                               0,
+                               false,
+                               HoldRule::Timed(before.HoldTime),
+                               std::nullopt};
         }
         hold_->held += 1;
         if (before.HoldTime == 1) {  // its last second
@@ -72,6 +83,11 @@ std::optional<SessionRecord> SessionRecorder::EndHold() {
         return std::nullopt;
     }
     SessionRecord record = *session_;
+    if (controller_) {
+        const LoopRules rules = controller_->Rules(hold_->loop, hold_->planned);
+        hold_->rule = rules.hold;
+        hold_->rest = rules.rest;
+    }
     record.holds.append(*hold_);
     hold_.reset();
     return record;

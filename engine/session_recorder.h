@@ -25,9 +25,6 @@ struct HoldRecord {
     std::optional<RestRule> rest;
 };
 
-// The two kinds of table a session runs: the six settings, or a table of rounds.
-enum class TableKind { Classic, Rounds };
-
 // A session with the table it ran and holds it began.
 struct SessionRecord {
     QDateTime start;
@@ -45,7 +42,11 @@ struct SessionRecord {
 // completed. Contractions are marked by the user during a hold.
 class SessionRecorder {
 public:
-    explicit SessionRecorder(const TrainerWindow& window) : window_(window) {}
+    // With the controller it follows, each hold is kept with its rules and the session with
+    // its kind of table; without one, every session is taken for a classic one.
+    explicit SessionRecorder(const TrainerWindow& window,
+                             const SessionController* controller = nullptr)
+        : window_(window), controller_(controller) {}
 
     // After every handler: the controller's state, whether the session has ended, the table
     // file's name and the time now. Returns the hold that has just ended (its last second, a
@@ -64,6 +65,7 @@ private:
     std::optional<SessionRecord> EndHold();
 
     const TrainerWindow& window_;
+    const SessionController* controller_;
     std::optional<SessionRecord> session_;  // the session under way, without its holds
     std::optional<HoldRecord> hold_;        // the hold under way
     SessionState last_;
