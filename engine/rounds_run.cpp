@@ -40,17 +40,10 @@ void RoundsRun::Begin(const SessionState& state) {
     holdLength_ = state.HoldTime;
     holdLoop_ = 1;
     contractions_.clear();
-    breathTaken_ = false;
     restLength_ = 0;
 }
 
-bool RoundsRun::BeforeTick(SessionState& state) {
-    if (state.Sequence == kRest && breathTaken_) {
-        breathTaken_ = false;
-        state.SessionTime -= state.RestTime;  // the rest's seconds that will not run
-        state.RestTime = 0;
-        return true;
-    }
+void RoundsRun::BeforeTick(SessionState& state) {
     if (state.Sequence == kHold && !contractions_.isEmpty() && holdLoop_ == state.CurLoop) {
         // The marks say where the hold ends; one that ends it at once leaves it its next
         // second, the last, with the stop-hold cue.
@@ -63,7 +56,6 @@ bool RoundsRun::BeforeTick(SessionState& state) {
             holdLength_ = length;
         }
     }
-    return false;
 }
 
 bool RoundsRun::IsHoldStart(const SessionState& state) const {
@@ -81,7 +73,6 @@ qint32 RoundsRun::RestTimeAfter(SessionState& state, qint16 loop) {
     const RunRound& round = RoundOf(loop);
     restLength_ = RestLength(*round.rest, holdLength_);
     state.SessionTime -= longestRest_[loop - 1] - restLength_;
-    breathTaken_ = false;
     return restLength_;
 }
 
@@ -126,7 +117,6 @@ bool RoundsRun::TakeBreath(const SessionState& state) {
         restLength_ - state.RestTime < 1 || state.RestTime < 1) {
         return false;
     }
-    breathTaken_ = true;
     return true;
 }
 

@@ -10,10 +10,10 @@ namespace vellorin {
 // A table of rounds as the session controller runs it. A timed phase counts down as a
 // classic one does. A hold that ends at a contraction starts out as long as its cap and is
 // shortened once the contractions marked say where it ends; a cycle's rest is what its cycle
-// leaves after the hold; a one-breath rest ends at the breath key. What a mark or the key
-// changes takes effect at the next tick, so that every change to the session happens on a
-// tick. The session clock always shows the most that is left: each phase is counted at the
-// longest it can last and the difference taken off once its length is known.
+// leaves after the hold; a one-breath rest ends at the breath key, and the next tick is the
+// next hold's first. What a mark changes takes effect at the next tick. The session clock always
+// shows the most that is left: each phase is counted at the longest it can last and the difference
+// taken off once its length is known.
 class RoundsRun : public SessionTable {
 public:
     // For a table that passes TableProblems.
@@ -24,7 +24,7 @@ public:
     qint32 SessionDuration() const override;
     void CheckTableEnds(qint32 introTime) const override;
     void Begin(const SessionState& state) override;
-    bool BeforeTick(SessionState& state) override;
+    void BeforeTick(SessionState& state) override;
     bool IsHoldStart(const SessionState& state) const override;
     bool IsLastLoop(qint16 loop) const override { return loop >= order_.size(); }
     qint32 NextHoldTime(SessionState& state, qint16 loop) override;
@@ -35,8 +35,8 @@ public:
     // A contraction marked now, in the hold under way; false outside a hold or before its
     // first second has run.
     bool MarkContraction(const SessionState& state);
-    // The breath key in a one-breath rest that has run a second at least: the next tick
-    // starts the next hold. False anywhere else.
+    // Whether the breath key may end the rest under way: a one-breath rest that has run a
+    // second at least. The controller then starts the next hold.
     bool TakeBreath(const SessionState& state);
     // Whether the hold under way has an end known now (a timed hold, or one whose
     // contraction has been marked); the phase clock counts down then and up otherwise.
@@ -57,7 +57,6 @@ private:
     qint32 holdLength_ = 0;  // the hold under way's length as far as it is known
     qint16 holdLoop_ = 1;    // the loop of that hold
     QList<qint32> contractions_;
-    bool breathTaken_ = false;
     qint32 restLength_ = 0;  // the rest under way's length
 };
 

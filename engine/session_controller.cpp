@@ -95,9 +95,7 @@ void SessionController::SecondsTimer_Timer() {
 }
 
 void SessionController::Tick() {
-    if (Table().BeforeTick(state_)) {
-        StartNextHold();
-    }
+    Table().BeforeTick(state_);
     window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
     window_.SetCaption(Control::SequenceLbl, state_.Sequence);
     window_.SetCaption(Control::SessionClock, FormatSeconds(state_.SessionTime));
@@ -183,7 +181,15 @@ bool SessionController::MarkContraction() {
 }
 
 bool SessionController::TakeBreath() {
-    return UnderWay() && rounds_ && rounds_->TakeBreath(state_);
+    if (!UnderWay() || !rounds_ || !rounds_->TakeBreath(state_)) {
+        return false;
+    }
+    // The rest's seconds still to run are skipped; a table of rounds has a loop number left
+    // for every hold it runs.
+    state_.SessionTime -= state_.RestTime;
+    state_.RestTime = 0;
+    StartNextHold();
+    return true;
 }
 
 LoopRules SessionController::Rules(qint16 loop, qint32 planned) const {

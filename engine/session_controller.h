@@ -47,8 +47,8 @@ public:
     // A contraction marked in the hold under way, for a hold that ends at a contraction;
     // false when the session does not take it (the recorder keeps every mark regardless).
     bool MarkContraction();
-    // The breath key in a one-breath rest: the next tick starts the next hold. False when
-    // no one-breath rest is under way.
+    // The breath key in a one-breath rest that has run a second: the next hold begins, its
+    // first second at the next tick. False when no such rest is under way.
     bool TakeBreath();
     // How the loop's hold and rest were to end, for the log.
     LoopRules Rules(qint16 loop, qint32 planned) const;

@@ -31,8 +31,12 @@ bool SessionKeys::ContractionKey(SessionRecorder& recorder, bool testRunning) {
         return false;
     }
     const bool marked = !testRunning && recorder.MarkContraction(controller_.State());
+    if (marked) {
+        controller_.MarkContraction();  // a hold that ends at a contraction learns of it
+    }
+    const bool breath = !testRunning && !marked && controller_.TakeBreath();
     window_.PlayWave(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(),
-                                   marked ? kClickCue : kNotNowCue));
+                                   marked || breath ? kClickCue : kNotNowCue));
     return true;
 }
 

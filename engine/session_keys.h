@@ -22,7 +22,8 @@ public:
     // Enter or C. While a session runs or is paused, and during a personal-best test, the
     // key belongs to the session wherever the focus is, so that it can never click a button
     // or type into a field: in a hold of the session it marks a contraction with a soft click,
-    // anywhere else a soft "not now" sounds. Returns false when neither is under way: the key
+    // in a one-breath rest that has run a second it ends the rest with the same click (the
+    // next hold starts at the next tick), anywhere else a soft "not now" sounds. Returns false when neither is under way: the key
     // is then the focused control's.
     bool ContractionKey(SessionRecorder& recorder, bool testRunning);
 

@@ -46,7 +46,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
                                std::nullopt};
         }
         hold_->held += 1;
-        if (before.HoldTime == 1) {  // its last second
+        if (state.Sequence != kHold) {  // its last second: the rest or the end is next
             hold_->completed = true;
             return EndHold();
         }

@@ -33,9 +33,8 @@ public:
     virtual void Begin(const SessionState& /*state*/) {}
 
     // At the start of every tick that runs, before anything is shown: a table may move the
-    // session on by what it learned since the last tick (a contraction, a breath). True when
-    // the rest under way ends before this tick, which is then the next hold's first.
-    virtual bool BeforeTick(SessionState& /*state*/) { return false; }
+    // session on by what it learned since the last tick (a contraction).
+    virtual void BeforeTick(SessionState& /*state*/) {}
     // Whether the hold tick about to run is its hold's first second (the hold cue).
     virtual bool IsHoldStart(const SessionState& state) const = 0;
     virtual bool IsLastLoop(qint16 loop) const = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <random>
 
 #include "rounds_table.h"
@@ -11,7 +12,11 @@ namespace vellorin::testing {
 // the ends of their ranges as well as between, names beyond ASCII, repeats.
 class RandomRounds {
 public:
-    explicit RandomRounds(std::uint32_t seed) : random_(seed) {}
+    // Times of at most `longest` seconds (but a one-breath rest's), repeats of at most
+    // `mostRepeat` rounds in all: short tables to run to their end.
+    explicit RandomRounds(std::uint32_t seed, qint32 longest = kMaxPhaseSeconds,
+                          int mostRepeat = kMaxRepeat)
+        : random_(seed), longest_(longest), mostRepeat_(mostRepeat) {}
 
     RoundsTable Next() {
         RoundsTable table;
@@ -21,7 +26,7 @@ public:
         const int rows = Uniform(1, Uniform(0, 9) == 0 ? 40 : 6);
         for (int row = 0; row < rows; ++row) {
             table.rounds.append(
-                {Hold(), Rest(), Uniform(0, 2) == 0 ? Uniform(1, kMaxRepeat / rows) : 1});
+                {Hold(), Rest(), Uniform(0, 2) == 0 ? Uniform(1, std::max(mostRepeat_ / rows, 1)) : 1});
         }
         return table;
     }
@@ -58,6 +63,7 @@ public:
 private:
     // Mostly training lengths, sometimes the ends of the range.
     qint32 Seconds(qint32 low, qint32 high) {
+        high = std::max(low, std::min(high, longest_));
         switch (Uniform(0, 5)) {
             case 0:
                 return low;
@@ -83,6 +89,8 @@ private:
     }
 
     std::mt19937 random_;
+    qint32 longest_;
+    int mostRepeat_;
 };
 
 }  // namespace vellorin::testing
