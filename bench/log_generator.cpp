@@ -17,12 +17,14 @@ SessionRecord GeneratedSession(int index, QRandomGenerator& random) {
                           {}};
     for (qint16 loop = 1; loop <= 8; ++loop) {
         const bool marked = random.bounded(10) > 0;
+        // Each hold with its rules as the classic table's: timed, and the rests shrinking.
         session.holds.append(
             {loop, 90, 90,
              marked
                  ? std::optional<qint32>(30 + index / 400 + static_cast<qint32>(random.bounded(20)))
                  : std::nullopt,
-             marked ? static_cast<int>(random.bounded(1, 8)) : 0, true});
+             marked ? static_cast<int>(random.bounded(1, 8)) : 0, true, HoldRule::Timed(90),
+             loop < 8 ? std::optional(RestRule::Timed(120 - 15 * (loop - 1))) : std::nullopt});
     }
     return session;
 }

@@ -4,6 +4,9 @@
 #include <QLocale>
 #include <limits>
 #include <optional>
+#include <utility>
+
+#include "log_rules.h"
 
 namespace vellorin {
 namespace {
@@ -32,12 +35,21 @@ QString NotWhole(const char* column, qint64 low, qint64 high) {
         .arg(high);
 }
 
+constexpr LogColumn kTexts[] = {LogColumn::SessionStart, LogColumn::Table,        LogColumn::Intro,
+                                LogColumn::Hold,         LogColumn::HoldIncrease, LogColumn::Rest,
+                                LogColumn::RestDecrease, LogColumn::Loops,        LogColumn::Kind};
+constexpr int kLoopsText = 7;
+constexpr int kKindText = 8;
+
+// The field of the column; empty when the layout has no such column.
+QByteArrayView FieldOf(const CsvRecord& record, const LogLayout& layout, LogColumn column) {
+    return layout.Has(column) ? record.Field(layout.At(column)) : QByteArrayView();
+}
+
 }  // namespace
 
 LogRowReader::LogRowReader(RowSink onRow, DamageSink onDamaged)
-    : onRow_(std::move(onRow)),
-      onDamaged_(std::move(onDamaged)),
-      header_(QByteArray(kLogHeader).split(',')) {}
+    : onRow_(std::move(onRow)), onDamaged_(std::move(onDamaged)) {}
 
 void LogRowReader::Take(const CsvRecord& record) {
     const bool first = std::exchange(first_, false);
@@ -52,16 +64,14 @@ void LogRowReader::Take(const CsvRecord& record) {
     if (record.fields == 1 && record.bytes.isEmpty()) {
         return;  // an empty line
     }
-    if (record.fields != kLogColumns) {
-        return onDamaged_(record.line, QStringLiteral("it has %1 %2, not %3")
-                                           .arg(record.fields)
-                                           .arg(record.fields == 1 ? "column" : "columns")
-                                           .arg(kLogColumns));
-    }
-    if (first && IsHeader(record)) {
+    if (first && (header_ = LogLayout::FromHeader(record))) {
         return;
     }
-    if (const QString reason = Read(record); !reason.isEmpty()) {
+    const LogLayout* layout = LayoutOf(record.fields);
+    if (!layout) {
+        return onDamaged_(record.line, WrongCount(record.fields));
+    }
+    if (const QString reason = Read(record, *layout); !reason.isEmpty()) {
         return onDamaged_(record.line, reason);
     }
     if (onRow_) {
@@ -69,22 +79,34 @@ void LogRowReader::Take(const CsvRecord& record) {
     }
 }
 
-bool LogRowReader::IsHeader(const CsvRecord& record) const {
-    for (int i = 0; i < kLogColumns; ++i) {
-        if (record.Field(i) != header_[i]) {
-            return false;
-        }
+const LogLayout* LogRowReader::LayoutOf(qsizetype fields) const {
+    if (header_ && fields == header_->Fields()) {
+        return &*header_;
     }
-    return true;
+    // What this version writes where there is no header, and what an older one appends.
+    if (fields == kLogColumnsWithoutRules) {
+        return &LogLayout::WithoutRules();
+    }
+    return fields == kLogColumns ? &LogLayout::Current() : nullptr;
 }
 
-QString LogRowReader::Read(const CsvRecord& record) {
+QString LogRowReader::WrongCount(qsizetype fields) const {
+    return QStringLiteral("it has %1 %2, not %3")
+        .arg(fields)
+        .arg(fields == 1 ? "column" : "columns")
+        .arg(header_ ? QString::number(header_->Fields())
+                     : QStringLiteral("%1 or %2").arg(kLogColumnsWithoutRules).arg(kLogColumns));
+}
+
+void LogRowReader::ReadTexts(const CsvRecord& record, const LogLayout& layout) {
+    const bool fresh = std::exchange(lastLayout_, &layout) != &layout;
     bool settingsChanged = false;
     for (int i = 0; i < kTextColumns; ++i) {
-        if (textsRead_ && record.Field(i) == texts_[i]) {
+        const QByteArrayView field = FieldOf(record, layout, kTexts[i]);
+        if (!fresh && field == texts_[i]) {
             continue;
         }
-        texts_[i] = record.Field(i).toByteArray();
+        texts_[i] = field.toByteArray();
         const QString text = QString::fromUtf8(texts_[i]);
         if (i == 0) {
             row_.sessionStart = QDateTime::fromString(text, Qt::ISODate);
@@ -92,17 +114,32 @@ QString LogRowReader::Read(const CsvRecord& record) {
             row_.table = text;
         } else {
             settingsChanged = true;
-            settings_[i - 2] = text;
+            if (i < kKindText) {
+                settings_[i - 2] = text;
+            }
         }
     }
-    textsRead_ = true;
-    if (settingsChanged) {
-        row_.settings = QStringList(settings_.begin(), settings_.end());
+    if (!settingsChanged) {
+        return;
     }
+    const bool hasKind = layout.Has(LogColumn::Kind);
+    rulesInSettings_ = !hasKind && texts_[kLoopsText] == KindText(TableKind::Rounds);
+    const std::optional<TableKind> kind =
+        hasKind ? ParseKind(texts_[kKindText])
+                : (rulesInSettings_ ? TableKind::Rounds : TableKind::Classic);
+    kindRead_ = kind.has_value();
+    row_.kind = kind.value_or(TableKind::Classic);
+    row_.settings = row_.kind == TableKind::Rounds
+                        ? QStringList()
+                        : QStringList(settings_.begin(), settings_.end());
+}
+
+QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
+    ReadTexts(record, layout);
     if (!row_.sessionStart.isValid()) {
         return QStringLiteral("its session_start is not a date and time");
     }
-    const std::optional<qint64> loop = Whole(record.Field(8), 1, 32767);
+    const std::optional<qint64> loop = Whole(FieldOf(record, layout, LogColumn::Loop), 1, 32767);
     if (!loop) {
         return NotWhole("loop", 1, 32767);
     }
@@ -110,15 +147,20 @@ QString LogRowReader::Read(const CsvRecord& record) {
                                   "contractions"};
     std::optional<qint64> values[4];
     for (int i = 0; i < 4; ++i) {
-        const QByteArrayView field = record.Field(9 + i);
+        const QByteArrayView field =
+            FieldOf(record, layout,
+                    static_cast<LogColumn>(static_cast<int>(LogColumn::PlannedSeconds) + i));
         values[i] = Whole(field, 0, kMostSeconds);
         if (!values[i] && !(i == 2 && field.isEmpty())) {  // a hold without a mark has none
             return NotWhole(counts[i], 0, kMostSeconds);
         }
     }
-    const QByteArrayView completed = record.Field(13);
+    const QByteArrayView completed = FieldOf(record, layout, LogColumn::Completed);
     if (completed != "yes" && completed != "no") {
         return QStringLiteral("its completed is neither yes nor no");
+    }
+    if (!kindRead_) {
+        return QStringLiteral("its kind is neither classic nor rounds");
     }
     row_.hold.loop = static_cast<qint16>(*loop);
     row_.hold.planned = static_cast<qint32>(*values[0]);
@@ -127,6 +169,41 @@ QString LogRowReader::Read(const CsvRecord& record) {
         values[2] ? std::optional<qint32>(static_cast<qint32>(*values[2])) : std::nullopt;
     row_.hold.contractions = static_cast<int>(*values[3]);
     row_.hold.completed = completed == "yes";
+    return ReadRules(record, layout);
+}
+
+QString LogRowReader::ReadRules(const CsvRecord& record, const LogLayout& layout) {
+    const LogColumn holdColumn = rulesInSettings_ ? LogColumn::Hold : LogColumn::HoldRule;
+    const LogColumn restColumn = rulesInSettings_ ? LogColumn::Rest : LogColumn::RestRule;
+    // A log without the rule columns: the hold was timed by its plan, its rest is not told.
+    row_.hold.rule = HoldRule::Timed(row_.hold.planned);
+    row_.hold.rest.reset();
+    if (layout.Has(holdColumn)) {
+        // Parsed again only when it differs from the row before's (the empty text is no rule).
+        const QByteArrayView hold = FieldOf(record, layout, holdColumn);
+        if (hold != holdText_) {
+            holdText_ = hold.toByteArray();
+            holdRule_ = ParseHoldRule(hold);
+        }
+        if (!holdRule_) {
+            return QStringLiteral("its %1 is not a rule of how a hold ends")
+                .arg(rulesInSettings_ ? "hold" : "hold_rule");
+        }
+        row_.hold.rule = *holdRule_;
+    }
+    const QByteArrayView rest = FieldOf(record, layout, restColumn);
+    if (rest.isEmpty()) {
+        return {};  // no rest followed: the last hold
+    }
+    if (rest != restText_) {
+        restText_ = rest.toByteArray();
+        restRule_ = ParseRestRule(rest);
+    }
+    if (!restRule_) {
+        return QStringLiteral("its %1 is not a rule of how a rest ends")
+            .arg(rulesInSettings_ ? "rest" : "rest_rule");
+    }
+    row_.hold.rest = restRule_;
     return {};
 }
 

@@ -53,13 +53,17 @@ std::optional<double> SessionSummary::MeanFirstContraction() const {
 
 void SessionSummer::Add(const LogRow& row) {
     QList<SessionSummary>& sessions = summary_.sessions;
-    if (sessions.isEmpty() || row.sessionStart != lastStart_ || row.table != lastTable_) {
+    if (sessions.isEmpty() || row.sessionStart != lastStart_ || row.table != lastTable_ ||
+        row.kind != lastKind_) {
         lastStart_ = row.sessionStart;
         lastTable_ = row.table;
-        auto index = tableIndex_.find(row.table);
-        if (index == tableIndex_.end()) {
-            index = tableIndex_.insert(row.table, static_cast<qint32>(summary_.tables.size()));
+        lastKind_ = row.kind;
+        QHash<QString, qint32>& ofKind = tableIndex_[row.kind == TableKind::Rounds ? 1 : 0];
+        auto index = ofKind.find(row.table);
+        if (index == ofKind.end()) {
+            index = ofKind.insert(row.table, static_cast<qint32>(summary_.tables.size()));
             summary_.tables.append(row.table);
+            summary_.kinds.append(row.kind);
         }
         SessionSummary next;
         next.startMs = row.sessionStart.toMSecsSinceEpoch();

@@ -18,7 +18,7 @@ namespace vellorin {
 struct SessionSummary {
     qint64 startMs = 0;      // since the epoch
     qint32 startOffset = 0;  // the seconds ahead of UTC its start was written with
-    qint32 table = 0;        // the index of its table's name in LogSummary::tables
+    qint32 table = 0;        // the index of its table in LogSummary::tables
     qint32 holds = 0;
     qint32 marked = 0;  // the holds with a first contraction
     qint32 firstContractionLow = 0;
@@ -36,14 +36,19 @@ struct SessionSummary {
 // The sessions of a log in the order they were kept, and what reading it found.
 struct LogSummary {
     LogScan scan;
-    QStringList tables;  // the table names, each once
+    // The tables: a name with the kind it was run as, each once, so that a session's table
+    // tells its kind without a byte more.
+    QStringList tables;
+    QList<TableKind> kinds;
     QList<SessionSummary> sessions;
     qint64 holds = 0;
 
     const QString& Table(const SessionSummary& session) const { return tables[session.table]; }
+    TableKind Kind(const SessionSummary& session) const { return kinds[session.table]; }
 };
 
-// Gathers rows into sessions: a session is a run of rows with one start and one table.
+// Gathers rows into sessions: a session is a run of rows with one start, one table and one
+// kind of table.
 class SessionSummer {
 public:
     void Add(const LogRow& row);
@@ -53,7 +58,8 @@ private:
     LogSummary summary_;
     QDateTime lastStart_;
     QString lastTable_;
-    QHash<QString, qint32> tableIndex_;
+    TableKind lastKind_ = TableKind::Classic;
+    QHash<QString, qint32> tableIndex_[2];  // by kind
 };
 
 // Reads the log at path a chunk at a time into its sessions (see ScanLog).

@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <utility>
 
 #include "append_lock.h"
 #include "csv_stream.h"
 #include "file_access.h"
 #include "log_row_reader.h"
+#include "log_rules.h"
 #include "message_text.h"
 
 namespace vellorin {
@@ -43,6 +45,29 @@ bool QuoteOpen(QFile& file, qint64 size) {
     return quotes % 2 != 0;
 }
 
+// The columns of the log's own header, read from its first line; a log without a header
+// this version can read gets the columns of a new one.
+const LogLayout& FileLayout(QFile& file, qint64 size, std::optional<LogLayout>& header) {
+    bool first = true;
+    CsvStream csv([&](const CsvRecord& record) {
+        if (std::exchange(first, false) && !record.tooLong) {
+            header = LogLayout::FromHeader(record);
+        }
+    });
+    QByteArray chunk(4096, Qt::Uninitialized);
+    file.seek(0);
+    for (qint64 done = 0; first && done < size && done <= CsvStream::kMaxRecordBytes;) {
+        const qint64 got = file.read(chunk.data(), chunk.size());
+        if (got <= 0) {
+            break;
+        }
+        const QByteArrayView bytes(chunk.constData(), got);
+        csv.Feed(done == 0 ? WithoutBom(bytes) : bytes);
+        done += got;
+    }
+    return header ? *header : LogLayout::Current();
+}
+
 }  // namespace
 
 QString TrainingLogPath(const QString& userDataFolder) {
@@ -59,19 +84,41 @@ QByteArray CsvField(const QString& text) {
     return bytes;
 }
 
-QByteArray LogRows(const SessionRecord& session) {
+QByteArray LogRows(const SessionRecord& session, const LogLayout& layout) {
+    QByteArrayList fields(layout.Fields());
+    const auto put = [&fields, &layout](LogColumn column, const QByteArray& text) {
+        if (layout.Has(column)) {
+            fields[layout.At(column)] = text;
+        }
+    };
     const QDateTime start = session.start.toOffsetFromUtc(session.start.offsetFromUtc());
-    QByteArray prefix = CsvField(start.toString(Qt::ISODate)) + ',' + CsvField(session.table);
-    for (const QString& setting : session.settings) {
-        prefix += ',' + CsvField(setting);
+    put(LogColumn::SessionStart, CsvField(start.toString(Qt::ISODate)));
+    put(LogColumn::Table, CsvField(session.table));
+    const bool rounds = session.kind == TableKind::Rounds;
+    for (int i = 0; i < 6; ++i) {
+        put(static_cast<LogColumn>(static_cast<int>(LogColumn::Intro) + i),
+            rounds ? QByteArray() : CsvField(session.settings.value(i)));
+    }
+    put(LogColumn::Kind, KindText(session.kind));
+    // In a log without a kind column, a table of rounds says so where its settings would be.
+    const bool inSettings = rounds && !layout.Has(LogColumn::Kind);
+    if (inSettings) {
+        put(LogColumn::Loops, KindText(session.kind));
     }
     QByteArray rows;
     for (const HoldRecord& hold : session.holds) {
-        rows += prefix + ',' + QByteArray::number(hold.loop) + ',' +
-                QByteArray::number(hold.planned) + ',' + QByteArray::number(hold.held) + ',' +
-                (hold.firstContraction ? QByteArray::number(*hold.firstContraction) : "") + ',' +
-                QByteArray::number(hold.contractions) + ',' + (hold.completed ? "yes" : "no") +
-                "\r\n";
+        put(LogColumn::Loop, QByteArray::number(hold.loop));
+        put(LogColumn::PlannedSeconds, QByteArray::number(hold.planned));
+        put(LogColumn::HeldSeconds, QByteArray::number(hold.held));
+        put(LogColumn::FirstContractionSeconds,
+            hold.firstContraction ? QByteArray::number(*hold.firstContraction) : QByteArray());
+        put(LogColumn::Contractions, QByteArray::number(hold.contractions));
+        put(LogColumn::Completed, hold.completed ? "yes" : "no");
+        put(inSettings ? LogColumn::Hold : LogColumn::HoldRule, HoldRuleText(hold.rule));
+        put(inSettings ? LogColumn::Rest : LogColumn::RestRule,
+            hold.rest ? RestRuleText(*hold.rest) : QByteArray());
+        rows += fields.join(',');
+        rows += "\r\n";
     }
     return rows;
 }
@@ -160,9 +207,12 @@ QString AppendToLog(const QString& path, const SessionRecord& session) {
     const AppendLock lock(file);
     const qint64 before = file.size();
     QByteArray bytes;
+    std::optional<LogLayout> header;
+    const LogLayout* layout = &LogLayout::Current();
     if (before == 0) {
         bytes = QByteArray(kLogHeader) + "\r\n";
     } else {
+        layout = &FileLayout(file, before, header);
         // A row a crash cut short is left as it is, ended, so that it cannot take the new rows
         // into a field it left open.
         char last = 0;
@@ -171,7 +221,7 @@ QString AppendToLog(const QString& path, const SessionRecord& session) {
         }
         file.seek(before);
     }
-    bytes += LogRows(session);
+    bytes += LogRows(session, *layout);
     QString reason = WriteAll(file, bytes.constData(), bytes.size())
                          ? SyncToDisk(file)
                          : WithoutFullStop(file.errorString());

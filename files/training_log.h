@@ -9,26 +9,27 @@
 #include <optional>
 
 #include "damaged_lines.h"
+#include "log_columns.h"
 #include "session_recorder.h"
 
 namespace vellorin {
 
 // The training log: every hold of every session, one CSV file (RFC 4180: comma-separated,
 // fields with a comma, a quote or a line break in double quotes, quotes doubled; CRLF line
-// ends; UTF-8; a header row), "training-log.csv" in the user's own data folder.
-inline constexpr char kLogHeader[] =
-    "session_start,table,intro,hold,hold_increase,rest,rest_decrease,loops,loop,"
-    "planned_seconds,held_seconds,first_contraction_seconds,contractions,completed";
-inline constexpr int kLogColumns = 14;
+// ends; UTF-8; a header row, kLogHeader in a new log), "training-log.csv" in the user's own
+// data folder.
 // A larger log is refused from its size, before a byte of it is read.
 inline constexpr qint64 kMaxLogBytes = qint64{1} << 30;
 
-// One row of the log: a hold.
+// One row of the log: a hold. A row of a log without the rule columns is of a classic
+// table, its hold timed by planned_seconds and its rest not told, unless it is a table of
+// rounds kept as LogRows keeps one there.
 struct LogRow {
     QDateTime sessionStart;
     QString table;
-    QStringList settings;  // the six field texts
+    QStringList settings;  // the six field texts; none for a table of rounds
     HoldRecord hold;
+    TableKind kind = TableKind::Classic;
 };
 
 // A whole log read into memory, for a log known to be small.
@@ -47,12 +48,20 @@ struct LogScan {
 };
 
 QString TrainingLogPath(const QString& userDataFolder);
-// The rows of a session, each ending with CR LF.
-QByteArray LogRows(const SessionRecord& session);
-// Reads CSV text: rows of another column count, cut short (an open quote or no line end at
-// the end of the file), or holding a value no hold of the log can have (negative seconds, a
-// loop outside 1 to 32767, a number with anything but digits) are left out by line. A
-// byte-order mark before the header is taken as no part of it.
+// The rows of a session in the layout's columns, each ending with CR LF; a column the layout
+// does not know is left empty. A log without a kind column still keeps a table of rounds
+// whole: its rows leave the six settings (which it has none of) empty but for loops, which
+// says "rounds", hold, which holds the hold's rule, and rest, which holds the rest's; no
+// classic session can have such a loops text, since Start reads it as a number.
+QByteArray LogRows(const SessionRecord& session, const LogLayout& layout = LogLayout::Current());
+// Reads CSV text by the names of its header's columns (a text without a header by the
+// order of kLogHeader or kLogHeaderWithoutRules, as its rows' counts say). A row of 14 or 17
+// fields under a header of another count is read in the order of the header of that count,
+// as this version and older ones write it. Rows of another column count, cut short (an open
+// quote or no line end at the end of the file), or holding a value no hold of the log can
+// have (negative seconds, a loop outside 1 to 32767, a number with anything but digits, a
+// kind or a rule that is not one of log_rules.h) are left out by line. A byte-order mark
+// before the header is taken as no part of it.
 LogRead ParseLog(const QByteArray& bytes);
 LogRead ReadLog(const QString& path);
 // Reads the log a chunk at a time, handing every hold to onRow (the rows of a session share
@@ -61,9 +70,10 @@ LogRead ReadLog(const QString& path);
 LogScan ScanLog(const QString& path, const std::function<void(const LogRow&)>& onRow,
                 const std::function<bool()>& cancelled = {});
 // Appends the session's rows whole (the header first into a new file) and syncs them to the
-// disk; a write that fails is taken back, so the file keeps what it held. Appends from
-// several windows at once take turns, so that a new log gets one header. Returns an empty
-// text, or why the rows could not be kept.
+// disk, in the columns of the file's own header: a log begun by an older version keeps its
+// header, and every row in it stays one that version reads; a write that fails is taken back, so
+// the file keeps what it held. Appends from several windows at once take turns, so that a new log
+// gets one header. Returns an empty text, or why the rows could not be kept.
 QString AppendToLog(const QString& path, const SessionRecord& session);
 // Text as one CSV field: quoted when it holds a comma, a quote or a line break.
 QByteArray CsvField(const QString& text);

@@ -190,7 +190,7 @@ namespace vellorin::fuzz {
 QString CheckTrainingLogInput(const QByteArray& data) {
     const LogRead read = ParseLog(data);
     for (const LogRow& row : read.rows) {
-        const SessionRecord one{row.sessionStart, row.table, row.settings, {row.hold}};
+        const SessionRecord one{row.sessionStart, row.table, row.settings, {row.hold}, row.kind};
         const LogRead again = ParseLog(LogRows(one));
         if (again.rows.size() != 1 || !again.skipped.isEmpty()) {
             return QStringLiteral("a row written again does not read back as one row");
@@ -201,7 +201,8 @@ QString CheckTrainingLogInput(const QByteArray& data) {
             back.hold.held != row.hold.held || back.hold.planned != row.hold.planned ||
             back.hold.firstContraction != row.hold.firstContraction ||
             back.hold.contractions != row.hold.contractions ||
-            back.hold.completed != row.hold.completed) {
+            back.hold.completed != row.hold.completed || back.kind != row.kind ||
+            back.hold.rule != row.hold.rule || back.hold.rest != row.hold.rest) {
             return QStringLiteral("a row written again reads back as another");
         }
     }

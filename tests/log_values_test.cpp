@@ -13,7 +13,7 @@
 namespace vellorin::testing {
 namespace {
 
-const QByteArray kHeader = QByteArray(kLogHeader) + "\r\n";
+const QByteArray kHeader = QByteArray(kLogHeaderWithoutRules) + "\r\n";  // a log of 14 columns
 const QByteArray kSession = "2026-12-07T07:30:00+01:00,t.ses,30,60,0,120,15,8,";
 
 QString Reason(const char* column, const char* range = "0 to 2147483647") {

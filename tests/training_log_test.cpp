@@ -30,7 +30,7 @@ TEST(TrainingLog, QuotesWhatNeedsQuotingAndReadsItBack) {
     EXPECT_EQ(bytes.count(kLogHeader), 1);
     EXPECT_TRUE(
         bytes.contains(",\"my \"\"best\"\", table\nv2.ses\",30,60,0,\"1,5\",,8,1,60,60,41,3,"
-                       "yes\r\n"));
+                       "yes,classic,time:60,\r\n"));
     const LogRead read = ReadLog(path);
     ASSERT_EQ(read.rows.size(), 4);
     EXPECT_TRUE(read.skipped.isEmpty());
@@ -45,8 +45,9 @@ TEST(TrainingLog, LeavesOutDamagedRowsByLineAndReadsTheRest) {
     QTemporaryDir dir;
     const QString path = dir.filePath("training-log.csv");
     const QByteArray row = "2026-12-07T07:30:00+01:00,t.ses,30,60,0,120,15,8,1,60,60,,0,yes\r\n";
-    WriteBytes(path, QByteArray(kLogHeader) + "\r\n" + row + "2026-12-07T07:30:00+01:00,t,1\r\n" +
-                         row + "2026-12-07T07:30:00+01:00,\"cut");
+    WriteBytes(path, QByteArray(kLogHeaderWithoutRules) + "\r\n" + row +
+                         "2026-12-07T07:30:00+01:00,t,1\r\n" + row +
+                         "2026-12-07T07:30:00+01:00,\"cut");
     const LogRead read = ReadLog(path);
     EXPECT_EQ(read.rows.size(), 2);
     EXPECT_EQ(DamagedLinesMessage(path, read.skipped),
