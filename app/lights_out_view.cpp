@@ -49,6 +49,20 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
         displays_[i]->setFont(WindowFont(FontStyle::Display));
         grid->addWidget(displays_[i], i / 2, i % 2);
     }
+    // What comes next, small under the displays: never in their way.
+    next_ = new QLabel(this);
+    next_->setObjectName(QStringLiteral("LightsOutNext"));
+    next_->setAlignment(Qt::AlignCenter);
+    grid->addWidget(next_, 2, 0, 1, 2);
+    grid->setRowStretch(0, 10);
+    grid->setRowStretch(1, 10);
+    grid->setRowStretch(2, 1);
+}
+
+void LightsOutView::SetNext(const QString& text) {
+    if (next_->text() != text) {
+        next_->setText(text);
+    }
 }
 
 void LightsOutView::SetCaption(Control control, const QString& text) {
@@ -61,6 +75,10 @@ void LightsOutView::SetCaption(Control control, const QString& text) {
 QString LightsOutView::Caption(Control control) const {
     const int index = DisplayIndex(control);
     return index >= 0 ? displays_[index]->text() : QString();
+}
+
+QString LightsOutView::Next() const {
+    return next_->text();
 }
 
 void LightsOutView::resizeEvent(QResizeEvent* event) {
@@ -84,11 +102,14 @@ void LightsOutView::FitAll() {
     for (QLabel* display : displays_) {
         display->setFont(font);
     }
+    QFont small = WindowFont(FontStyle::Display);
+    small.setPixelSize(std::max(12, height() / 24));
+    next_->setFont(small);
 }
 
 int LightsOutView::LargestFitting(const QString& widest) const {
     const qreal roomWidth = width() / 2.0 * 0.9;
-    const qreal roomHeight = height() / 2.0 * 0.8;
+    const qreal roomHeight = height() / 2.0 * 0.75;
     QFont font = WindowFont(FontStyle::Display);
     qreal low = 8;
     qreal high = 1000;

@@ -21,6 +21,9 @@ public:
     // shown here).
     void SetCaption(Control control, const QString& text);
     QString Caption(Control control) const;
+    // The phase that comes next ("Next: rest 02:00"), under the displays; empty for none.
+    void SetNext(const QString& text);
+    QString Next() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -31,6 +34,7 @@ private:
     int LargestFitting(const QString& text) const;
 
     std::array<QLabel*, 4> displays_{};  // loop, session clock, phase, phase clock
+    QLabel* next_ = nullptr;
 };
 
 }  // namespace vellorin

@@ -7,12 +7,19 @@
 
 #include "design_area.h"
 #include "lights_out_view.h"
+#include "rounds_panel.h"
 #include "trainer_mainform.h"
 
 namespace vellorin {
 namespace {
 
 constexpr qreal kDesignFontPoints = 8.25;
+// The rounds list beside the design area, at the design scale: shown once the window has
+// room for its narrowest, and never wider than its widest.
+constexpr int kPanelGap = 8;
+constexpr int kPanelNarrowest = 170;
+constexpr int kPanelWidest = 320;
+constexpr int kPanelDesignWidth = 210;
 
 }  // namespace
 
@@ -24,7 +31,9 @@ void TrainerMainform::RestoreSize() {
     if (!size.isValid()) {
         const qreal scale =
             std::max<qreal>(1.0, QApplication::font().pointSizeF() / kDesignFontPoints);
-        size = DesignArea::DesignSize() * scale + QSize(0, menuBar_->sizeHint().height());
+        size = DesignArea::DesignSize() * scale +
+               QSize(qRound((kPanelGap + kPanelDesignWidth) * scale),
+                     menuBar_->sizeHint().height());
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size());
@@ -55,8 +64,21 @@ void TrainerMainform::LayOut() {
     const qreal scale = std::min(static_cast<qreal>(width()) / design.width(),
                                  static_cast<qreal>(height() - menuHeight) / design.height());
     area_->SetScale(scale);
-    area_->move((width() - area_->width()) / 2,
-                menuHeight + (height() - menuHeight - area_->height()) / 2);
+    // The design area and the rounds list beside it are centred together; without room for
+    // the list, the design area alone.
+    const int room = width() - area_->width() - qRound(kPanelGap * scale);
+    const bool panel = room >= qRound(kPanelNarrowest * scale);
+    const int panelWidth = std::min(room, qRound(kPanelWidest * scale));
+    const int groupWidth =
+        area_->width() + (panel ? panelWidth + qRound(kPanelGap * scale) : 0);
+    const int top = menuHeight + (height() - menuHeight - area_->height()) / 2;
+    area_->move((width() - groupWidth) / 2, top);
+    roundsPanel_->setVisible(panel);
+    if (panel) {
+        roundsPanel_->SetScale(scale);
+        roundsPanel_->setGeometry(area_->geometry().right() + 1 + qRound(kPanelGap * scale), top,
+                                  panelWidth, area_->height());
+    }
 }
 
 qreal TrainerMainform::LayoutScale() const {

@@ -22,6 +22,7 @@
 #include "cue_set.h"
 #include "design_area.h"
 #include "lights_out_view.h"
+#include "rounds_panel.h"
 #include "message_text.h"
 #include "training_log.h"
 #include "window_fonts.h"
@@ -59,6 +60,7 @@ TrainerMainform::TrainerMainform(QWidget* parent)
     area_->setStyleSheet(QString::fromLatin1(kFocusMark));
     lightsOut_ = new LightsOutView(this);
     lightsOut_->hide();
+    roundsPanel_ = new RoundsPanel(this);
 
     secondsTimer_ = new QTimer(this);
     secondsTimer_->setObjectName(QStringLiteral("SecondsTimer"));
@@ -244,6 +246,8 @@ void TrainerMainform::SaveCmd_Click() {
 void TrainerMainform::AfterHandler() {
     setWindowTitle(
         WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this)));
+    roundsPanel_->Follow(controller_, *this);
+    lightsOut_->SetNext(roundsPanel_->NextText());
     if (const std::optional<SessionRecord> finished = recorder_.Observe(
             State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),
             QDateTime::currentDateTime())) {

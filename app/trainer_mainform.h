@@ -28,6 +28,7 @@ namespace vellorin {
 
 class DesignArea;
 class LightsOutView;
+class RoundsPanel;
 
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
@@ -146,6 +147,7 @@ private:
     QMenuBar* menuBar_ = nullptr;
     DesignArea* area_ = nullptr;
     LightsOutView* lightsOut_ = nullptr;
+    RoundsPanel* roundsPanel_ = nullptr;
     bool maximizedBeforeLightsOut_ = false;
     bool closingWithoutAsking_ = false;
     bool closing_ = false;  // the window is asking whether it may close

@@ -9,15 +9,14 @@
 #include "message_text.h"
 
 namespace vellorin {
-namespace {
 
-// A total beyond what FormatSeconds counts (a table of 32767 rounds of a day each) keeps the
-// same h:mm:ss form.
 QString LongClock(qint64 seconds) {
     return seconds <= std::numeric_limits<qint32>::max()
                ? FormatSeconds(static_cast<qint32>(seconds))
                : FormatHours(seconds);
 }
+
+namespace {
 
 QString Bounds(const HoldRule& hold) {
     QString text;
