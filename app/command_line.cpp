@@ -64,7 +64,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("FILE.ses"));
     const QCommandLineOption exportAudio(
         QStringLiteral("export-audio"),
-        QStringLiteral("Export its whole session as audio file OUT."), QStringLiteral("FILE.ses"));
+        QStringLiteral("Export its whole session as audio file OUT; a table file (.vtable) "
+                       "only when its every hold and rest is timed."),
+        QStringLiteral("FILE.ses"));
     const QCommandLineOption newTable(
         QStringLiteral("new-table"),
         QStringLiteral("Write table KIND (%1) made from personal best PB (m:ss or seconds) to "

@@ -238,7 +238,7 @@ void TrainerMainform::ExportAudio() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const SessionExport result = ExportSession(
-        settings, output, ApplicationFolder(), UserDataFolder(),
+        {settings, controller_.ChosenRounds()}, output, ApplicationFolder(), UserDataFolder(),
         [&progress](qint64 done, qint64 total) {
             progress.setValue(static_cast<int>(done * 1000 / std::max<qint64>(total, 1)));
             return !progress.wasCanceled();

@@ -30,7 +30,7 @@ int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err) {
     return kSuccess;
 }
 
-SessionExport ExportSession(const QStringList& settings, const QString& output,
+SessionExport ExportSession(const SessionSource& source, const QString& output,
                             const QString& applicationFolder, const QString& userDataFolder,
                             const std::function<bool(qint64, qint64)>& progress) {
     SessionExport result;
@@ -42,7 +42,14 @@ SessionExport ExportSession(const QStringList& settings, const QString& output,
                              .arg(output);
         return result;
     }
-    const SessionRun run = RunWholeSession(applicationFolder, userDataFolder, settings);
+    if (source.rounds) {
+        if (const QString why = WhyNotExportable(*source.rounds); !why.isEmpty()) {
+            result.problem =
+                QStringLiteral("Could not export the session to \"%1\": %2.").arg(output, why);
+            return result;
+        }
+    }
+    const SessionRun run = RunWholeSession(applicationFolder, userDataFolder, source);
     if (!run.problem.isEmpty()) {
         result.problem = QStringLiteral("Start would refuse this table: %1.").arg(run.problem);
         return result;
@@ -70,18 +77,23 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
             << "\": name it .wav, .flac, .ogg or .mp3.\n";
         return kUsageError;
     }
+    SessionSource source;
     if (IsRoundsTableFile(sessionFile)) {
-        return RefuseRoundsExport(sessionFile, err);
-    }
-    const SessionRead read = ReadSessionFile(sessionFile);
-    if (!read.problem.isEmpty()) {
-        err << Printable(read.problem) << "\n";
-        return kCannotUse;
+        source.rounds = ExportableTable(sessionFile, err);
+        if (!source.rounds) {
+            return kCannotUse;
+        }
+    } else {
+        SessionRead read = ReadSessionFile(sessionFile);
+        if (!read.problem.isEmpty()) {
+            err << Printable(read.problem) << "\n";
+            return kCannotUse;
+        }
+        source.settings = std::move(read.lines);
     }
     QElapsedTimer clock;
     clock.start();
-    const SessionExport result =
-        ExportSession(read.lines, output, applicationFolder, userDataFolder);
+    const SessionExport result = ExportSession(source, output, applicationFolder, userDataFolder);
     if (!result.problem.isEmpty()) {
         err << Printable(result.problem) << "\n";
         return kCannotUse;

@@ -5,6 +5,8 @@
 #include <QTextStream>
 #include <functional>
 
+#include "headless_window.h"
+
 namespace vellorin {
 
 // Exit statuses of the command-line modes.
@@ -16,22 +18,23 @@ enum ExitStatus { kSuccess = 0, kCannotUse = 1, kUsageError = 2 };
 // reason. Returns kSuccess, or kCannotUse for those two.
 int PrintTable(const QString& sessionFile, QTextStream& out, QTextStream& err);
 
-// Renders the whole session of a session file as one audio file, in the format output's
-// suffix names, with the cues the window would play (the user's own ones where there are). Returns
-// kSuccess, kUsageError for an unknown suffix, or kCannotUse when the file, the table, a cue or the
-// output cannot be used.
-// Exports the session of the six settings texts to output: the cues the window would play,
-// rendered and written as WriteAudioFile does. Returns an empty text, or the sentence that
-// says why it could not ("Could not export the session to ...").
+// Exports the session of a table, the six settings texts or a table of rounds whose every
+// phase is timed, to output: the cues the window would play, rendered and written as
+// WriteAudioFile does. Its problem is empty, or the sentence that says why it could not
+// ("Could not export the session to ...").
 struct SessionExport {
     QString problem;
     qsizetype cues = 0;
     double seconds = 0;
 };
-SessionExport ExportSession(const QStringList& settings, const QString& output,
+SessionExport ExportSession(const SessionSource& source, const QString& output,
                             const QString& applicationFolder, const QString& userDataFolder,
                             const std::function<bool(qint64, qint64)>& progress = {});
 
+// Renders the whole session of a session file, or of a table file (.vtable) whose every phase
+// is timed, as one audio file, in the format output's suffix names, with the cues the window
+// would play (the user's own ones where there are). Returns kSuccess, kUsageError for an
+// unknown suffix, or kCannotUse when the file, the table, a cue or the output cannot be used.
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
                 const QString& userDataFolder, QTextStream& out, QTextStream& err);
 

@@ -27,12 +27,23 @@ void HeadlessWindow::SetFieldText(Field field, const QString& text) {
 }
 
 SessionRun RunWholeSession(const QString& applicationFolder, const QString& userDataFolder,
-                           const QStringList& settings) {
-    HeadlessWindow window(applicationFolder, userDataFolder, settings);
+                           const SessionSource& source) {
+    HeadlessWindow window(applicationFolder, userDataFolder, source.settings);
     SessionController controller(window);
     controller.ResetSession();
     SessionRun run;
-    if (const QString problem = SessionPlan(window).StartProblem(); !problem.isEmpty()) {
+    if (source.rounds) {
+        // The controller runs only a table that passes its rules.
+        if (const QList<TableProblem> problems = TableProblems(*source.rounds);
+            !problems.isEmpty()) {
+            const TableProblem& first = problems.first();
+            run.problem = first.round > 0
+                              ? QStringLiteral("round %1: %2").arg(first.round).arg(first.reason)
+                              : first.reason;
+            return run;
+        }
+        controller.ChooseRounds(source.rounds);
+    } else if (const QString problem = SessionPlan(window).StartProblem(); !problem.isEmpty()) {
         run.problem = problem;
         return run;
     }

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
+#include "rounds_table.h"
 #include "trainer_window.h"
 
 namespace vellorin {
@@ -54,6 +56,14 @@ private:
     NoDialog noDialog_;
 };
 
+// The table a whole session runs: the classic table of the six settings texts, or, when
+// rounds is set, that table of rounds, chosen on the controller before Start as the window
+// chooses it (the settings are then not read).
+struct SessionSource {
+    QStringList settings;
+    std::optional<RoundsTable> rounds;
+};
+
 // A whole session run on the session controller with a virtual clock: Start at time 0, then
 // one tick a second up to the end tick.
 struct SessionRun {
@@ -62,6 +72,6 @@ struct SessionRun {
     QString problem;   // why the session could not be run to its end; empty when it was
 };
 SessionRun RunWholeSession(const QString& applicationFolder, const QString& userDataFolder,
-                           const QStringList& settings);
+                           const SessionSource& source);
 
 }  // namespace vellorin

@@ -39,18 +39,39 @@ int NewRoundsTable(RoundsPreset preset, std::optional<int> personalBest, const Q
     return kSuccess;
 }
 
-int RefuseRoundsExport(const QString& tableFile, QTextStream& err) {
-    const TableFileRead read = ReadTableFile(tableFile);
+QString WhyNotExportable(const RoundsTable& table) {
+    const QList<RunRound> order = RunOrder(table);
+    for (qsizetype k = 0; k < order.size(); ++k) {
+        const RunRound& round = order[k];
+        const char* phase = nullptr;
+        if (!KnownHoldLength(round.hold)) {
+            phase = "hold ends at a contraction";
+        } else if (round.rest && !KnownRestLength(*round.rest, round.hold)) {
+            phase = "rest ends at the breath key";  // a cycle after a timed hold is known
+        }
+        if (phase != nullptr) {
+            return QStringLiteral(
+                       "round %1's %2, which an audio file cannot wait for; only a "
+                       "table whose every hold and rest is timed can be exported")
+                .arg(k + 1)
+                .arg(QLatin1String(phase));
+        }
+    }
+    return {};
+}
+
+std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err) {
+    TableFileRead read = ReadTableFile(tableFile);
     if (!read.table) {
         err << Printable(read.problem) << "\n";
-        return kCannotUse;
+        return std::nullopt;
     }
-    // Its rounds are run by a session of their own, which the audio export cannot run yet.
-    err << Printable(QStringLiteral("Cannot export \"%1\": a table of rounds cannot be exported "
-                                    "as audio yet, only a session file (.ses).")
-                         .arg(tableFile))
-        << "\n";
-    return kCannotUse;
+    if (const QString why = WhyNotExportable(*read.table); !why.isEmpty()) {
+        err << Printable(QStringLiteral("Could not export \"%1\": %2.").arg(tableFile, why))
+            << "\n";
+        return std::nullopt;
+    }
+    return std::move(read.table);
 }
 
 }  // namespace vellorin

@@ -22,8 +22,14 @@ int PrintRoundsTable(const QString& tableFile, QTextStream& out, QTextStream& er
 int NewRoundsTable(RoundsPreset preset, std::optional<int> personalBest, const QString& output,
                    QTextStream& out, QTextStream& err);
 
-// A table of rounds is not exported as audio yet: the reader's sentence for a damaged file,
-// else the reason. Always kCannotUse; no file is written.
-int RefuseRoundsExport(const QString& tableFile, QTextStream& err);
+// Why a table of rounds cannot be exported as audio, naming the first round that runs a hold
+// or rest of a length not known before the session ("round 2's hold ends at a contraction,
+// ..."): an audio file plays on whatever the diver does, so only a table whose every phase
+// is timed can be exported. Empty for such a table.
+QString WhyNotExportable(const RoundsTable& table);
+
+// The table of a table file for --export-audio, or nothing once the reader's sentence for a
+// damaged file, or the reason it cannot be exported, is printed.
+std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err);
 
 }  // namespace vellorin

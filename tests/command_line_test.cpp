@@ -273,6 +273,28 @@ TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
     EXPECT_TRUE(Files().contains("worked.wav"));
 }
 
+// The worked example as a table of rounds, a timed rest, a rest on a cycle kept at its floor
+// and a one-breath rest after the last hold, which never runs; the CO2 and O2 tables of a PB
+// as six settings and as rounds. Each pair is one session, so one audio file.
+TEST_F(CommandLine, ATimedTableOfRoundsExportsTheAudioOfItsClassicTable) {
+    WriteBytes(Path("worked.vtable"), R"({"format": "vellorin-table", "version": 1, "intro": 10,
+ "rounds": [{"hold": {"end": "time", "seconds": 40}, "rest": {"end": "time", "seconds": 30}},
+  {"hold": {"end": "time", "seconds": 50}, "rest": {"end": "cycle", "cycle": 60, "floor": 25}},
+  {"hold": {"end": "time", "seconds": 60}, "rest": {"end": "breath"}}]})");
+    for (const char* kind : {"co2", "o2"}) {
+        for (const char* suffix : {".ses", ".vtable"}) {
+            ASSERT_EQ(Run({"--new-table", kind, "3:20", Path(kind + QString(suffix))}).status, 0);
+        }
+    }
+    for (const char* kind : {"worked", "co2", "o2"}) {
+        const Result result =
+            Run({"--export-audio", Path(kind + QString(".vtable")), Path("r.wav")});
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        ASSERT_EQ(Run({"--export-audio", Path(kind + QString(".ses")), Path("c.wav")}).status, 0);
+        EXPECT_TRUE(ReadBytes(Path("r.wav")) == ReadBytes(Path("c.wav"))) << kind;
+    }
+}
+
 TEST_F(CommandLine, FlacAndOggReadBackWithTheLengthAndRateOfTheWav) {
     ASSERT_EQ(Run({"--export-audio", Path("worked.ses"), Path("worked.wav")}).status, 0);
     const Audio wav = ReadAudio(Path("worked.wav"));

@@ -181,15 +181,32 @@ TEST_F(RoundsCommandLine, ADamagedTableFileIsRefusedWithTheReadersReason) {
     EXPECT_EQ(Files(), QStringList({"d.vtable"}));
 }
 
-// Until the audio export runs tables of rounds, it refuses them and writes nothing.
-TEST_F(RoundsCommandLine, ATableFileIsNotExportedAsAudio) {
-    ASSERT_EQ(Run({"--new-table", "one-breath", Path("b.vtable")}).status, 0);
-    const Ran exported = Run({"--export-audio", Path("b.vtable"), Path("b.wav")});
-    EXPECT_EQ(exported.status, 1);
-    EXPECT_EQ(exported.err, QStringLiteral("Cannot export \"%1\": a table of rounds cannot be "
-                                           "exported as audio yet, only a session file (.ses).\n")
-                                .arg(Path("b.vtable")));
-    EXPECT_EQ(Files(), QStringList({"b.vtable"}));
+// A phase whose end only the diver knows cannot be recorded: the first round with one is
+// named, nothing is written and a file already there keeps its bytes.
+TEST_F(RoundsCommandLine, AnUntimedTableIsNotExportedAsAudio) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"wonka", "round 1's hold ends at a contraction"},
+        {"one-breath", "round 1's rest ends at the breath key"},
+        {R"({"format": "vellorin-table", "version": 1, "intro": 30, "rounds": [
+  {"hold": {"end": "time", "seconds": 60}, "rest": {"end": "cycle", "cycle": 90}, "repeat": 2},
+  {"hold": {"end": "contractions", "count": 3, "cap": 120}, "rest": {"end": "time", "seconds": 9}}
+ ]})",
+         "round 3's hold ends at a contraction"},
+    };
+    WriteBytes(Path("u.wav"), "kept");
+    for (const auto& [kindOrFile, reason] : cases) {
+        if (Run({"--new-table", kindOrFile, "3:00", Path("u.vtable")}).status != 0) {
+            WriteBytes(Path("u.vtable"), kindOrFile);
+        }
+        const Ran exported = Run({"--export-audio", Path("u.vtable"), Path("u.wav")});
+        EXPECT_EQ(exported.status, 1);
+        EXPECT_EQ(exported.err, QStringLiteral("Could not export \"%1\": %2, which an audio file "
+                                               "cannot wait for; only a table whose every hold "
+                                               "and rest is timed can be exported.\n")
+                                    .arg(Path("u.vtable"), reason));
+        EXPECT_EQ(Files(), QStringList({"u.vtable", "u.wav"}));
+        EXPECT_EQ(ReadBytes(Path("u.wav")), "kept");
+    }
 }
 
 }  // namespace
