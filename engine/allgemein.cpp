@@ -1,5 +1,6 @@
 #include "allgemein.h"
 
+#include <QRegularExpression>
 #include <cmath>
 
 namespace vellorin {
@@ -41,6 +42,21 @@ QString FormatSeconds(qint32 seconds) {
     const auto secs = static_cast<qint32>(FloorValue(seconds)) % 60;
     const QString text = ClockPart(minutes) + QLatin1Char(':') + ClockPart(secs);
     return ReplaceText(text, QStringLiteral(" "), QString());
+}
+
+std::optional<qint32> ParseClockText(const QString& text) {
+    // h:mm:ss too, as the clock shows a count from an hour on, so that a time shown reads back.
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(?:(?:(\\d{1,5}):([0-5]\\d)|(\\d{1,3})):([0-5]\\d)|(\\d{1,5}))\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return !match.captured(5).isEmpty() ? match.captured(5).toInt()
+           : !match.captured(1).isEmpty()
+               ? (match.captured(1).toInt() * 60 + match.captured(2).toInt()) * 60 +
+                     match.captured(4).toInt()
+               : match.captured(3).toInt() * 60 + match.captured(4).toInt();
 }
 
 QString ReplaceText(const QString& source, const QString& find, const QString& replacement) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace vellorin {
 
@@ -12,6 +13,10 @@ QString FormatSeconds(qint32 seconds);
 // Clock text of an hour or more, hours, minutes and seconds ("1:02:05"), of any count a
 // 64-bit number holds, for totals past what 32 bits count.
 QString FormatHours(qint64 seconds);
+// A count of seconds as typed: "m:ss" ("3:05"), "h:mm:ss" ("1:02:05") or whole seconds
+// ("185"), blanks around it allowed, so that what FormatSeconds shows reads back; nothing for
+// anything else.
+std::optional<qint32> ParseClockText(const QString& text);
 
 // The largest whole number not greater than x.
 double FloorValue(double x);

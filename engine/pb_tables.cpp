@@ -1,6 +1,5 @@
 #include "pb_tables.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -28,19 +27,8 @@ QStringList PbTableSettings(PbTableKind kind, int pbSeconds) {
 }
 
 std::optional<int> ParsePersonalBest(const QString& text) {
-    // h:mm:ss too, as the clock shows a best from an hour on, so that a best shown reads back.
-    static const QRegularExpression form(
-        QStringLiteral("^\\s*(?:(?:(\\d{1,5}):([0-5]\\d)|(\\d{1,3})):([0-5]\\d)|(\\d{1,5}))\\s*$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch()) {
-        return std::nullopt;
-    }
-    const int seconds = !match.captured(5).isEmpty() ? match.captured(5).toInt()
-                        : !match.captured(1).isEmpty()
-                            ? (match.captured(1).toInt() * 60 + match.captured(2).toInt()) * 60 +
-                                  match.captured(4).toInt()
-                            : match.captured(3).toInt() * 60 + match.captured(4).toInt();
-    return seconds >= 1 ? std::optional<int>(seconds) : std::nullopt;
+    const std::optional<qint32> seconds = ParseClockText(text);
+    return seconds && *seconds >= 1 ? std::optional<int>(*seconds) : std::nullopt;
 }
 
 QString PbTableWarning(PbTableKind kind, const QStringList& settings,

@@ -31,14 +31,23 @@ bool CanWriteIn(const QString& folder) {
 
 }  // namespace
 
-QString SessionFileCommands::UserSessionsFolder() const {
-    const QString userData = window_.UserDataFolder();
-    const QString shipped = SessionsFolder(window_.ApplicationFolder());
+QString UserSessionsFolder(const TrainerWindow& window) {
+    const QString userData = window.UserDataFolder();
+    const QString shipped = SessionsFolder(window.ApplicationFolder());
     if (userData.isEmpty() ||
-        CanWriteIn(QFileInfo(shipped).isDir() ? shipped : window_.ApplicationFolder())) {
+        CanWriteIn(QFileInfo(shipped).isDir() ? shipped : window.ApplicationFolder())) {
         return {};
     }
     return userData + QDir::separator() + "sessions";
+}
+
+QString TablesDialogFolder(const TrainerWindow& window) {
+    const QString folder = UserSessionsFolder(window);
+    if (folder.isEmpty()) {
+        return SessionsFolder(window.ApplicationFolder());
+    }
+    QDir().mkpath(folder);  // made on first use
+    return folder;
 }
 
 DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
@@ -106,12 +115,7 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
     CommonDialog& dialog = window_.CommonDialog1();
     dialog.CancelError = false;
     dialog.Filter = kSessionFilter;
-    QString folder = UserSessionsFolder();
-    if (folder.isEmpty()) {
-        folder = SessionsFolder(window_.ApplicationFolder());
-    } else {
-        QDir().mkpath(folder);  // made on first use
-    }
+    const QString folder = TablesDialogFolder(window_);
     dialog.InitDir = QDir(folder).exists() ? folder : QString();
     // Save proposes the table's own name: where it lies, or in the user's own folder when
     // it is the program's (read-only) one.

@@ -24,6 +24,12 @@ struct DefaultSessionLoad {
 // The folder of saved sessions beside the executable, and the default session in it.
 QString SessionsFolder(const QString& applicationFolder);
 QString DefaultSessionPath(const QString& applicationFolder);
+// The user's own sessions folder, when the application's one is not the user's to write (an
+// installed program); empty when the tables are kept beside the program.
+QString UserSessionsFolder(const TrainerWindow& window);
+// The folder the file dialogs for tables open in: the user's own sessions folder (made on
+// first use) or the one beside the program.
+QString TablesDialogFolder(const TrainerWindow& window);
 
 // Load and Save of the six settings fields, and the default session at start-up.
 class SessionFileCommands {
@@ -61,12 +67,13 @@ public:
 
     // The user's own sessions folder, when the application's one is not the user's to write
     // (an installed program); empty when the tables are kept beside the program.
-    QString UserSessionsFolder() const;
+    QString UserSessionsFolder() const { return vellorin::UserSessionsFolder(window_); }
+
+    // How the program's own file at path is called ("the training log"); empty for any other.
+    QString ProgramFileName(const QString& path) const;
 
 private:
     void FillFields(const QStringList& lines);
-    // How the program's own file at path is called ("the training log"); empty for any other.
-    QString ProgramFileName(const QString& path) const;
     // Sets up and shows the shared dialog; returns the chosen file name, empty for none.
     QString AskFileName(bool forSaving);
 
