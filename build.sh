@@ -6,6 +6,7 @@
 #                     build optimised and time a whole session with the real timer
 #   ./build.sh bench export
 #                     build optimised and time the audio export of a short and a day's table
+#                     and of a table file of 1,000 timed rounds
 #   ./build.sh bench history [sessions...]
 #                     build optimised and measure, with generated logs of 10,000, 100,000 and
 #                     1,000,000 sessions (or those given), the program's start-up (time and

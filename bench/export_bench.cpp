@@ -1,5 +1,6 @@
 // Times the audio export of whole sessions and measures the memory it takes: the real
-// program, run as a user runs it, on the default table and on a table of a whole day.
+// program, run as a user runs it, on the default table, on a table of a whole day and on a
+// table file of 1,000 timed rounds.
 //
 //   vellorin_export_bench [FOLDER]    (writes its files in FOLDER, default a temporary one)
 #include <sys/resource.h>
@@ -18,8 +19,23 @@ namespace {
 
 struct Table {
     const char* name;
-    QByteArray settings;  // the session file's bytes
+    QByteArray bytes;  // the session file's or the table file's
+    const char* suffix;
 };
+
+// 1,000 rounds, each its own row: holds of 5 to 14 s, each followed in turn by a timed rest
+// of 5 s or a rest on a 20 s cycle (15 s at least): 5:25:15.
+QByteArray ThousandRounds() {
+    QByteArray bytes = R"({"format": "vellorin-table", "version": 1, "intro": 30, "rounds": [)";
+    for (int k = 0; k < 1000; ++k) {
+        const QByteArray rest = k % 2 == 0 ? R"({"end": "time", "seconds": 5})"
+                                           : R"({"end": "cycle", "cycle": 20, "floor": 15})";
+        bytes += k == 0 ? "\n" : ",\n";
+        bytes += R"({"hold": {"end": "time", "seconds": )" + QByteArray::number(5 + k % 10) +
+                 R"(}, "rest": )" + rest + "}";
+    }
+    return bytes + "]}\n";
+}
 
 struct Figures {
     int status = -1;
@@ -62,16 +78,17 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const QByteArray program = QFile::encodeName(QStringLiteral(VELLORIN_PROGRAM));
     const Table tables[] = {
-        {"default table, 17:15", "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n"},
+        {"default table, 17:15", "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n", "ses"},
         // 2-minute holds and rests, 360 loops: 23:58:30, 3240 cues.
-        {"a day's table, 23:58:30", "30\r\n120\r\n0\r\n120\r\n0\r\n360\r\n"},
+        {"a day's table, 23:58:30", "30\r\n120\r\n0\r\n120\r\n0\r\n360\r\n", "ses"},
+        {"1,000 rounds, 5:25:15", ThousandRounds(), "vtable"},
     };
     std::printf("%-24s %-5s %9s %12s %14s\n", "table", "as", "seconds", "peak MiB", "file MB");
     int failed = 0;
     for (const Table& table : tables) {
-        const QString session = folder + QStringLiteral("/table.ses");
+        const QString session = folder + QStringLiteral("/table.") + QLatin1String(table.suffix);
         QFile file(session);
-        if (!file.open(QIODevice::WriteOnly) || file.write(table.settings) < 0) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(table.bytes) < 0) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(session));
             return 1;
         }
