@@ -1,8 +1,10 @@
 #include "history_window.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <iterator>
+#include <utility>
 
 #include "background_job.h"
 #include "history_charts.h"
@@ -23,6 +26,7 @@ constexpr int kChartStepMs = 15;
 
 struct HistoryData {
     LogSummary log;
+    QList<Attempt> attempts;
     HistoryPoints points;
 };
 
@@ -57,10 +61,25 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
         buttons->addWidget(button);
         exportButtons_.append(button);
     }
+    filter_ = new QComboBox;
+    filter_->setObjectName(QStringLiteral("TableFilter"));
+    filter_->setAccessibleName(QStringLiteral("Tables shown"));
+    filter_->setEnabled(false);  // until the log has been read
+    auto* filterLabel = new QLabel(QStringLiteral("&Tables:"));
+    filterLabel->setBuddy(filter_);
+    connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
+    totals_ = new QLabel;
+    totals_->setObjectName(QStringLiteral("HistoryTotals"));
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_);
+    filterRow->addSpacing(12);
+    filterRow->addWidget(totals_, 1);
     splitter_ = new QSplitter(Qt::Vertical);
     splitter_->addWidget(table_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(status_);
+    layout->addLayout(filterRow);
     layout->addWidget(splitter_, 1);
     layout->addLayout(buttons);
     resize(900, 800);
@@ -72,14 +91,14 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QString& attemptsPath
     RunInBackground<HistoryData>(
         this,
         [logPath, attemptsPath](const std::function<bool()>& cancelled) {
-            HistoryData data{SummarizeLog(logPath, cancelled), {}};
+            HistoryData data{SummarizeLog(logPath, cancelled), {}, {}};
             if (!cancelled()) {
-                data.points =
-                    PointsToDraw(data.log.sessions, ReadAttemptsFile(attemptsPath).attempts);
+                data.attempts = ReadAttemptsFile(attemptsPath).attempts;
+                data.points = PointsToDraw(data.log.sessions, data.attempts);
             }
             return data;
         },
-        [this](const HistoryData& data) { Fill(data.log, data.points); });
+        [this](const HistoryData& data) { Fill(data.log, data.attempts, data.points); });
 }
 
 HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
@@ -87,12 +106,25 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
     : HistoryWindow(logPath, true, parent) {
     LogSummary log = SummarizeRows(rows);
     log.scan.exists = true;
-    Fill(log, PointsToDraw(log.sessions, attempts));
+    Fill(log, attempts, PointsToDraw(log.sessions, attempts));
 }
 
-void HistoryWindow::Fill(const LogSummary& log, const HistoryPoints& points) {
-    log_ = log;
+void HistoryWindow::Fill(const LogSummary& log, const QList<Attempt>& attempts,
+                         const HistoryPoints& points) {
+    all_ = log;
+    attempts_ = attempts;
+    OfferFilters();
+    Show(log, points);
+}
+
+void HistoryWindow::Show(const LogSummary& shown, const HistoryPoints& points) {
+    const quint64 showing = ++showing_;
+    log_ = shown;
+    QAbstractItemModel* before = table_->model();
+    QItemSelectionModel* selectedBefore = table_->selectionModel();  // the view keeps neither
     table_->setModel(new SessionsModel(log_, table_));
+    delete selectedBefore;
+    delete before;
     const int widths[] = {130, 180, 60, 80, 190};
     for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
         table_->setColumnWidth(column, widths[column]);
@@ -107,13 +139,18 @@ void HistoryWindow::Fill(const LogSummary& log, const HistoryPoints& points) {
     }
     status_->setText(text);
     status_->setVisible(!text.isEmpty());
+    totals_->setText(Totals());
     for (QPushButton* button : exportButtons_) {
         button->setEnabled(log_.scan.exists && log_.scan.problem.isEmpty());
     }
-    AddChart(0);
+    qDeleteAll(std::exchange(charts_, {}));
+    AddChart(0, showing);
 }
 
-void HistoryWindow::AddChart(int index) {
+void HistoryWindow::AddChart(int index, quint64 showing) {
+    if (showing != showing_) {
+        return;  // another filter's sessions are on their way
+    }
     if (index >= HistoryChartCount(points_)) {
         filled_ = true;
         emit Shown();
@@ -121,9 +158,12 @@ void HistoryWindow::AddChart(int index) {
     }
     // A moment after what came before has been drawn, and in an event of its own, so that
     // the clock's tick finds the event thread free in between.
-    QTimer::singleShot(kChartStepMs, this, [this, index] {
-        splitter_->insertWidget(index, MakeHistoryChart(points_, index));
-        AddChart(index + 1);
+    QTimer::singleShot(kChartStepMs, this, [this, index, showing] {
+        if (showing == showing_) {
+            charts_.append(MakeHistoryChart(points_, index));
+            splitter_->insertWidget(index, charts_.constLast());
+        }
+        AddChart(index + 1, showing);
     });
 }
 
@@ -147,8 +187,12 @@ QString HistoryWindow::EmptyReason() const {
                    "log \"%1\".")
             .arg(logPath_);
     }
-    if (log_.sessions.isEmpty()) {
+    if (all_.sessions.isEmpty()) {
         return QStringLiteral("The training log \"%1\" holds no sessions yet.").arg(logPath_);
+    }
+    if (log_.sessions.isEmpty()) {  // a kind of table not trained yet
+        return QStringLiteral("The training log holds no sessions of %1 yet.")
+            .arg(filter_->currentText().toLower());
     }
     return {};
 }

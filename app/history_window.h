@@ -8,8 +8,10 @@
 #include "attempts_file.h"
 #include "history_charts.h"
 #include "log_summary.h"
+#include "session_filter.h"
 #include "training_log.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -36,7 +38,8 @@ private:
 // Training > History: per session over time, the first contraction of each hold (the mean
 // and the range) and the total time held, the personal-best attempts, and the sessions in a
 // table below; Export writes the log or the sessions as CSV. Above them it says why it is
-// empty, or what it had to leave out.
+// empty, or what it had to leave out, and a list picks the sessions shown: all, those of one
+// kind of table, or those of one table file, with their totals.
 class HistoryWindow : public QWidget {
     Q_OBJECT
 
@@ -49,9 +52,11 @@ public:
     HistoryWindow(const QString& logPath, const QList<LogRow>& rows, const QList<Attempt>& attempts,
                   QWidget* parent = nullptr);
 
-    // The log has been read, and the sessions and every chart are shown.
+    // The log has been read, and the sessions the filter picks and every chart are shown.
     bool Filled() const { return filled_; }
     int SessionCount() const { return static_cast<int>(log_.sessions.size()); }
+    // The sessions shown, their holds and time held, as the window says it.
+    QString Totals() const;
     // The points drawn in each series, by the series' name.
     QHash<QString, int> PointCounts() const { return pointCounts_; }
     // What the window says above its charts; empty when it says nothing.
@@ -61,26 +66,40 @@ public:
     QString ExportSessions(const QString& path) const;
 
 signals:
-    // The log has been read and the window shows it.
+    // The log has been read and the window shows it, or the sessions another filter picks.
     void Shown();
     // An export from a button has ended: problem is empty, or why it failed.
     void Exported(const QString& problem);
 
 private:
     explicit HistoryWindow(const QString& logPath, bool logEnabled, QWidget* parent);
-    void Fill(const LogSummary& log, const HistoryPoints& points);
-    // Puts chart index in, and then the next; Shown once all are in.
-    void AddChart(int index);
+    void Fill(const LogSummary& log, const QList<Attempt>& attempts, const HistoryPoints& points);
+    // Shows the sessions a filter picked, with the charts of their points.
+    void Show(const LogSummary& shown, const HistoryPoints& points);
+    // Puts chart index in, and then the next; Shown once all are in. A chart of sessions
+    // another filter has replaced since is never put in.
+    void AddChart(int index, quint64 showing);
     QString EmptyReason() const;
     void AskAndExport(bool sessions);
+    // The filters the log offers, in the list above the charts (history_filter.cpp).
+    void OfferFilters();
+    // Picks the sessions of filter index on a worker thread, and shows them.
+    void ApplyFilter(int index);
 
     QString logPath_;
     bool logEnabled_ = true;
     bool filled_ = false;
-    LogSummary log_;
+    LogSummary all_;  // every session of the log
+    QList<Attempt> attempts_;
+    QList<SessionFilter> filters_;
+    quint64 showing_ = 0;  // counts what was asked to be shown: the last is the one shown
+    LogSummary log_;       // the sessions shown
     HistoryPoints points_;
     QHash<QString, int> pointCounts_;
     QLabel* status_ = nullptr;
+    QComboBox* filter_ = nullptr;
+    QLabel* totals_ = nullptr;
+    QList<QWidget*> charts_;
     QSplitter* splitter_ = nullptr;
     QTableView* table_ = nullptr;
     QList<QPushButton*> exportButtons_;

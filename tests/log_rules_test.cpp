@@ -42,39 +42,20 @@ TEST(LogRules, EveryRuleReadsBackFromItsOneText) {
 }
 
 TEST(LogRules, AnyOtherTextIsNoRule) {
-    const char* const holds[] = {
-        "",
-        "time",
-        "time:",
-        "time:+60",
-        "time:060",
-        "time:-0",
-        "time:2147483648",
-        "time:-2147483649",
-        "time: 60",
-        "Time:60",
-        "time:60/",
-        "time:60/cap:180",
-        "first-contraction:30/cap:180",
-        "first-contraction:30/min:0/cap:180",
-        "first-contraction:-30/cap:180/min:0",
-        "contractions:0/cap:180/min:0",
-        "contractions:3/cap:180/min:0/min:0",
-        "breath:10",
-    };
-    for (const char* text : holds) {
-        EXPECT_EQ(ParseHoldRule(text), std::nullopt) << text;
+    // Texts apart by "|", the first of them empty.
+    const QByteArrayList holds = QByteArray(
+                                     "|time|time:|time:+60|time:060|time:-0|time:2147483648|"
+                                     "time:-2147483649|time: 60|Time:60|time:60/|time:60/cap:180|"
+                                     "first-contraction:30/cap:180|first-contraction:30/min:0/"
+                                     "cap:180|first-contraction:-30/cap:180/min:0|contractions:0/"
+                                     "cap:180/min:0|contractions:3/cap:180/min:0/min:0|breath:10")
+                                     .split('|');
+    for (const QByteArray& text : holds) {
+        EXPECT_EQ(ParseHoldRule(text), std::nullopt) << text.toStdString();
     }
     const char* const rests[] = {
-        "",
-        "time:1.5",
-        "cycle:120",
-        "floor:15/cycle:120",
-        "cycle:120/floor:-1",
-        "breath:",
-        "breath:10/x:1",
-        "first-contraction:30/cap:180/min:0",
-    };
+        "",        "time:1.5",      "cycle:120",          "floor:15/cycle:120",
+        "breath:", "breath:10/x:1", "cycle:120/floor:-1", "first-contraction:30/cap:180/min:0"};
     for (const char* text : rests) {
         EXPECT_EQ(ParseRestRule(text), std::nullopt) << text;
     }

@@ -1,0 +1,76 @@
+// History's choice of the sessions shown: all of them, one kind of table or one table file,
+// picked on a worker thread so that a log of years changes view without stopping the clock.
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include "allgemein.h"
+#include "background_job.h"
+#include "history_window.h"
+
+namespace vellorin {
+namespace {
+
+struct Picked {
+    LogSummary log;
+    HistoryPoints points;
+};
+
+QString Count(qint64 count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(QLocale(QLocale::English).toString(count),
+                                       QLatin1String(count == 1 ? one : many));
+}
+
+}  // namespace
+
+void HistoryWindow::OfferFilters() {
+    const QSignalBlocker quiet(filter_);
+    filter_->clear();
+    filters_ = FilterChoices(all_);
+    for (const SessionFilter& filter : filters_) {
+        QString name = FilterName(filter);
+        name.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+        filter_->addItem(name);  // a name with a line break in it, on one line
+    }
+    filter_->setEnabled(!all_.sessions.isEmpty());
+}
+
+void HistoryWindow::ApplyFilter(int index) {
+    if (index < 0 || index >= filters_.size()) {
+        return;
+    }
+    filled_ = false;
+    const quint64 asked = ++showing_;  // what is still being drawn of the last filter stops
+    RunInBackground<Picked>(
+        this,
+        [all = all_, attempts = attempts_,
+         filter = filters_[index]](const std::function<bool()>& cancelled) {
+            Picked picked{Filtered(all, filter), {}};
+            if (!cancelled()) {
+                picked.points = PointsToDraw(picked.log.sessions, attempts);
+            }
+            return picked;
+        },
+        [this, asked](const Picked& picked) {
+            if (asked == showing_) {  // no other filter has been chosen since
+                Show(picked.log, picked.points);
+            }
+        });
+}
+
+QString HistoryWindow::Totals() const {
+    if (log_.sessions.isEmpty()) {
+        return {};
+    }
+    qint64 held = 0;
+    for (const SessionSummary& session : log_.sessions) {
+        held += session.heldSeconds;
+    }
+    return QStringLiteral("%1, %2, %3 held")
+        .arg(Count(log_.sessions.size(), "session", "sessions"), Count(log_.holds, "hold", "holds"),
+             held < 3600 ? FormatSeconds(static_cast<qint32>(held)) : FormatHours(held));
+}
+
+}  // namespace vellorin
