@@ -19,7 +19,11 @@ void QtCommonDialog::Show(bool forSaving) {
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (forSaving) {
-        dialog.setDefaultSuffix(QStringLiteral("ses"));
+        // The suffix of the filter's first pattern: "ses" for a session file.
+        const QString pattern =
+            Filter.section(QLatin1Char('|'), 1, 1).section(QLatin1Char(' '), 0, 0);
+        dialog.setDefaultSuffix(pattern.startsWith(QLatin1String("*.")) ? pattern.mid(2)
+                                                                        : QStringLiteral("ses"));
         if (!ProposedFile.isEmpty()) {
             dialog.selectFile(ProposedFile);
         }

@@ -104,7 +104,7 @@ QString RoundsPanel::LengthText(const RoundList& list) {
         .arg(count)
         .arg(count == 1 ? QStringLiteral("round") : QStringLiteral("rounds"))
         .arg(list.length.exact ? QString() : QStringLiteral("up to "))
-        .arg(LongClock(list.length.seconds));
+        .arg(FormatTotal(list.length.seconds));
 }
 
 QString RoundsPanel::PositionText(const SessionPosition& position) {

@@ -83,6 +83,9 @@ TrainerMainform::TrainerMainform(QWidget* parent)
                 &TrainerMainform::AfterHandler);
     }
     BuildMenus();
+    RoundsChanged(std::nullopt);
+    sessionFiles_.SetRoundsChanged(
+        [this](const std::optional<RoundsTable>& table) { RoundsChanged(table); });
     sessionFiles_.SetProgramFiles([this] {
         return QStringList{TrainingLogPath(UserDataFolder()), AttemptsPath(UserDataFolder()),
                            WindowSettingsFile()};
@@ -245,7 +248,8 @@ void TrainerMainform::SaveCmd_Click() {
 
 void TrainerMainform::AfterHandler() {
     setWindowTitle(
-        WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this)));
+        WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this),
+                    sessionFiles_.Rounds() ? &*sessionFiles_.Rounds() : nullptr));
     roundsPanel_->Follow(controller_, *this);
     lightsOut_->SetNext(roundsPanel_->NextText());
     if (const std::optional<SessionRecord> finished = recorder_.Observe(

@@ -9,6 +9,7 @@
 #include "cue_player.h"
 #include "log_keeper.h"
 #include "pb_tables.h"
+#include "rounds_presets.h"
 #include "pb_test.h"
 #include "qt_common_dialog.h"
 #include "session_commands.h"
@@ -20,6 +21,7 @@
 #include "window_settings.h"
 
 class QAction;
+class QMenu;
 class QMessageBox;
 class QMenuBar;
 class QTimer;
@@ -103,6 +105,11 @@ public slots:
     // The attempts on record: remove one, or add a personal best by hand.
     void PersonalBestsCmd();
     void ShowHistory();
+    // The Tables menu: the editor of a table of rounds (started from the six settings when
+    // none is in use), the six settings again, and the presets.
+    void EditRoundsCmd();
+    void UseSixSettingsCmd();
+    void NewPresetCmd(RoundsPreset preset);
     // Reports rows of the training log that a crash or a full disk cut short.
     void CheckTrainingLog();
 
@@ -125,6 +132,12 @@ protected:
 
 private:
     void BuildMenus();
+    void AddPresetActions(QMenu* tables);
+    // The best attempt on record; asked for when there is none.
+    std::optional<int> RecordedBest();
+    virtual std::optional<int> AskPersonalBest();
+    // A table of rounds came into use, or went (nothing: the six fields again).
+    void RoundsChanged(const std::optional<RoundsTable>& table);
     // Ends a personal-best test and keeps its attempt; shows the result unless the window is
     // closing, when nothing may wait for an answer.
     void FinishPbTest(bool closing = false);

@@ -36,8 +36,10 @@ const char kKeysText[] =
     "Ctrl+E\texport the session as audio\n"
     "Ctrl+T\ta personal-best test (Space ends it)\n"
     "Ctrl+N\ta new table from your personal best\n"
+    "Ctrl+B\tedit the table of rounds (a new one from the six settings)\n"
     "Ctrl+H\tthe training history\n"
-    "Enter or C\tduring a hold: mark a contraction (elsewhere in a session: a soft \"not now\")\n"
+    "Enter or C\tduring a hold: mark a contraction; in a one-breath rest: the breath is taken\n"
+    "\t(elsewhere in a session: a soft \"not now\")\n"
     "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
     "F1\tabout Vellorin and its keys\n"
     "Ctrl+Q\tquit\n"
@@ -73,14 +75,21 @@ void TrainerMainform::BuildMenus() {
         {nullptr, "history", "&History...", QKeySequence(Qt::CTRL | Qt::Key_H),
          &TrainerMainform::ShowHistory},
         {nullptr, "log", "&Keep a training log", {}, nullptr},
+        {"Ta&bles", "editrounds", "&Edit table of rounds...", QKeySequence(Qt::CTRL | Qt::Key_B),
+         &TrainerMainform::EditRoundsCmd},
+        {nullptr, "sixsettings", "Use the &six settings", {}, &TrainerMainform::UseSixSettingsCmd},
         {"&Help", "keys", "&Keys", {}, &TrainerMainform::ShowKeys},
         {nullptr, "about", "&About Vellorin", QKeySequence(Qt::Key_F1),
          &TrainerMainform::ShowAbout},
     };
     QMenu* menu = nullptr;
+    QMenu* presetsMenu = nullptr;
     for (const auto& command : commands) {
         if (command.menu != nullptr) {
             menu = menuBar_->addMenu(QString::fromLatin1(command.menu));
+            if (QLatin1String(command.menu) == "Ta&bles") {
+                presetsMenu = menu;
+            }
         }
         QAction* action = menu->addAction(QString::fromLatin1(command.text));
         action->setObjectName(QString::fromLatin1(command.id));
@@ -94,6 +103,7 @@ void TrainerMainform::BuildMenus() {
         }
         actions_.insert(QString::fromLatin1(command.id), action);
     }
+    AddPresetActions(presetsMenu);
     QAction* log = actions_.value(QStringLiteral("log"));
     log->setCheckable(true);
     connect(log, &QAction::toggled, this, [this](bool on) {

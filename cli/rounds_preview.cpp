@@ -10,12 +10,6 @@
 
 namespace vellorin {
 
-QString LongClock(qint64 seconds) {
-    return seconds <= std::numeric_limits<qint32>::max()
-               ? FormatSeconds(static_cast<qint32>(seconds))
-               : FormatHours(seconds);
-}
-
 namespace {
 
 QString Bounds(const HoldRule& hold) {
@@ -87,7 +81,7 @@ QString RoundsPreview(const RoundsTable& table) {
                    .arg(rests[round.row]);
     }
     const TableLength length = Length(table);
-    out << "Total " << (length.exact ? "" : "up to ") << LongClock(length.seconds) << " ("
+    out << "Total " << (length.exact ? "" : "up to ") << FormatTotal(length.seconds) << " ("
         << length.seconds << " s)\n";
     out.flush();
     return text;

@@ -14,10 +14,6 @@ namespace vellorin {
 // when a phase ends at a contraction or a key.
 QString RoundsPreview(const RoundsTable& table);
 
-// A table's total as clock text; one beyond what FormatSeconds counts (32767 rounds of a day
-// each) keeps the same h:mm:ss form.
-QString LongClock(qint64 seconds);
-
 // The texts of one hold's and one rest's rule, as the preview shows them.
 QString HoldText(const HoldRule& hold);
 QString RestText(const RestRule& rest);

@@ -1,5 +1,7 @@
 #include "allgemein.h"
 
+#include <limits>
+
 #include <QRegularExpression>
 #include <cmath>
 
@@ -76,6 +78,12 @@ QString ReplaceText(const QString& source, const QString& find, const QString& r
         from = found + find.size();
     }
     return result;
+}
+
+QString FormatTotal(qint64 seconds) {
+    return seconds <= std::numeric_limits<qint32>::max()
+               ? FormatSeconds(static_cast<qint32>(seconds))
+               : FormatHours(seconds);
 }
 
 }  // namespace vellorin

@@ -18,6 +18,10 @@ QString FormatHours(qint64 seconds);
 // anything else.
 std::optional<qint32> ParseClockText(const QString& text);
 
+// A total as clock text: FormatSeconds' text, and FormatHours' beyond what 32 bits count
+// (a table of 32767 rounds of a day each).
+QString FormatTotal(qint64 seconds);
+
 // The largest whole number not greater than x.
 double FloorValue(double x);
 

@@ -9,8 +9,13 @@
 
 #include "same_file.h"
 #include "session_file.h"
+#include "vtable_file.h"
 
 namespace vellorin {
+
+bool IsRoundsFile(const QString& path) {
+    return path.endsWith(QStringLiteral(".vtable"), Qt::CaseInsensitive);
+}
 
 QString SessionsFolder(const QString& applicationFolder) {
     return applicationFolder + QDir::separator() + "sessions";
@@ -74,6 +79,9 @@ DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
 }
 
 bool SessionFileCommands::Edited() const {
+    if (rounds_) {
+        return rounds_ != savedRounds_;
+    }
     return !tableFile_.isEmpty() && FieldTexts(window_) != tableTexts_;
 }
 
@@ -85,6 +93,7 @@ bool SessionFileCommands::UndoLoad() {
     FillFields(before.texts);
     tableFile_ = before.tableFile;
     tableTexts_ = before.tableTexts;
+    SetRounds(before.rounds, before.savedRounds);
     return true;
 }
 
@@ -114,7 +123,7 @@ void SessionFileCommands::FillFields(const QStringList& lines) {
 QString SessionFileCommands::AskFileName(bool forSaving) {
     CommonDialog& dialog = window_.CommonDialog1();
     dialog.CancelError = false;
-    dialog.Filter = kSessionFilter;
+    dialog.Filter = !forSaving ? kLoadFilter : rounds_ ? kRoundsFilter : kSessionFilter;
     const QString folder = TablesDialogFolder(window_);
     dialog.InitDir = QDir(folder).exists() ? folder : QString();
     // Save proposes the table's own name: where it lies, or in the user's own folder when
@@ -127,6 +136,12 @@ QString SessionFileCommands::AskFileName(bool forSaving) {
         dialog.ProposedFile = programs && !UserSessionsFolder().isEmpty()
                                   ? folder + QDir::separator() + table.fileName()
                                   : tableFile_;
+        if (rounds_ != std::nullopt && !IsRoundsFile(dialog.ProposedFile)) {
+            // A table of rounds made from a session file is proposed beside it.
+            const QFileInfo proposed(dialog.ProposedFile);
+            dialog.ProposedFile = proposed.path() + QDir::separator() +
+                                  proposed.completeBaseName() + QStringLiteral(".vtable");
+        }
         if (!ProgramFileName(dialog.ProposedFile).isEmpty()) {
             dialog.ProposedFile.clear();
         }
@@ -148,6 +163,9 @@ void SessionFileCommands::LoadCmd_Click() {
 
 QString SessionFileCommands::LoadFile(const QString& path) {
     const QString own = ProgramFileName(path);
+    if (own.isEmpty() && IsRoundsFile(path)) {
+        return LoadRounds(path);
+    }
     const SessionRead read =
         own.isEmpty() ? ReadSessionFile(path)
                       : SessionRead{{},
@@ -158,14 +176,72 @@ QString SessionFileCommands::LoadFile(const QString& path) {
         window_.ShowMessage(read.problem);
         return read.problem;
     }
-    beforeLoad_ = Fields{FieldTexts(window_), tableFile_, tableTexts_};
+    beforeLoad_ = Fields{FieldTexts(window_), tableFile_, tableTexts_, rounds_, savedRounds_};
     FillFields(read.lines);
     tableFile_ = path;
     tableTexts_ = FieldTexts(window_);
+    SetRounds(std::nullopt, std::nullopt);
     return {};
 }
 
+QString SessionFileCommands::LoadRounds(const QString& path) {
+    const TableFileRead read = ReadTableFile(path);
+    if (!read.table) {
+        window_.ShowMessage(read.problem);
+        return read.problem;
+    }
+    beforeLoad_ = Fields{FieldTexts(window_), tableFile_, tableTexts_, rounds_, savedRounds_};
+    tableFile_ = path;
+    SetRounds(read.table, read.table);
+    return {};
+}
+
+void SessionFileCommands::UseRounds(std::optional<RoundsTable> table, const QString& path) {
+    if (!path.isEmpty()) {
+        tableFile_ = path;
+        SetRounds(table, table);
+    } else {
+        SetRounds(table, table ? savedRounds_ : std::nullopt);
+    }
+    if (!table) {
+        tableTexts_ = FieldTexts(window_);
+    }
+}
+
+void SessionFileCommands::SetRounds(std::optional<RoundsTable> table,
+                                    std::optional<RoundsTable> saved) {
+    rounds_ = std::move(table);
+    savedRounds_ = std::move(saved);
+    if (roundsChanged_) {
+        roundsChanged_(rounds_);
+    }
+}
+
+void SessionFileCommands::SaveRounds() {
+    const QString path = AskFileName(true);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const QString own = ProgramFileName(path); !own.isEmpty()) {
+        window_.ShowMessage(QStringLiteral("Could not save the table to \"%1\": it is %2 "
+                                           "Vellorin keeps, which a table must not replace.")
+                                .arg(path, own));
+        return;
+    }
+    if (const QString failure = WriteTableFile(path, *rounds_); !failure.isEmpty()) {
+        window_.ShowMessage(
+            QStringLiteral("Could not save the table to \"%1\": %2.").arg(path, failure));
+        return;
+    }
+    tableFile_ = path;
+    savedRounds_ = rounds_;
+}
+
 void SessionFileCommands::SaveCmd_Click() {
+    if (rounds_) {
+        SaveRounds();
+        return;
+    }
     QStringList texts;
     for (Field field : kSettingsFields) {
         const QString text = window_.FieldText(field);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "rounds_table.h"
 #include "trainer_window.h"
 
 namespace vellorin {
@@ -13,6 +14,13 @@ inline constexpr char kDefaultSessionMessage[] =
     "Could not find default.ses in session folder. Make sure to safe a session as default.ses "
     "to eliminate this warning.";
 inline constexpr char kSessionFilter[] = "Session files|*.ses";
+// Save of a table of rounds, and Load of either kind.
+inline constexpr char kRoundsFilter[] = "Vellorin tables|*.vtable";
+inline constexpr char kLoadFilter[] =
+    "Tables|*.ses *.vtable|Session files|*.ses|Vellorin tables|*.vtable";
+
+// A file Load reads as a table of rounds: one named *.vtable, in any case.
+bool IsRoundsFile(const QString& path);
 
 // What the start-up made of the default session: the file it read, and why it could not be
 // loaded (empty when all six lines were).
@@ -31,7 +39,8 @@ QString UserSessionsFolder(const TrainerWindow& window);
 // first use) or the one beside the program.
 QString TablesDialogFolder(const TrainerWindow& window);
 
-// Load and Save of the six settings fields, and the default session at start-up.
+// Load and Save of the two kinds of table: the six settings fields (a session file), or a
+// table of rounds (a table file), and the default session at start-up.
 class SessionFileCommands {
 public:
     explicit SessionFileCommands(TrainerWindow& window) : window_(window) {}
@@ -47,8 +56,19 @@ public:
     // why it could not, empty when it did.
     QString LoadFile(const QString& path);
     // Asks for a file and writes the six field texts to it, never leaving a half-written file.
-    // A text holding a CR, which no line of a session file can carry, is refused first.
+    // A text holding a CR, which no line of a session file can carry, is refused first. With
+    // a table of rounds in use, writes that table to a table file instead.
     void SaveCmd_Click();
+
+    // The table of rounds in use, loaded or made; nothing while the six fields are the table.
+    const std::optional<RoundsTable>& Rounds() const { return rounds_; }
+    // Puts a table of rounds in use (nothing: the six fields again); path names the file it
+    // was saved to, empty when it is kept in no file yet.
+    void UseRounds(std::optional<RoundsTable> table, const QString& path);
+    // Told whenever the table of rounds in use changes.
+    void SetRoundsChanged(std::function<void(const std::optional<RoundsTable>&)> changed) {
+        roundsChanged_ = std::move(changed);
+    }
 
     // The table file last loaded in full or saved (the default session included); empty when
     // none was.
@@ -80,10 +100,19 @@ private:
     TrainerWindow& window_;
     QString tableFile_;
     QStringList tableTexts_;  // the fields as the table file held them
+    void SetRounds(std::optional<RoundsTable> table, std::optional<RoundsTable> saved);
+    QString LoadRounds(const QString& path);
+    void SaveRounds();
+
+    std::optional<RoundsTable> rounds_;
+    std::optional<RoundsTable> savedRounds_;  // the table of rounds as its file holds it
+    std::function<void(const std::optional<RoundsTable>&)> roundsChanged_;
     struct Fields {
         QStringList texts;
         QString tableFile;
         QStringList tableTexts;
+        std::optional<RoundsTable> rounds;
+        std::optional<RoundsTable> savedRounds;
     };
     std::optional<Fields> beforeLoad_;
     std::function<QStringList()> programFiles_;

@@ -165,11 +165,14 @@ TEST_F(SessionFiles, ALoneLineFeedLoadsAndSavesAsPartOfItsLine) {
 
 TEST_F(SessionFiles, DialogIsSetUpForSessionFilesInTheSessionsFolder) {
     Load("");
-    EXPECT_EQ(window.dialog.Filter, "Session files|*.ses");
+    // Load offers both kinds of table, Save the kind in use.
+    EXPECT_EQ(window.dialog.Filter,
+              "Tables|*.ses *.vtable|Session files|*.ses|Vellorin tables|*.vtable");
     EXPECT_FALSE(window.dialog.CancelError);
     EXPECT_EQ(window.dialog.InitDir, "");  // no sessions folder yet
     MakeSessionsFolder();
     Save("");
+    EXPECT_EQ(window.dialog.Filter, "Session files|*.ses");
     EXPECT_EQ(window.dialog.InitDir, dir.path() + "/sessions");
     EXPECT_EQ(window.dialog.shown, QStringList({"open", "save"}));
 }

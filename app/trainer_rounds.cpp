@@ -1,0 +1,131 @@
+// Tables of rounds in the window: the Tables menu's presets and editor, and the window's
+// state while a table of rounds is in use.
+#include <QAction>
+#include <QDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "allgemein.h"
+#include "attempts_file.h"
+#include "design_area.h"
+#include "rounds_editor.h"
+#include "rounds_panel.h"
+#include "rounds_presets.h"
+#include "trainer_mainform.h"
+
+namespace vellorin {
+namespace {
+
+// The presets as the Tables menu offers them, in PresetKeys' order.
+const char* const kPresetTexts[] = {
+    "New &CO2 table from your PB",
+    "New &O2 table from your PB",
+    "New &pyramid from your PB",
+    "New &Wonka table (first contraction + 0:30)",
+    "New Wonka table by &count (10 contractions)",
+    "New &one-breath table (8 x 1:00)",
+    "New static &intervals (10 on a 2:00 cycle)",
+};
+
+}  // namespace
+
+void TrainerMainform::AddPresetActions(QMenu* tables) {
+    tables->addSeparator();
+    const QStringList keys = PresetKeys();
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        QAction* action = tables->addAction(QString::fromLatin1(kPresetTexts[i]));
+        action->setObjectName(QStringLiteral("preset-") + keys[i]);
+        const RoundsPreset preset = *PresetFromKey(keys[i]);
+        connect(action, &QAction::triggered, this, [this, preset] { NewPresetCmd(preset); });
+        actions_.insert(action->objectName(), action);
+    }
+}
+
+std::optional<int> TrainerMainform::RecordedBest() {
+    const AttemptsRead attempts = ReadAttemptsFile(AttemptsPath(UserDataFolder()));
+    return BestSeconds(attempts.attempts);
+}
+
+std::optional<int> TrainerMainform::AskPersonalBest() {
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        this, QStringLiteral("Vellorin"),
+        QStringLiteral("No personal best is on record. Your personal best (m:ss or seconds):"),
+        QLineEdit::Normal, QString(), &ok);
+    const std::optional<qint32> seconds = ok ? ParseClockText(text) : std::nullopt;
+    if (ok && !seconds) {
+        ShowMessage(
+            QStringLiteral("\"%1\" is not a time: type it as m:ss or in seconds.").arg(text));
+    }
+    return seconds;
+}
+
+void TrainerMainform::NewPresetCmd(RoundsPreset preset) {
+    const std::optional<int> best = RecordedBest();
+    std::optional<int> pb = best;
+    if (UsesPersonalBest(preset) && !pb) {
+        pb = AskPersonalBest();
+        if (!pb) {
+            return;
+        }
+    }
+    const PresetTable made = MakePreset(preset, pb.value_or(0));
+    if (!made.table) {
+        ShowMessage(QStringLiteral("Could not make the table: %1.").arg(made.problem));
+        return;
+    }
+    if (const QString warning = PresetWarning(preset, *made.table, best);
+        !warning.isEmpty() &&
+        !Confirm(warning + QStringLiteral("\n\nUse this table all the same?"))) {
+        return;
+    }
+    sessionFiles_.UseRounds(made.table, QString());
+    AfterHandler();
+}
+
+void TrainerMainform::EditRoundsCmd() {
+    RoundsTable table;
+    const std::optional<RoundsTable>& rounds = sessionFiles_.Rounds();
+    const bool own = rounds.has_value();
+    if (own) {
+        table = *rounds;
+    }
+    RoundsEditor editor(table, own ? sessionFiles_.TableFile() : QString(), RecordedBest(), *this,
+                        this);
+    editor.SetProgramFiles(
+        [this](const QString& path) { return sessionFiles_.ProgramFileName(path); });
+    if (!own) {
+        editor.FillFromSettings();  // start from the table the user has
+    }
+    if (editor.exec() == QDialog::Accepted) {
+        sessionFiles_.UseRounds(editor.Table(), editor.Path());
+    }
+    AfterHandler();
+}
+
+void TrainerMainform::UseSixSettingsCmd() {
+    sessionFiles_.UseRounds(std::nullopt, QString());
+    AfterHandler();
+}
+
+void TrainerMainform::RoundsChanged(const std::optional<RoundsTable>& table) {
+    controller_.ChooseRounds(table);
+    // The six fields stand for the classic table: while a table of rounds is in use they
+    // are kept as they are, greyed, for Use the six settings to come back to.
+    for (Field field : kSettingsFields) {
+        static const char* const names[] = {"IntroTbx", "HoldTbx",    "HoldIncTbx",
+                                            "RestTbx",  "RestDecTbx", "LoopsTbx"};
+        Widget(names[static_cast<int>(field)])->setEnabled(!table);
+    }
+    if (QAction* six = actions_.value(QStringLiteral("sixsettings"))) {
+        six->setEnabled(table.has_value());
+    }
+    // A table of rounds is followed in its list: the window makes room for it.
+    if (table && !roundsPanel_->isVisible() && !isMaximized() && !isFullScreen() && !LightsOut()) {
+        resize(width() + qRound(220 * LayoutScale()), height());
+    }
+}
+
+}  // namespace vellorin
