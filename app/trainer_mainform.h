@@ -127,15 +127,16 @@ protected:
     virtual QString AskExportFile(const QString& proposed);
     // Where the window keeps its size between runs.
     virtual QString WindowSettingsFile() const;
+    // Asks for the PB a preset is made from when none is on record; nothing when cancelled.
+    virtual std::optional<int> AskPersonalBest();
     // Asks for the kind of table and the PB to make it from; nothing when cancelled.
     virtual std::optional<PbTableRequest> AskPbTable(std::optional<int> recordedBest);
 
 private:
     void BuildMenus();
     void AddPresetActions(QMenu* tables);
-    // The best attempt on record; asked for when there is none.
+    // The best attempt on record.
     std::optional<int> RecordedBest();
-    virtual std::optional<int> AskPersonalBest();
     // A table of rounds came into use, or went (nothing: the six fields again).
     void RoundsChanged(const std::optional<RoundsTable>& table);
     // Ends a personal-best test and keeps its attempt; shows the result unless the window is

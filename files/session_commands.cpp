@@ -197,12 +197,10 @@ QString SessionFileCommands::LoadRounds(const QString& path) {
 }
 
 void SessionFileCommands::UseRounds(std::optional<RoundsTable> table, const QString& path) {
-    if (!path.isEmpty()) {
-        tableFile_ = path;
-        SetRounds(table, table);
-    } else {
-        SetRounds(table, table ? savedRounds_ : std::nullopt);
-    }
+    // A table made in the window is kept in no file until it is saved; the six fields go
+    // back to being the table as they stand.
+    tableFile_ = path;
+    SetRounds(table, path.isEmpty() ? std::nullopt : table);
     if (!table) {
         tableTexts_ = FieldTexts(window_);
     }

@@ -63,7 +63,7 @@ public:
     // The table of rounds in use, loaded or made; nothing while the six fields are the table.
     const std::optional<RoundsTable>& Rounds() const { return rounds_; }
     // Puts a table of rounds in use (nothing: the six fields again); path names the file it
-    // was saved to, empty when it is kept in no file yet.
+    // was saved to, empty when it is kept in no file yet. Either way the table file is path.
     void UseRounds(std::optional<RoundsTable> table, const QString& path);
     // Told whenever the table of rounds in use changes.
     void SetRoundsChanged(std::function<void(const std::optional<RoundsTable>&)> changed) {

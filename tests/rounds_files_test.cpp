@@ -72,17 +72,16 @@ TEST_F(RoundsFiles, ATableFileIsLoadedSavedAndUndoneBesideTheSixFields) {
     EXPECT_EQ(FieldTexts(window), kFields);
     EXPECT_EQ(told, QStringList({"Wonka", "<six settings>", "Wonka"}));
 
-    // A table made in the window is edited until it is saved; a session file name it came
-    // from is proposed as a table file beside it.
-    commands.UseRounds(std::nullopt, {});
-    Load(Path("t.ses"));
-    RoundsTable made = Wonka();
-    made.name = QStringLiteral("mine");
-    commands.UseRounds(made, {});
-    EXPECT_TRUE(commands.Edited());
+    // A table made in the window is kept in no file, and Save proposes no name for it; a
+    // table saved from the editor is its file's.
+    commands.UseRounds(Wonka(), {});
+    EXPECT_EQ(commands.TableFile(), "");
     Save("");
-    EXPECT_EQ(window.dialog.ProposedFile, Path("t.vtable"));
-    EXPECT_EQ(ReadBytes(Path("t.ses")), "10\r\n60\r\n10\r\n30\r\n5\r\n3\r\n");
+    EXPECT_EQ(window.dialog.ProposedFile, "");
+    commands.UseRounds(Wonka(), Path("wonka.vtable"));
+    EXPECT_FALSE(commands.Edited());
+    Save("");
+    EXPECT_EQ(window.dialog.ProposedFile, Path("wonka.vtable"));
 }
 
 TEST_F(RoundsFiles, AFileThatCannotBeLoadedChangesNothing) {

@@ -36,6 +36,7 @@ public:
         return exportFile;
     }
     QString WindowSettingsFile() const override { return folder_ + "/window.ini"; }
+    std::optional<int> AskPersonalBest() override { return personalBest; }
     std::optional<PbTableRequest> AskPbTable(std::optional<int> best) override {
         recordedBest = best;
         return pbTableRequest;
@@ -67,6 +68,7 @@ public:
     QString proposedExport;
     std::optional<PbTableRequest> pbTableRequest;
     std::optional<int> recordedBest;
+    std::optional<int> personalBest;  // what AskPersonalBest answers
     QStringList played;
     ScriptedDialog dialog;
     QString userDataFolder;
