@@ -215,24 +215,35 @@ void SessionFileCommands::SetRounds(std::optional<RoundsTable> table,
     }
 }
 
-void SessionFileCommands::SaveRounds() {
+QString SessionFileCommands::AskSaveName(const char* what) {
     const QString path = AskFileName(true);
     if (path.isEmpty()) {
-        return;
+        return {};
     }
     if (const QString own = ProgramFileName(path); !own.isEmpty()) {
-        window_.ShowMessage(QStringLiteral("Could not save the table to \"%1\": it is %2 "
+        window_.ShowMessage(QStringLiteral("Could not save the %1 to \"%2\": it is %3 "
                                            "Vellorin keeps, which a table must not replace.")
-                                .arg(path, own));
-        return;
+                                .arg(QLatin1String(what), path, own));
+        return {};
     }
-    if (const QString failure = WriteTableFile(path, *rounds_); !failure.isEmpty()) {
-        window_.ShowMessage(
-            QStringLiteral("Could not save the table to \"%1\": %2.").arg(path, failure));
-        return;
+    return path;
+}
+
+bool SessionFileCommands::Written(const char* what, const QString& path, const QString& failure) {
+    if (!failure.isEmpty()) {
+        window_.ShowMessage(QStringLiteral("Could not save the %1 to \"%2\": %3.")
+                                .arg(QLatin1String(what), path, failure));
+        return false;
     }
     tableFile_ = path;
-    savedRounds_ = rounds_;
+    return true;
+}
+
+void SessionFileCommands::SaveRounds() {
+    if (const QString path = AskSaveName("table");
+        !path.isEmpty() && Written("table", path, WriteTableFile(path, *rounds_))) {
+        savedRounds_ = rounds_;
+    }
 }
 
 void SessionFileCommands::SaveCmd_Click() {
@@ -259,24 +270,10 @@ void SessionFileCommands::SaveCmd_Click() {
         }
         texts.append(text);
     }
-    const QString path = AskFileName(true);
-    if (path.isEmpty()) {
-        return;
+    if (const QString path = AskSaveName("session");
+        !path.isEmpty() && Written("session", path, WriteSessionFile(path, texts))) {
+        tableTexts_ = texts;
     }
-    if (const QString own = ProgramFileName(path); !own.isEmpty()) {
-        window_.ShowMessage(QStringLiteral("Could not save the session to \"%1\": it is %2 "
-                                           "Vellorin keeps, which a table must not replace.")
-                                .arg(path, own));
-        return;
-    }
-    const QString failure = WriteSessionFile(path, texts);
-    if (!failure.isEmpty()) {
-        window_.ShowMessage(
-            QStringLiteral("Could not save the session to \"%1\": %2.").arg(path, failure));
-        return;
-    }
-    tableFile_ = path;
-    tableTexts_ = texts;
 }
 
 }  // namespace vellorin

@@ -103,6 +103,11 @@ private:
     void SetRounds(std::optional<RoundsTable> table, std::optional<RoundsTable> saved);
     QString LoadRounds(const QString& path);
     void SaveRounds();
+    // Save's file name for the kind of table named by what ("session", "table"); empty when
+    // none was chosen or it is one of the program's own files, which is then said.
+    QString AskSaveName(const char* what);
+    // Whether the write to path succeeded, saying why not; a success makes path the table file.
+    bool Written(const char* what, const QString& path, const QString& failure);
 
     std::optional<RoundsTable> rounds_;
     std::optional<RoundsTable> savedRounds_;  // the table of rounds as its file holds it
