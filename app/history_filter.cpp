@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
+#include <QStringListModel>
 
 #include "allgemein.h"
 #include "background_job.h"
@@ -24,16 +25,22 @@ QString Count(qint64 count, const char* one, const char* many) {
 
 }  // namespace
 
-void HistoryWindow::OfferFilters() {
-    const QSignalBlocker quiet(filter_);
-    filter_->clear();
-    filters_ = FilterChoices(all_);
-    for (const SessionFilter& filter : filters_) {
+FilterList OfferedFilters(const LogSummary& log) {
+    FilterList list{FilterChoices(log), {}};
+    for (const SessionFilter& filter : list.filters) {
         QString name = FilterName(filter);
         name.replace(QLatin1Char('\r'), QLatin1Char(' '))
             .replace(QLatin1Char('\n'), QLatin1Char(' '));
-        filter_->addItem(name);  // a name with a line break in it, on one line
+        list.names.append(name);  // a name with a line break in it, on one line
     }
+    return list;
+}
+
+void HistoryWindow::OfferFilters(const FilterList& filters) {
+    const QSignalBlocker quiet(filter_);
+    filters_ = filters.filters;
+    static_cast<QStringListModel*>(filter_->model())->setStringList(filters.names);
+    filter_->setCurrentIndex(0);
     filter_->setEnabled(!all_.sessions.isEmpty());
 }
 
@@ -64,10 +71,7 @@ QString HistoryWindow::Totals() const {
     if (log_.sessions.isEmpty()) {
         return {};
     }
-    qint64 held = 0;
-    for (const SessionSummary& session : log_.sessions) {
-        held += session.heldSeconds;
-    }
+    const qint64 held = log_.heldSeconds;  // summed with the log, not here on the event thread
     return QStringLiteral("%1, %2, %3 held")
         .arg(Count(log_.sessions.size(), "session", "sessions"), Count(log_.holds, "hold", "holds"),
              held < 3600 ? FormatSeconds(static_cast<qint32>(held)) : FormatHours(held));

@@ -6,9 +6,11 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,6 +30,7 @@ struct HistoryData {
     LogSummary log;
     QList<Attempt> attempts;
     HistoryPoints points;
+    FilterList filters;
 };
 
 }  // namespace
@@ -65,6 +68,13 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
     filter_->setObjectName(QStringLiteral("TableFilter"));
     filter_->setAccessibleName(QStringLiteral("Tables shown"));
     filter_->setEnabled(false);  // until the log has been read
+    // Thousands of table files are neither measured for the list's width nor drawn but in view.
+    filter_->setModel(new QStringListModel(filter_));
+    filter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    filter_->setMinimumContentsLength(28);
+    if (auto* list = qobject_cast<QListView*>(filter_->view())) {
+        list->setUniformItemSizes(true);
+    }
     auto* filterLabel = new QLabel(QStringLiteral("&Tables:"));
     filterLabel->setBuddy(filter_);
     connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
@@ -91,14 +101,17 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QString& attemptsPath
     RunInBackground<HistoryData>(
         this,
         [logPath, attemptsPath](const std::function<bool()>& cancelled) {
-            HistoryData data{SummarizeLog(logPath, cancelled), {}, {}};
+            HistoryData data{SummarizeLog(logPath, cancelled), {}, {}, {}};
             if (!cancelled()) {
                 data.attempts = ReadAttemptsFile(attemptsPath).attempts;
                 data.points = PointsToDraw(data.log.sessions, data.attempts);
+                data.filters = OfferedFilters(data.log);
             }
             return data;
         },
-        [this](const HistoryData& data) { Fill(data.log, data.attempts, data.points); });
+        [this](const HistoryData& data) {
+            Fill(data.log, data.attempts, data.points, data.filters);
+        });
 }
 
 HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
@@ -106,14 +119,14 @@ HistoryWindow::HistoryWindow(const QString& logPath, const QList<LogRow>& rows,
     : HistoryWindow(logPath, true, parent) {
     LogSummary log = SummarizeRows(rows);
     log.scan.exists = true;
-    Fill(log, attempts, PointsToDraw(log.sessions, attempts));
+    Fill(log, attempts, PointsToDraw(log.sessions, attempts), OfferedFilters(log));
 }
 
 void HistoryWindow::Fill(const LogSummary& log, const QList<Attempt>& attempts,
-                         const HistoryPoints& points) {
+                         const HistoryPoints& points, const FilterList& filters) {
     all_ = log;
     attempts_ = attempts;
-    OfferFilters();
+    OfferFilters(filters);
     Show(log, points);
 }
 

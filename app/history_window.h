@@ -35,6 +35,14 @@ private:
     LogSummary log_;
 };
 
+// What History offers to pick sessions by, and the names its list shows them by; worked out
+// on the worker thread with the log, since a log of years can hold thousands of table files.
+struct FilterList {
+    QList<SessionFilter> filters;
+    QStringList names;
+};
+FilterList OfferedFilters(const LogSummary& log);
+
 // Training > History: per session over time, the first contraction of each hold (the mean
 // and the range) and the total time held, the personal-best attempts, and the sessions in a
 // table below; Export writes the log or the sessions as CSV. Above them it says why it is
@@ -73,7 +81,8 @@ signals:
 
 private:
     explicit HistoryWindow(const QString& logPath, bool logEnabled, QWidget* parent);
-    void Fill(const LogSummary& log, const QList<Attempt>& attempts, const HistoryPoints& points);
+    void Fill(const LogSummary& log, const QList<Attempt>& attempts, const HistoryPoints& points,
+              const FilterList& filters);
     // Shows the sessions a filter picked, with the charts of their points.
     void Show(const LogSummary& shown, const HistoryPoints& points);
     // Puts chart index in, and then the next; Shown once all are in. A chart of sessions
@@ -82,7 +91,7 @@ private:
     QString EmptyReason() const;
     void AskAndExport(bool sessions);
     // The filters the log offers, in the list above the charts (history_filter.cpp).
-    void OfferFilters();
+    void OfferFilters(const FilterList& filters);
     // Picks the sessions of filter index on a worker thread, and shows them.
     void ApplyFilter(int index);
 

@@ -74,6 +74,7 @@ void SessionSummer::Add(const LogRow& row) {
     SessionSummary& session = sessions.last();
     const HoldRecord& hold = row.hold;
     ++summary_.holds;
+    summary_.heldSeconds += hold.held;
     ++session.holds;
     session.heldSeconds += hold.held;
     session.contractions += hold.contractions;

@@ -42,6 +42,7 @@ struct LogSummary {
     QList<TableKind> kinds;
     QList<SessionSummary> sessions;
     qint64 holds = 0;
+    qint64 heldSeconds = 0;  // of every hold
 
     const QString& Table(const SessionSummary& session) const { return tables[session.table]; }
     TableKind Kind(const SessionSummary& session) const { return kinds[session.table]; }

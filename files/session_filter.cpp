@@ -101,6 +101,7 @@ LogSummary Filtered(const LogSummary& log, const SessionFilter& filter) {
         if (shown[session.table]) {
             filtered.sessions.append(session);
             filtered.holds += session.holds;
+            filtered.heldSeconds += session.heldSeconds;
         }
     }
     return filtered;

@@ -24,8 +24,8 @@ QString FilterName(const SessionFilter& filter);
 // (none for sessions without one), ordered as a person would look for them, "week 2"
 // before "week 10".
 QList<SessionFilter> FilterChoices(const LogSummary& log);
-// The log with only the sessions the filter shows, their holds counted; what reading it found
-// and its tables stay as they were.
+// The log with only the sessions the filter shows, their holds counted and summed; what reading it
+// found and its tables stay as they were.
 LogSummary Filtered(const LogSummary& log, const SessionFilter& filter);
 
 }  // namespace vellorin
