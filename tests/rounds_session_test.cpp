@@ -5,6 +5,7 @@
 
 #include "allgemein.h"
 #include "random_rounds.h"
+#include "rounds_presets.h"
 #include "session_fixture.h"
 #include "session_keys.h"
 #include "session_recorder.h"
@@ -183,6 +184,40 @@ TEST_P(RoundsTimeline, ShowsAndSaysEveryPhaseAtItsTick) {
 
 INSTANTIATE_TEST_SUITE_P(Tables, RoundsTimeline, ::testing::ValuesIn(kTimelines),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// Every preset, from a PB of 2:00, runs to its end: Enter at the 20th second of every hold and
+// the 3rd of every rest, so that each contraction ends its hold and each breath its rest.
+TEST_F(RoundsSession, EveryPresetRunsToItsEnd) {
+    for (const QString& key : PresetKeys()) {
+        SCOPED_TRACE(key.toStdString());
+        const RoundsTable table = *MakePreset(*PresetFromKey(key), 120).table;
+        controller.ResetSession();
+        holds.clear();
+        Run(table);
+        int second = 0;
+        QString phase;
+        for (int tick = 0; window.timerEnabled && tick < 100000; ++tick) {
+            Step();
+            const QString now = window.Caption(Control::SequenceLbl);
+            second = now == phase ? second + 1 : 1;
+            phase = now;
+            if ((phase == "Hold" && second == 20) || (phase == "Rest" && second == 3)) {
+                Key();
+            }
+        }
+        EXPECT_EQ(window.Caption(Control::SequenceLbl), "End!");
+        EXPECT_EQ(window.Caption(Control::SessionClock), "00:00");
+        ASSERT_EQ(holds.size(), RunRoundCount(table));
+        for (const HoldRecord& hold : holds) {
+            EXPECT_TRUE(hold.completed);
+            if (hold.rule.end == HoldRule::End::FirstContraction) {
+                EXPECT_EQ(hold.held, 20 + kWonkaMargin);  // the margin after the mark
+            } else if (hold.rule.end == HoldRule::End::Contractions) {
+                EXPECT_EQ(hold.held, 120);  // one mark a hold never reaches the 10th: the cap
+            }
+        }
+    }
+}
 
 // Seconds of a clock text "mm:ss" or "h:mm:ss"; -1 for anything else (a negative count).
 qint64 ClockSeconds(const QString& text) {
