@@ -1,5 +1,6 @@
 // The rules a table of rounds keeps to before it can be run, each naming the value to mend.
 #include <algorithm>
+#include <limits>
 
 #include "rounds_table.h"
 
@@ -109,6 +110,15 @@ QList<TableProblem> TableProblems(const RoundsTable& table) {
                    QStringLiteral("the table runs %1 rounds with its repeats, more than %2")
                        .arg(runRounds)
                        .arg(kMaxRunRounds));
+    // The session clock counts 32-bit seconds: a longer table could be loaded and listed, but
+    // never started.
+    const TableLength length = Length(table);
+    constexpr qint64 kMaxSessionSeconds = std::numeric_limits<qint32>::max();
+    problems.Check(length.seconds <= kMaxSessionSeconds, 0, TableValue::Repeat,
+                   QStringLiteral("the table lasts %1%2 seconds in all, more than %3")
+                       .arg(length.exact ? QString() : QStringLiteral("up to "))
+                       .arg(length.seconds)
+                       .arg(kMaxSessionSeconds));
     return problems.Take();
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 #include "rounds_table.h"
 
@@ -79,7 +80,23 @@ INSTANTIATE_TEST_SUITE_P(
              [](RoundsTable& t) {
                  t.rounds = QList<Round>(33, {HoldRule::Timed(1), RestRule::Timed(1), 1000});
              },
-             "The table runs 33000 rounds with its repeats, more than 32767.", V::Repeat}),
+             "The table runs 33000 rounds with its repeats, more than 32767.", V::Repeat},
+        // The session clock counts 32-bit seconds: a day's hold and rest 12428 times, and
+        // an intro a second longer than the clock has room for.
+        Rule{
+            "TooLong",
+            [](RoundsTable& t) {
+                t.intro = 11648;
+                t.rounds = QList<Round>(12, {HoldRule::Timed(86400), RestRule::Timed(86400), 1000});
+                t.rounds.append({HoldRule::Timed(86400), RestRule::Timed(86400), 428});
+            },
+            "The table lasts 2147483648 seconds in all, more than 2147483647.", V::Repeat},
+        Rule{"TooLongAtMost",
+             [](RoundsTable& t) {
+                 t.rounds = QList<Round>(
+                     33, {HoldRule::AtContraction(1, 86400), RestRule::OneBreath(60), 992});
+             },
+             "The table lasts up to 2830354530 seconds in all, more than 2147483647.", V::Repeat}),
     [](const auto& info) { return info.param.label; });
 
 TEST(TableRules, KeepToTheLimitsAtBothEnds) {
@@ -88,8 +105,14 @@ TEST(TableRules, KeepToTheLimitsAtBothEnds) {
     table.name = QString(200, QChar(0x2713));
     table.rounds = {{HoldRule::AtFirstContraction(600, 1, 1), RestRule::OnCycle(1, 86400), 767},
                     {HoldRule::AtContraction(50, 86400, 86400), RestRule::OneBreath(60), 1000}};
-    table.rounds += QList<Round>(31, {HoldRule::Timed(86400), RestRule::Timed(1), 1000});
+    table.rounds += QList<Round>(31, {HoldRule::Timed(1), RestRule::Timed(1), 1000});
     EXPECT_EQ(RunRoundCount(table), kMaxRunRounds);
+    EXPECT_TRUE(TableProblems(table).isEmpty());
+    // As long as the session clock counts, to the second.
+    table.intro = 11647;
+    table.rounds = QList<Round>(12, {HoldRule::Timed(86400), RestRule::Timed(86400), 1000});
+    table.rounds.append({HoldRule::Timed(86400), RestRule::Timed(86400), 428});
+    EXPECT_EQ(Length(table).seconds, std::numeric_limits<qint32>::max());
     EXPECT_TRUE(TableProblems(table).isEmpty());
 }
 
