@@ -44,7 +44,8 @@ void SessionController::ResetSession() {
     state_.CurLoop = 1;
     state_.Mode = 0;
     ended_ = false;
-    rounds_.reset();
+    // The table of rounds stays until the next Start, so that a hold cut off here is still
+    // logged with its rule.
     SetPause(0);
 }
 

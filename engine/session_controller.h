@@ -40,8 +40,8 @@ public:
     // A session under way keeps the table it started with.
     void ChooseRounds(std::optional<RoundsTable> table) { chosen_ = std::move(table); }
     const std::optional<RoundsTable>& ChosenRounds() const { return chosen_; }
-    // The table of rounds of the session started (running or ended); null for a classic
-    // session and when idle.
+    // The table of rounds of the session last started (running, ended or reset); null for a
+    // classic session and before the first Start.
     const RoundsRun* Rounds() const { return rounds_ ? &*rounds_ : nullptr; }
     TableKind Kind() const { return rounds_ ? TableKind::Rounds : TableKind::Classic; }
     // A contraction marked in the hold under way, for a hold that ends at a contraction;

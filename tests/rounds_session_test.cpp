@@ -325,5 +325,47 @@ TEST_F(RoundsSession, EveryRandomTableRunsToItsEndAsItsRulesSay) {
     }
 }
 
+// A hold cut off by Reset or by the window closing is kept as not completed, with the rule it
+// was to end by and the rest that was to follow, whatever table the next Start is to run.
+TEST_F(RoundsSession, AHoldCutOffKeepsItsRules) {
+    const Round wonka{HoldRule::AtFirstContraction(30, 90), RestRule::OnCycle(150, 20), 2};
+    const struct {
+        const char* name;
+        Round round;
+        int ticks;  // run before the cut, two of them the intro's
+        bool close;
+    } cases[] = {
+        {"reset in a Wonka hold", wonka, 7, false},
+        {"reset in a hold by count",
+         {HoldRule::AtContraction(4, 80), RestRule::OneBreath(9), 2},
+         3,
+         false},
+        {"reset in a timed hold", {HoldRule::Timed(40), RestRule::Timed(35), 2}, 12, false},
+        {"closed in a Wonka hold", wonka, 7, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        controller.ResetSession();
+        Observe();
+        holds.clear();
+        Run(Table(2, {c.round}));
+        controller.ChooseRounds(std::nullopt);  // the next Start is to run the six settings
+        for (int i = 0; i < c.ticks; ++i) {
+            Step();
+        }
+        if (c.close) {
+            holds.append(recorder.Close().value_or(SessionRecord{}).holds);
+        } else {
+            controller.ControlCmd_Click();
+            Observe();
+        }
+        ASSERT_EQ(holds.size(), 1);
+        EXPECT_EQ(holds[0].held, c.ticks - 2);
+        EXPECT_FALSE(holds[0].completed);
+        EXPECT_EQ(holds[0].rule, c.round.hold);
+        EXPECT_EQ(holds[0].rest, c.round.rest);
+    }
+}
+
 }  // namespace
 }  // namespace vellorin::testing
