@@ -5,6 +5,7 @@
 
 #include "allgemein.h"
 #include "cue_catalogue.h"
+#include "cue_schedule.h"
 #include "session_error.h"
 
 namespace vellorin {
@@ -47,6 +48,7 @@ void SessionController::ResetSession() {
     // The table of rounds stays until the next Start, so that a hold cut off here is still
     // logged with its rule.
     SetPause(0);
+    shown_ = state_;
 }
 
 void SessionController::Start() {
@@ -70,6 +72,7 @@ void SessionController::Start() {
     window_.SetTimerEnabled(true);
     window_.SetCaption(Control::ControlCmd, "Reset");
     state_.Mode = 1;
+    shown_ = state_;
 }
 
 void SessionController::SecondsTimer_Timer() {
@@ -97,6 +100,7 @@ void SessionController::SecondsTimer_Timer() {
 
 void SessionController::Tick() {
     Table().BeforeTick(state_);
+    shown_ = state_;
     window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
     window_.SetCaption(Control::SequenceLbl, state_.Sequence);
     window_.SetCaption(Control::SessionClock, FormatSeconds(state_.SessionTime));
@@ -112,9 +116,7 @@ void SessionController::Tick() {
 
 void SessionController::IntroTick() {
     window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
-    if (IsCountdownSecond(state_.IntroTime)) {
-        IssueCue(CountdownCue(state_.IntroTime));
-    }
+    IssueCues({CueMoment::Phase::Intro, state_.IntroTime});
     if (state_.IntroTime == 1) {
         state_.Sequence = kHold;
     }
@@ -123,16 +125,9 @@ void SessionController::IntroTick() {
 
 void SessionController::HoldTick() {
     window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(Table().HoldClock(state_)));
-    if (Table().IsHoldStart(state_)) {
-        IssueCue(kHoldCue);
-    }
+    const bool holdStart = Table().IsHoldStart(state_);
     const bool lastLoop = IsLastLoop();
-    if (!lastLoop && state_.HoldTime == 1) {
-        IssueCue(kStopHoldCue);
-    }
-    if (lastLoop && IsCountdownSecond(state_.HoldTime)) {
-        IssueCue(CountdownCue(state_.HoldTime));
-    }
+    IssueCues({CueMoment::Phase::Hold, state_.HoldTime, holdStart, lastLoop});
     if (state_.HoldTime == 1) {
         state_.Sequence = kRest;
         // No rest follows the final hold: its length is never computed, so nothing about it
@@ -149,14 +144,12 @@ void SessionController::RestTick() {
         window_.SetCaption(Control::SequenceLbl, "End!");
         window_.SetTimerEnabled(false);
         ended_ = true;
-        IssueCue(kSessionEndCue);
+        IssueCues({CueMoment::Phase::End, 0, false, true});
         window_.SetCaption(Control::SequenceTimeLbl, "00:00");
         return;
     }
     window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.RestTime));
-    if (IsCountdownSecond(state_.RestTime)) {
-        IssueCue(CountdownCue(state_.RestTime));
-    }
+    IssueCues({CueMoment::Phase::Rest, state_.RestTime});
     if (state_.RestTime == 1) {
         StartNextHold();
     }
@@ -197,8 +190,10 @@ LoopRules SessionController::Rules(qint16 loop, qint32 planned) const {
     return Table().Rules(loop, planned);
 }
 
-void SessionController::IssueCue(const QString& cueFile) {
-    pendingCues_.append(cueFile);
+void SessionController::IssueCues(const CueMoment& moment) {
+    for (const Cue& cue : CuesOf(moment)) {
+        pendingCues_.append(CueFile(cue));
+    }
 }
 
 void SessionController::PlaySound(const QString& path) {

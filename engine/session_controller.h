@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "classic_table.h"
+#include "cue_schedule.h"
 #include "rounds_run.h"
 #include "session_plan.h"
 #include "session_state.h"
@@ -33,6 +34,9 @@ public:
     void ResetSession();
 
     const SessionState& State() const { return state_; }
+    // The loop and phase the displays show: the state as the last tick began. The tick that
+    // ends a phase shows it, and the next phase shows from the next tick on.
+    const SessionState& Shown() const { return shown_; }
     // A session was started and has run to its end tick (Mode is still 1 until Reset).
     bool Ended() const { return ended_; }
 
@@ -67,8 +71,8 @@ private:
     const SessionTable& Table() const {
         return rounds_ ? static_cast<const SessionTable&>(*rounds_) : classic_;
     }
-    // Queues a cue; the cues of a tick are played once the tick has succeeded.
-    void IssueCue(const QString& cueFile);
+    // Queues the tick's cues; the cues of a tick are played once the tick has succeeded.
+    void IssueCues(const CueMoment& moment);
     void PlaySound(const QString& path);
     bool IsLastLoop() const;
 
@@ -78,6 +82,7 @@ private:
     std::optional<RoundsTable> chosen_;
     std::optional<RoundsRun> rounds_;
     SessionState state_;
+    SessionState shown_;
     QStringList pendingCues_;
     bool ended_ = false;
 };
