@@ -33,9 +33,10 @@ RoundsPanel::RoundsPanel(QWidget* parent) : QWidget(parent) {
 void RoundsPanel::Follow(const SessionController& controller, const TrainerWindow& window) {
     const RoundsRun* running = controller.Rounds();
     const bool underWay = controller.State().Mode == 1 && !controller.Ended();
-    const RoundsTable* table = running != nullptr && underWay ? &running->Table()
-                               : controller.ChosenRounds()    ? &*controller.ChosenRounds()
-                                                              : nullptr;
+    // A session under way is listed as it runs, whatever table is chosen for the next Start.
+    const RoundsTable* table = underWay ? (running != nullptr ? &running->Table() : nullptr)
+                               : controller.ChosenRounds() ? &*controller.ChosenRounds()
+                                                           : nullptr;
     if (table != nullptr) {
         if (!shown_ || shownTable_ != *table) {
             shownTable_ = *table;
@@ -49,7 +50,7 @@ void RoundsPanel::Follow(const SessionController& controller, const TrainerWindo
         Show(ClassicList(window));
     }
     const std::optional<SessionPosition> at =
-        Position(controller.State(), controller.Ended(), *shown_);
+        Position(controller.Shown(), controller.Ended(), *shown_);
     if (at == at_) {
         return;
     }

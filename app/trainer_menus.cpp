@@ -178,6 +178,7 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
     if (underWay && ((plain && enter) || (shiftOnly && key->key() == Qt::Key_C))) {
         if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
             keys_.ContractionKey(recorder_, pbTest_.Running());
+            AfterHandler();  // a breath taken starts the next hold: its log and its list
         }
         event->accept();
         return true;

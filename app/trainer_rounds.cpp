@@ -9,6 +9,7 @@
 
 #include "allgemein.h"
 #include "attempts_file.h"
+#include "classic_rounds.h"
 #include "design_area.h"
 #include "rounds_editor.h"
 #include "rounds_panel.h"
@@ -86,18 +87,17 @@ void TrainerMainform::NewPresetCmd(RoundsPreset preset) {
 }
 
 void TrainerMainform::EditRoundsCmd() {
-    RoundsTable table;
     const std::optional<RoundsTable>& rounds = sessionFiles_.Rounds();
     const bool own = rounds.has_value();
-    if (own) {
-        table = *rounds;
-    }
-    RoundsEditor editor(table, own ? sessionFiles_.TableFile() : QString(), RecordedBest(), *this,
-                        this);
+    // With the six settings in use the editor starts from their table, as a table it has not
+    // changed yet.
+    const ClassicRounds classic = own ? ClassicRounds{} : RoundsFromClassic(*this);
+    RoundsEditor editor(own ? *rounds : classic.table.value_or(RoundsTable{}),
+                        own ? sessionFiles_.TableFile() : QString(), RecordedBest(), *this, this);
     editor.SetProgramFiles(
         [this](const QString& path) { return sessionFiles_.ProgramFileName(path); });
-    if (!own) {
-        editor.FillFromSettings();  // start from the table the user has
+    if (!own && !classic.table) {
+        editor.FillFromSettings();  // says why the six settings make no table
     }
     if (editor.exec() == QDialog::Accepted) {
         sessionFiles_.UseRounds(editor.Table(), editor.Path());

@@ -4,8 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include "file_helpers.h"
 #include "rounds_presets.h"
@@ -112,6 +117,120 @@ TEST_F(RoundsWindow, AWonkaTableFromTheMenuEndsEachHoldItsMarginAfterTheMark) {
         << rows[0].toStdString();
     EXPECT_TRUE(rows[7].endsWith(",8,90,40,10,1,yes,rounds,first-contraction:30/cap:90/min:0,"))
         << rows[7].toStdString();
+}
+
+RoundsTable Table(qint32 intro, const QList<Round>& rounds) {
+    return RoundsTable{QStringLiteral("t"), intro, rounds, {}};
+}
+
+// A breath taken by Enter starts the next hold at the next tick, and that hold is logged
+// whole: every second it ran, as long as it was to run.
+TEST_F(RoundsWindow, AHoldAfterABreathIsLoggedWhole) {
+    const QString path = dir.filePath("breath.vtable");
+    WriteBytes(path, TableFileBytes(Table(2, {{HoldRule::Timed(4), RestRule::OneBreath(10), 1},
+                                              {HoldRule::Timed(4), RestRule::Timed(3), 1}})));
+    form.dialog.nextFileName = path;
+    Key(Qt::Key_O, Qt::ControlModifier);
+    Key(Qt::Key_Space);
+    for (int i = 0; i < 2 + 4 + 2; ++i) {  // two seconds into the rest
+        form.SecondsTimer_Timer();
+    }
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(RunToEnd(), 4 + 1);
+    const QStringList rows = LogRows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[1].endsWith(",2,4,4,,0,yes,rounds,time:4,")) << rows[1].toStdString();
+}
+
+// At every tick the list names the round the displays show and the phase after the one they
+// show, also on the last second of a phase, when the session has already moved on.
+TEST_F(RoundsWindow, TheListSaysWhereTheDisplaysAre) {
+    const struct {
+        const char* name;
+        RoundsTable table;
+    } cases[] = {
+        {"a second of everything", Table(1, {{HoldRule::Timed(1), RestRule::Timed(1), 4}})},
+        {"every kind of phase",
+         Table(2, {{HoldRule::AtFirstContraction(2, 9), RestRule::OnCycle(12, 2), 1},
+                   {HoldRule::AtContraction(2, 9), RestRule::OneBreath(5), 2},
+                   {HoldRule::Timed(2), RestRule::Timed(2), 1}})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath("where.vtable");
+        WriteBytes(path, TableFileBytes(c.table));
+        form.dialog.nextFileName = path;
+        Key(Qt::Key_R, Qt::ControlModifier);
+        Key(Qt::Key_O, Qt::ControlModifier);
+        Key(Qt::Key_Space);
+        const QString rounds = QString::number(RunOrder(c.table).size());
+        for (int tick = 1; form.SecondsTimer()->isActive() && tick < 200; ++tick) {
+            form.SecondsTimer_Timer();
+            const QString phase = form.Text("SequenceLbl");
+            if (phase == "End!") {
+                break;
+            }
+            const QString next = phase == "Hold" ? "Next: (rest|the end)" : "Next: hold";
+            const QString expected =
+                "^Round " + form.Text("SessionLbl").mid(5) + " of " + rounds + ". " + next;
+            EXPECT_TRUE(form.Text("RoundsPosition").contains(QRegularExpression(expected)))
+                << "tick " << tick << ": " << phase.toStdString() << ", "
+                << form.Text("RoundsPosition").toStdString();
+            if (tick % 3 == 0) {
+                Key(Qt::Key_Return);  // contractions, and breaths
+            }
+        }
+    }
+}
+
+// A classic session under way goes on being listed as what it is when a table of rounds is
+// loaded for the next Start.
+TEST_F(RoundsWindow, AClassicSessionKeepsItsListWhenATableOfRoundsIsLoaded) {
+    const QStringList settings = {"3", "5", "0", "4", "0", "3"};
+    for (int i = 0; i < settings.size(); ++i) {
+        form.SetFieldText(kSettingsFields[i], settings[i]);
+    }
+    Key(Qt::Key_Space);
+    form.SecondsTimer_Timer();
+    const QString path = dir.filePath("pyramid.vtable");
+    WriteBytes(path, TableFileBytes(*MakePreset(RoundsPreset::Pyramid, 100).table));
+    form.dialog.nextFileName = path;
+    Key(Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(form.windowTitle(), "pyramid.vtable - 12:10 - Vellorin");
+    form.SecondsTimer_Timer();
+    EXPECT_EQ(form.Text("RoundsSummary"), "3 rounds, 00:26");
+    EXPECT_EQ(form.Text("RoundsPosition"), "Round 1 of 3. Next: hold 00:05.");
+    EXPECT_EQ(List()->count(), 3);
+    Key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(form.Text("RoundsSummary"), "7 rounds, 12:10");
+}
+
+// The editor opened on the six settings starts from their table: nothing is changed yet, so
+// Escape closes it without a question, and the six settings stay in use.
+TEST_F(RoundsWindow, TheEditorOnTheSixSettingsClosesWithoutAQuestion) {
+    const QStringList settings = {"3", "5", "0", "4", "0", "3"};
+    for (int i = 0; i < settings.size(); ++i) {
+        form.SetFieldText(kSettingsFields[i], settings[i]);
+    }
+    QStringList asked;
+    QTimer driver;
+    driver.setInterval(20);
+    QObject::connect(&driver, &QTimer::timeout, [&asked] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            asked.append(box->text());
+            box->button(QMessageBox::Yes)->click();
+        } else if (modal != nullptr && modal->windowTitle() == "Table of rounds") {
+            // Posted, so that a question it asks is answered by the next round of the timer.
+            QCoreApplication::postEvent(
+                modal, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        }
+    });
+    driver.start();
+    Key(Qt::Key_B, Qt::ControlModifier);
+    driver.stop();
+    EXPECT_EQ(asked, QStringList());
+    EXPECT_TRUE(form.Find<QLineEdit>("HoldTbx")->isEnabled());
 }
 
 }  // namespace
