@@ -173,6 +173,7 @@ bool RoundsEditor::SaveTo(const QString& path) {
     }
     path_ = path;
     saved_ = table_;
+    written_ = table_;
     return true;
 }
 

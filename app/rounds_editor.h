@@ -40,6 +40,8 @@ public:
     // The table as edited, and the file it was last saved to (or read from).
     const RoundsTable& Table() const { return table_; }
     const QString& Path() const { return path_; }
+    // The table as the editor last wrote it to Path(); nothing when it wrote none.
+    const std::optional<RoundsTable>& Written() const { return written_; }
     // Tells the program's own files (the training log...) by name, so that Save never
     // replaces one: its name ("the training log") for such a path, empty for any other.
     void SetProgramFiles(std::function<QString(const QString& path)> programFileName) {
@@ -90,6 +92,7 @@ private:
 
     RoundsTable table_;
     RoundsTable saved_;  // as in the file, or as given: what Cancel may drop without a question
+    std::optional<RoundsTable> written_;
     QString path_;
     std::optional<int> personalBest_;
     const TrainerWindow& window_;

@@ -100,7 +100,10 @@ void TrainerMainform::EditRoundsCmd() {
         editor.FillFromSettings();  // says why the six settings make no table
     }
     if (editor.exec() == QDialog::Accepted) {
-        sessionFiles_.UseRounds(editor.Table(), editor.Path());
+        sessionFiles_.UseEditedRounds(editor.Table(), editor.Path(), editor.Written());
+    } else if (own && editor.Written() && editor.Path() == sessionFiles_.TableFile()) {
+        // Saved, then cancelled: the table in use stays, and its file holds what was saved.
+        sessionFiles_.UseEditedRounds(*rounds, editor.Path(), editor.Written());
     }
     AfterHandler();
 }

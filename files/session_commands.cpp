@@ -206,6 +206,16 @@ void SessionFileCommands::UseRounds(std::optional<RoundsTable> table, const QStr
     }
 }
 
+void SessionFileCommands::UseEditedRounds(std::optional<RoundsTable> table, const QString& path,
+                                          std::optional<RoundsTable> written) {
+    // Nothing written: the file holds what it held when it became the table file.
+    std::optional<RoundsTable> saved = written              ? std::move(written)
+                                       : path == tableFile_ ? savedRounds_
+                                                            : std::nullopt;
+    tableFile_ = path;
+    SetRounds(std::move(table), path.isEmpty() ? std::nullopt : std::move(saved));
+}
+
 void SessionFileCommands::SetRounds(std::optional<RoundsTable> table,
                                     std::optional<RoundsTable> saved) {
     rounds_ = std::move(table);

@@ -65,6 +65,11 @@ public:
     // Puts a table of rounds in use (nothing: the six fields again); path names the file it
     // was saved to, empty when it is kept in no file yet. Either way the table file is path.
     void UseRounds(std::optional<RoundsTable> table, const QString& path);
+    // The same for a table edited since: written is what was last written to path while it
+    // was edited (nothing when nothing was), so that a table not as its file holds it is
+    // told edited.
+    void UseEditedRounds(std::optional<RoundsTable> table, const QString& path,
+                         std::optional<RoundsTable> written);
     // Told whenever the table of rounds in use changes.
     void SetRoundsChanged(std::function<void(const std::optional<RoundsTable>&)> changed) {
         roundsChanged_ = std::move(changed);

@@ -233,5 +233,40 @@ TEST_F(RoundsWindow, TheEditorOnTheSixSettingsClosesWithoutAQuestion) {
     EXPECT_TRUE(form.Find<QLineEdit>("HoldTbx")->isEnabled());
 }
 
+// A table changed in the editor and put in use without being saved is told edited in the
+// title; so is the table in use once the editor saved another one to its file and was
+// cancelled. Saved and used, it is its file's.
+TEST_F(RoundsWindow, ATableEditedButNotSavedIsToldEdited) {
+    const struct {
+        const char* name;
+        QStringList buttons;  // clicked after the name is changed
+        QString title;
+    } cases[] = {
+        {"used", {"UseTable"}, "*wonka.vtable - up to 26:30 - Vellorin"},
+        {"saved, then cancelled",
+         {"SaveTable", "CancelTable"},
+         "*wonka.vtable - up to 26:30 - Vellorin"},
+        {"saved and used", {"SaveTable", "UseTable"}, "wonka.vtable - up to 26:30 - Vellorin"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath("wonka.vtable");
+        WriteBytes(path, TableFileBytes(*MakePreset(RoundsPreset::Wonka, 90).table));
+        form.dialog.nextFileName = path;
+        form.LoadCmd_Click();
+        ASSERT_EQ(form.windowTitle(), "wonka.vtable - up to 26:30 - Vellorin");
+        QTimer::singleShot(0, [&c] {
+            QWidget* editor = QApplication::activeModalWidget();
+            ASSERT_NE(editor, nullptr);
+            QTest::keyClicks(editor->findChild<QLineEdit*>("TableName"), "x");
+            for (const QString& button : c.buttons) {
+                editor->findChild<QPushButton*>(button)->click();
+            }
+        });
+        form.EditRoundsCmd();
+        EXPECT_EQ(form.windowTitle(), c.title);
+    }
+}
+
 }  // namespace
 }  // namespace vellorin::testing
