@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QGridLayout>
 #include <QLabel>
+#include <QTimer>
 #include <algorithm>
 #include <limits>
 
@@ -30,6 +31,17 @@ int DisplayIndex(Control control) {
 // The widest text a display shows for long, so that the font does not jump from tick to tick.
 const char* const kWidestTexts[] = {"Loop 88", "88:88", "Intro", "88:88"};
 
+const QColor kLight(0xe8, 0xe8, 0xe8);
+const QColor kDimmed(0x50, 0x50, 0x50);        // a clock that stands still
+const QColor kPausedColour(0xff, 0xb0, 0x20);  // the word "Paused", warm and plain to see
+
+// A label keeps its place in the layout while hidden.
+void KeepPlace(QLabel* label) {
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
+}
+
 }  // namespace
 
 LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
@@ -37,7 +49,7 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette dark = palette();
     dark.setColor(QPalette::Window, Qt::black);
-    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::WindowText, kLight);
     setPalette(dark);
     auto* grid = new QGridLayout(this);
     const char* const names[] = {"LightsOutLoop", "LightsOutSessionClock", "LightsOutPhase",
@@ -47,16 +59,93 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
         displays_[i]->setObjectName(QString::fromLatin1(names[i]));
         displays_[i]->setAlignment(Qt::AlignCenter);
         displays_[i]->setFont(WindowFont(FontStyle::Display));
-        grid->addWidget(displays_[i], i / 2, i % 2);
+        KeepPlace(displays_[i]);
+        grid->addWidget(displays_[i], 1 + i / 2, i % 2);
     }
-    // What comes next, small under the displays: never in their way.
-    next_ = new QLabel(this);
-    next_->setObjectName(QStringLiteral("LightsOutNext"));
-    next_->setAlignment(Qt::AlignCenter);
-    grid->addWidget(next_, 2, 0, 1, 2);
-    grid->setRowStretch(0, 10);
+    // Around the displays, never over them: each keeps its place while it shows nothing, so
+    // that the displays never move.
+    const auto small = [this, grid](const char* name, int row, int column, int span) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignCenter);
+        KeepPlace(label);
+        label->hide();
+        grid->addWidget(label, row, column, 1, span);
+        return label;
+    };
+    state_ = small("LightsOutState", 0, 0, 2);
+    state_->setText(QStringLiteral("Paused"));
+    QPalette amber = dark;
+    amber.setColor(QPalette::WindowText, kPausedColour);
+    state_->setPalette(amber);
+    mark_ = small("LightsOutMark", 3, 0, 1);
+    count_ = small("LightsOutCount", 3, 1, 1);
+    next_ = small("LightsOutNext", 4, 0, 2);
+    next_->show();
+    // At the end, the summary in the displays' place.
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("LightsOutSummary"));
+    summary_->setAlignment(Qt::AlignCenter);
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->hide();
+    grid->addWidget(summary_, 1, 0, 2, 2);
+    grid->setRowStretch(0, 2);
     grid->setRowStretch(1, 10);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(2, 10);
+    grid->setRowStretch(3, 1);
+    grid->setRowStretch(4, 1);
+    markTimer_ = new QTimer(this);
+    markTimer_->setObjectName(QStringLiteral("LightsOutMarkTimer"));
+    markTimer_->setSingleShot(true);
+    markTimer_->setInterval(kMarkShown);
+    connect(markTimer_, &QTimer::timeout, mark_, &QLabel::hide);
+}
+
+void LightsOutView::SetPaused(bool paused) {
+    if (paused == Paused()) {
+        return;
+    }
+    state_->setVisible(paused);
+    for (QLabel* clock : {displays_[1], displays_[3]}) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, paused ? kDimmed : kLight);
+        clock->setPalette(colours);
+    }
+}
+
+bool LightsOutView::Paused() const {
+    return !state_->isHidden();
+}
+
+void LightsOutView::AcknowledgeMark(int number) {
+    mark_->setText(QStringLiteral("Contraction %1").arg(number));
+    mark_->show();
+    markTimer_->start();  // a mark in the moment of the last is shown its whole moment
+}
+
+void LightsOutView::SetCount(int contractions) {
+    const QString text =
+        contractions > 0 ? QStringLiteral("Contractions: %1").arg(contractions) : QString();
+    if (text != count_->text()) {  // a tick costs nothing here
+        count_->setText(text);
+        count_->setVisible(!text.isEmpty());
+    }
+}
+
+void LightsOutView::SetSummary(const QString& text) {
+    if (text == summary_->text() && summary_->isHidden() == text.isEmpty()) {
+        return;
+    }
+    summary_->setText(text);
+    summary_->setVisible(!text.isEmpty());
+    for (QLabel* display : displays_) {
+        display->setVisible(text.isEmpty());
+    }
+    FitAll();
+}
+
+QString LightsOutView::Summary() const {
+    return summary_->isHidden() ? QString() : summary_->text();
 }
 
 void LightsOutView::SetNext(const QString& text) {
@@ -102,14 +191,43 @@ void LightsOutView::FitAll() {
     for (QLabel* display : displays_) {
         display->setFont(font);
     }
-    QFont small = WindowFont(FontStyle::Display);
-    small.setPixelSize(std::max(12, height() / 24));
-    next_->setFont(small);
+    const auto sized = [this](QLabel* label, int parts) {
+        QFont font = WindowFont(FontStyle::Display);
+        font.setPixelSize(std::max(12, height() / parts));
+        label->setFont(font);
+    };
+    sized(state_, 14);
+    sized(mark_, 18);
+    sized(count_, 24);
+    sized(next_, 24);
+    if (!summary_->text().isEmpty()) {
+        summary_->setFont(SummaryFont());
+    }
+}
+
+QFont LightsOutView::SummaryFont() const {
+    // The largest size at which every line fits the displays' place, but never larger than
+    // the word "Paused" above it.
+    const QSizeF room(width() * 0.9, height() * 0.7);
+    QFont font = WindowFont(FontStyle::Display);
+    int low = 8;
+    int high = std::max(low + 1, height() / 14 + 1);
+    while (high - low > 1) {
+        font.setPixelSize((low + high) / 2);
+        const QSizeF needed =
+            QFontMetricsF(font)
+                .boundingRect(QRectF(QPointF(), room), Qt::AlignCenter, summary_->text())
+                .size();
+        (needed.width() <= room.width() && needed.height() <= room.height() ? low : high) =
+            font.pixelSize();
+    }
+    font.setPixelSize(low);
+    return font;
 }
 
 int LightsOutView::LargestFitting(const QString& widest) const {
     const qreal roomWidth = width() / 2.0 * 0.9;
-    const qreal roomHeight = height() / 2.0 * 0.75;
+    const qreal roomHeight = height() / 2.0 * 0.68;  // the rest for what stands around them
     QFont font = WindowFont(FontStyle::Display);
     qreal low = 8;
     qreal high = 1000;

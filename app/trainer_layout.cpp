@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "design_area.h"
@@ -39,6 +40,11 @@ void TrainerMainform::RestoreSize() {
         size = size.boundedTo(screen->availableGeometry().size());
     }
     resize(size.expandedTo(minimumSize()));
+}
+
+QString TrainerMainform::WindowSettingsFile() const {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/window.ini");
 }
 
 WindowSettings& TrainerMainform::Settings() const {
@@ -94,6 +100,7 @@ void TrainerMainform::ToggleLightsOut() {
         maximizedBeforeLightsOut_ = isMaximized();
         menuBar_->hide();
         area_->hide();
+        roundsPanel_->hide();  // the layout shows it again on the way out
         lightsOut_->setGeometry(rect());
         lightsOut_->show();
         lightsOut_->setFocus();

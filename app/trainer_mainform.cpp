@@ -161,11 +161,6 @@ void TrainerMainform::SetTimerEnabled(bool enabled) {
     }
 }
 
-QString TrainerMainform::WindowSettingsFile() const {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/window.ini");
-}
-
 void TrainerMainform::PreloadCues() {
     const CueSet cues(ApplicationFolder(), UserDataFolder());
     const CuePlayer::Readied readied = cuePlayer_->Preload(cues);
@@ -251,12 +246,12 @@ void TrainerMainform::AfterHandler() {
         WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this),
                     sessionFiles_.Rounds() ? &*sessionFiles_.Rounds() : nullptr));
     roundsPanel_->Follow(controller_, *this);
-    lightsOut_->SetNext(roundsPanel_->NextText());
     if (const std::optional<SessionRecord> finished = recorder_.Observe(
             State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),
             QDateTime::currentDateTime())) {
         KeepInLog(*finished);
     }
+    ShowSessionState();
     const bool started = State().Mode == 1 && !controller_.Ended();
     if (closeQuestion_ != nullptr && !started && !pbTest_.Running()) {
         // The session ended under the question whether to end it: it is over and kept, so

@@ -16,6 +16,7 @@
 #include "session_controller.h"
 #include "session_keys.h"
 #include "session_recorder.h"
+#include "session_state_view.h"
 #include "sleep_inhibitor.h"
 #include "trainer_window.h"
 #include "window_settings.h"
@@ -151,6 +152,8 @@ private:
     void ResetKey();
     // After every handler: the title, the sleep inhibition and the menu's enabled commands.
     void AfterHandler();
+    // What the displays' captions do not say: a pause, a contraction marked, the summary.
+    void ShowSessionState();
     void LayOut();
     // The size the user last gave the window, or the design size at the desktop's font.
     void RestoreSize();
@@ -177,6 +180,7 @@ private:
     SessionRecorder recorder_{*this, &controller_};
     TrainingLogKeeper logKeeper_;
     bool loggedSession_ = false;  // a hold of the session went to the log keeper
+    SessionStateView stateView_{this};
 #ifndef Q_OS_WIN
     std::optional<QDBusConnection> bus_;
 #endif

@@ -147,6 +147,9 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* key = static_cast<QKeyEvent*>(event);
+    if (LightsOut() && stateView_.TakeKey(*key, *lightsOut_)) {
+        return true;  // the first key after the end only puts the summary away
+    }
     if (type == QEvent::ShortcutOverride && key->matches(QKeySequence::Undo)) {
         // A field takes Ctrl+Z for its own typing; with none to undo, it undoes the Load.
         const auto* field = qobject_cast<QLineEdit*>(widget);
@@ -179,6 +182,7 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
             keys_.ContractionKey(recorder_, pbTest_.Running());
             AfterHandler();  // a breath taken starts the next hold: its log and its list
+            ShowSessionState();  // the mark acknowledged on screen
         }
         event->accept();
         return true;

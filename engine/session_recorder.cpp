@@ -22,6 +22,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
                                  {},
                                  rounds ? TableKind::Rounds : TableKind::Classic};
         hold_.reset();
+        sessionHolds_.clear();
         return std::nullopt;
     }
     if (!session_) {
@@ -89,6 +90,7 @@ std::optional<SessionRecord> SessionRecorder::EndHold() {
         hold_->rest = rules.rest;
     }
     record.holds.append(*hold_);
+    sessionHolds_.append(*hold_);
     hold_.reset();
     return record;
 }

@@ -59,6 +59,11 @@ public:
     bool MarkContraction(const SessionState& state);
     // The hold under way, as the window closes; nothing when none is.
     std::optional<SessionRecord> Close();
+    // The hold under way, with its contractions so far; nothing outside a hold.
+    const std::optional<HoldRecord>& HoldUnderWay() const { return hold_; }
+    // Every hold of the latest session that has ended, in order, kept until the next Start
+    // (for the summary at the end).
+    const QList<HoldRecord>& SessionHolds() const { return sessionHolds_; }
 
 private:
     // The hold under way as a record of its own, and the session without it.
@@ -68,6 +73,7 @@ private:
     const SessionController* controller_;
     std::optional<SessionRecord> session_;  // the session under way, without its holds
     std::optional<HoldRecord> hold_;        // the hold under way
+    QList<HoldRecord> sessionHolds_;
     SessionState last_;
     bool lastEnded_ = false;
 };
