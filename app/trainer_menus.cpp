@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
+#include "audio_export_job.h"
 #include "command_modes.h"
 #include "cue_catalogue.h"
 #include "design_area.h"
@@ -246,22 +247,9 @@ void TrainerMainform::ExportAudio() {
     if (output.isEmpty()) {
         return;
     }
-    const QStringList settings = FieldTexts(*this);
-    QProgressDialog progress(
-        QStringLiteral("Exporting the session to %1...").arg(QFileInfo(output).fileName()),
-        QStringLiteral("Cancel"), 0, 1000, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const SessionExport result = ExportSession(
-        {settings, controller_.ChosenRounds()}, output, ApplicationFolder(), UserDataFolder(),
-        [&progress](qint64 done, qint64 total) {
-            progress.setValue(static_cast<int>(done * 1000 / std::max<qint64>(total, 1)));
-            return !progress.wasCanceled();
-        });
-    progress.reset();
-    if (!result.problem.isEmpty() && !progress.wasCanceled()) {
-        ShowMessage(result.problem);
-    }
+    StartAudioExport(this, {FieldTexts(*this), controller_.ChosenRounds()}, output,
+                     ApplicationFolder(), UserDataFolder(),
+                     [this](const QString& problem) { ShowMessage(problem); });
 }
 
 }  // namespace vellorin

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -183,6 +184,9 @@ TEST_F(MainformWindow, ExportAudioWritesTheSessionFromTheFields) {
     form.SetFieldText(Field::LoopsTbx, "1");
     form.exportFile = dir.filePath("session.flac");
     Trigger("export");
+    // Made on a worker thread: the menu's handler returns at once, and the clock goes on.
+    EXPECT_NE(form.findChild<QProgressDialog*>(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(form.findChild<QProgressDialog*>() == nullptr, 30000);
     EXPECT_EQ(form.proposedExport.section('/', -1), "default.mp3");
     EXPECT_EQ(form.messages.join('\n').toStdString(), "");
     EXPECT_GT(QFileInfo(form.exportFile).size(), 1000);
