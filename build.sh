@@ -2,7 +2,7 @@
 # Installs what is missing on a Debian machine, builds Vellorin, then runs it or its tests.
 #   ./build.sh run    build optimised and open the window
 #   ./build.sh test   build and run every test
-#   ./build.sh bench [intro hold increase rest decrease loops]
+#   ./build.sh bench [intro hold increase rest decrease loops | FILE.vtable [ticks]]
 #                     build optimised and time a whole session with the real timer
 #   ./build.sh bench export
 #                     build optimised and time the audio export of a short and a day's table
@@ -12,6 +12,11 @@
 #                     1,000,000 sessions (or those given), the program's start-up (time and
 #                     peak memory), History (time, the event thread's longest stall, peak
 #                     memory) and appending a session
+#   ./build.sh bench rounds [repetitions [ticks]]
+#                     build optimised and time, with a table file of 1,000 rounds, its load
+#                     from the command line and with Load, its list and Start (5 runs each),
+#                     then the session's timing on the classic table and on the first 141 s
+#                     of the 1,000 rounds with their list shown
 #   ./build.sh windows
 #                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
 #                     sources, and check it under wine against the Linux build
@@ -54,6 +59,11 @@ elif [ "$mode" = bench ]; then
     shift
     cmake --build build/bench -j2 --target vellorin_history_bench
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_history_bench "$@"
+  fi
+  if [ "${1:-}" = rounds ]; then
+    shift
+    cmake --build build/bench -j2 --target vellorin_rounds_bench
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_rounds_bench "$@"
   fi
   cmake --build build/bench -j2 --target vellorin_bench
   build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start

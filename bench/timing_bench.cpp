@@ -2,9 +2,13 @@
 // prints how well it kept time, what it cost and how fast it started.
 //
 //   vellorin_bench [intro hold increase rest decrease loops]    (default 5 30 5 20 5 4)
+//   vellorin_bench TABLE.vtable [TICKS]    a table file, loaded as the command line loads it,
+//                                          for TICKS ticks (all of it by default)
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
@@ -15,11 +19,11 @@
 #include <iterator>
 #include <numeric>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "cue_onsets.h"
 #include "process_figures.h"
-#include "session_plan.h"
 #include "tick_statistics.h"
 #include "trainer_mainform.h"
 
@@ -28,16 +32,31 @@ namespace {
 using vellorin::Field;
 using vellorin::kSettingsFields;
 
-QStringList TableFromArguments(const QStringList& arguments) {
+// The six settings, or a table file and how many ticks of it to run (0: the whole session).
+struct BenchTable {
+    QStringList fields;
+    QString file;
+    int ticks = 0;
+};
+
+BenchTable TableFromArguments(const QStringList& arguments) {
     if (arguments.size() == 1 + static_cast<int>(std::size(kSettingsFields))) {
-        return arguments.mid(1);
+        return {arguments.mid(1), {}, 0};
+    }
+    if ((arguments.size() == 2 || arguments.size() == 3) &&
+        arguments[1].endsWith(QLatin1String(".vtable"))) {
+        return {{}, arguments[1], arguments.size() == 3 ? std::max(1, arguments[2].toInt()) : 0};
     }
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: vellorin_bench [intro hold increase rest decrease loops]\n");
+        std::fprintf(stderr,
+                     "usage: vellorin_bench [intro hold increase rest decrease loops]\n"
+                     "       vellorin_bench TABLE.vtable [TICKS]\n");
         std::exit(2);
     }
-    return {QStringLiteral("5"),  QStringLiteral("30"), QStringLiteral("5"),
-            QStringLiteral("20"), QStringLiteral("5"),  QStringLiteral("4")};
+    return {{QStringLiteral("5"), QStringLiteral("30"), QStringLiteral("5"), QStringLiteral("20"),
+             QStringLiteral("5"), QStringLiteral("4")},
+            {},
+            0};
 }
 
 // The window as it is, with every cue it plays stamped on the benchmark's clock. Cues of one
@@ -57,8 +76,31 @@ public:
         TrainerMainform::PlayWave(path);
     }
 
+    // Printed, never a box that would wait for a click nobody gives.
+    void ShowMessage(const QString& text) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+
     std::vector<std::int64_t> cueNs;
     QStringList cuePaths;
+
+private:
+    const QElapsedTimer& clock_;
+};
+
+// Stamps each tick's timer event before the window's handler sees it.
+class TickArrival : public QObject {
+public:
+    TickArrival(QTimer* timer, const QElapsedTimer& clock) : clock_(clock) {
+        timer->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Timer) {
+            lastNs = clock_.nsecsElapsed();
+        }
+        return false;
+    }
+    std::int64_t lastNs = 0;
 
 private:
     const QElapsedTimer& clock_;
@@ -96,7 +138,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
-    const QStringList table = TableFromArguments(QApplication::arguments());
+    const BenchTable table = TableFromArguments(QApplication::arguments());
 
     // Start-up as the program does it, up to the first paint of the window.
     QElapsedTimer clock;
@@ -112,18 +154,30 @@ int main(int argc, char** argv) {
     const std::optional<double> startToShownMs = vellorin::bench::MillisecondsSinceProcessStart();
     const std::optional<double> startupRssMiB = vellorin::bench::ResidentMemoryMiB();
 
-    for (std::size_t i = 0; i < std::size(kSettingsFields); ++i) {
-        form.SetFieldText(kSettingsFields[i], table[static_cast<int>(i)]);
+    if (!table.file.isEmpty()) {
+        form.LoadSessionFile(table.file);  // as `vellorin TABLE.vtable` does
     }
+    for (qsizetype i = 0; i < table.fields.size(); ++i) {
+        form.SetFieldText(kSettingsFields[i], table.fields[i]);
+    }
+    QApplication::processEvents();  // the list laid out as it is shown
+    const auto* list = form.findChild<QListWidget*>(QStringLiteral("RoundsList"));
+    const QString listed = form.findChild<QLabel*>(QStringLiteral("RoundsSummary"))->text();
+    const QString tableName = table.file.isEmpty() ? table.fields.join(' ') : table.file;
 
     // Every tick is stamped once the window has handled it, cues played and labels written.
     auto* secondsTimer = form.findChild<QTimer*>(QStringLiteral("SecondsTimer"));
     auto* startButton = form.findChild<QPushButton*>(QStringLiteral("ControlCmd"));
     std::vector<std::int64_t> tickNs;
+    std::vector<double> handlingMs;  // from the timer event to the window done with the tick
+    const TickArrival arrival(secondsTimer, clock);
     QObject::connect(secondsTimer, &QTimer::timeout, &app, [&] {
         tickNs.push_back(clock.nsecsElapsed());
+        handlingMs.push_back(static_cast<double>(tickNs.back() - arrival.lastNs) / 1e6);
         if (!secondsTimer->isActive()) {
             QTimer::singleShot(1500, &app, &QApplication::quit);  // the end cue is still heard
+        } else if (std::cmp_equal(tickNs.size(), table.ticks)) {
+            QApplication::exit(0);  // not quit(): the window would ask whether to end the session
         }
     });
 
@@ -139,11 +193,15 @@ int main(int argc, char** argv) {
     const std::int64_t startNs = clock.nsecsElapsed();
     startButton->click();
     if (!secondsTimer->isActive()) {
-        std::fprintf(stderr, "the table was refused: %s\n", qPrintable(table.join(' ')));
+        std::fprintf(stderr, "the table was refused: %s\n", qPrintable(tableName));
         return 1;
     }
-    std::printf("table %s: %d s of session in real time...\n", qPrintable(table.join(' ')),
-                vellorin::SessionPlan(form).SessionDuration());
+    std::printf("table %s (%s), %s", qPrintable(tableName), qPrintable(listed),
+                table.ticks > 0 ? qPrintable(QStringLiteral("its first %1 s").arg(table.ticks))
+                                : "the whole session");
+    std::printf(" in real time, the list of rounds %s...\n",
+                list->isVisible() ? qPrintable(QStringLiteral("shown (%1 rows)").arg(list->count()))
+                                  : "hidden");
     std::fflush(stdout);
     QApplication::exec();
     const double cpuMs = vellorin::bench::ProcessCpuMilliseconds() - cpuBeforeMs;
@@ -157,6 +215,8 @@ int main(int argc, char** argv) {
     PrintFigure(
         listener.Listening() ? "CPU time per tick (listener included)" : "CPU time per tick",
         ticks.ticks ? cpuMs / ticks.ticks : 0.0, "ms");
+    PrintFigure("mean handling of a tick", Mean(handlingMs), "ms");
+    PrintFigure("longest handling of a tick", Max(handlingMs), "ms");
     if (listener.Listening()) {
         const vellorin::bench::CueLatencies cues =
             vellorin::bench::MatchCues(form.cueNs, listener.OnsetNs());
