@@ -19,31 +19,17 @@
 #include <numeric>
 #include <vector>
 
+#include "bench_mainform.h"
 #include "child_process.h"
 #include "history_window.h"
 #include "log_generator.h"
-#include "trainer_mainform.h"
 #include "training_log.h"
 
 namespace {
 
 using namespace vellorin;
 
-// The real window, its data and settings in the benchmark's folder, its messages printed.
-class BenchMainform : public TrainerMainform {
-public:
-    explicit BenchMainform(const QString& data) : data_(data) {}
-    QString UserDataFolder() const override { return data_; }
-    void ShowMessage(const QString& text) override {
-        std::printf("message: %s\n", qPrintable(text));
-    }
-
-protected:
-    QString WindowSettingsFile() const override { return data_ + "/window.ini"; }
-
-private:
-    QString data_;
-};
+using bench::BenchMainform;
 
 // In a process of its own, for a peak memory of its own: opens History on the log in data
 // with Ctrl+H's action and prints when it showed the sessions and the longest gap between

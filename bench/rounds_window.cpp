@@ -11,40 +11,10 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "trainer_mainform.h"
+#include "bench_mainform.h"
 
 namespace vellorin::bench {
 namespace {
-
-// The file Load is given, as the file dialog would give it.
-class ChosenFile : public CommonDialog {
-public:
-    explicit ChosenFile(const QString& file) : file_(file) {}
-    void ShowOpen() override {}
-    void ShowSave() override {}
-    QString FileName() const override { return file_; }
-
-private:
-    QString file_;
-};
-
-// The real window, its data and settings in the benchmark's folder, its messages printed.
-class BenchMainform : public TrainerMainform {
-public:
-    BenchMainform(const QString& data, const QString& file) : data_(data), dialog_(file) {}
-    QString UserDataFolder() const override { return data_; }
-    CommonDialog& CommonDialog1() override { return dialog_; }
-    void ShowMessage(const QString& text) override {
-        std::printf("message: %s\n", qPrintable(text));
-    }
-
-protected:
-    QString WindowSettingsFile() const override { return data_ + "/window.ini"; }
-
-private:
-    QString data_;
-    ChosenFile dialog_;
-};
 
 // Notes when one of some objects gets an event of a type (a widget its paint, a timer its
 // tick).
