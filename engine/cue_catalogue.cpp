@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "cue_schedule.h"
+
 namespace vellorin {
 
 bool IsCountdownSecond(qint32 secondsLeft) {
@@ -28,6 +30,12 @@ QStringList AllCueFiles() {
           << kClickCue << kNotNowCue;
     for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
         files << MinuteCue(minutes);
+    }
+    // Then the numbers, durations, words and tones of the other cue profiles.
+    for (const QString& file : ProfileCueFiles()) {
+        if (!files.contains(file)) {
+            files << file;
+        }
     }
     return files;
 }

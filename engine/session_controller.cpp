@@ -69,6 +69,8 @@ void SessionController::Start() {
         return;
     }
     Table().Begin(state_);
+    profile_ = chosenProfile_;
+    cueCount_ = {};
     window_.SetTimerEnabled(true);
     window_.SetCaption(Control::ControlCmd, "Reset");
     state_.Mode = 1;
@@ -82,24 +84,37 @@ void SessionController::SecondsTimer_Timer() {
     // A tick whose computation fails (a field emptied or mistyped during the session) is
     // undone and the session paused, so that the same second runs again on Resume.
     const SessionState before = state_;
+    const CueCount countBefore = cueCount_;
     pendingCues_.clear();
     try {
         Tick();
     } catch (const SessionError&) {
         state_ = before;
+        cueCount_ = countBefore;
         pendingCues_.clear();
         SetPause(1);
         window_.ShowMessage(kStartErrorMessage);
         return;
     }
-    const QStringList cues = std::exchange(pendingCues_, {});
-    for (const QString& cue : cues) {
-        PlaySound(ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(), cue));
+    const auto cues = std::exchange(pendingCues_, {});
+    for (const auto& [cue, follows] : cues) {
+        const QString path =
+            ChosenCuePath(window_.ApplicationFolder(), window_.UserDataFolder(), cue);
+        if (follows) {
+            window_.FollowWave(path);
+        } else {
+            PlaySound(path);
+        }
     }
 }
 
 void SessionController::Tick() {
     Table().BeforeTick(state_);
+    // A phase's seconds are counted from its first tick, for the calls of the time held and
+    // the breaths of a rest.
+    const std::pair phase{state_.Sequence, state_.CurLoop};
+    cueCount_.elapsed = phase == cueCount_.phase ? cueCount_.elapsed + 1 : 0;
+    cueCount_.phase = phase;
     shown_ = state_;
     window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
     window_.SetCaption(Control::SequenceLbl, state_.Sequence);
@@ -128,7 +143,9 @@ void SessionController::HoldTick() {
     const bool holdStart = Table().IsHoldStart(state_);
     const bool lastLoop = IsLastLoop();
     IssueCues({CueMoment::Phase::Hold, state_.HoldTime, holdStart, lastLoop});
+    cueCount_.totalHeld += 1;
     if (state_.HoldTime == 1) {
+        cueCount_.holdsDone += 1;
         state_.Sequence = kRest;
         // No rest follows the final hold: its length is never computed, so nothing about it
         // can keep the session from its end tick.
@@ -190,9 +207,12 @@ LoopRules SessionController::Rules(qint16 loop, qint32 planned) const {
     return Table().Rules(loop, planned);
 }
 
-void SessionController::IssueCues(const CueMoment& moment) {
-    for (const Cue& cue : CuesOf(moment)) {
-        pendingCues_.append(CueFile(cue));
+void SessionController::IssueCues(CueMoment moment) {
+    moment.elapsed = cueCount_.elapsed;
+    moment.holdsDone = cueCount_.holdsDone;
+    moment.totalHeld = cueCount_.totalHeld;
+    for (const Cue& cue : CuesOf(profile_, moment)) {
+        pendingCues_.append({CueFile(cue, profile_.sound), cue.follows});
     }
 }
 

@@ -44,6 +44,9 @@ public:
     // A session under way keeps the table it started with.
     void ChooseRounds(std::optional<RoundsTable> table) { chosen_ = std::move(table); }
     const std::optional<RoundsTable>& ChosenRounds() const { return chosen_; }
+    // The cues the next Start plays; a session under way keeps the profile it started with.
+    void ChooseProfile(CueProfile profile) { chosenProfile_ = std::move(profile); }
+    const CueProfile& ChosenProfile() const { return chosenProfile_; }
     // The table of rounds of the session last started (running, ended or reset); null for a
     // classic session and before the first Start.
     const RoundsRun* Rounds() const { return rounds_ ? &*rounds_ : nullptr; }
@@ -72,7 +75,7 @@ private:
         return rounds_ ? static_cast<const SessionTable&>(*rounds_) : classic_;
     }
     // Queues the tick's cues; the cues of a tick are played once the tick has succeeded.
-    void IssueCues(const CueMoment& moment);
+    void IssueCues(CueMoment moment);
     void PlaySound(const QString& path);
     bool IsLastLoop() const;
 
@@ -83,7 +86,19 @@ private:
     std::optional<RoundsRun> rounds_;
     SessionState state_;
     SessionState shown_;
-    QStringList pendingCues_;
+    CueProfile chosenProfile_ = *BuiltInProfile(kClassicProfile);
+    CueProfile profile_ = chosenProfile_;
+    // The cues of the tick under way, each with whether it follows the one before.
+    QList<std::pair<QString, bool>> pendingCues_;
+    // The phase the last tick ran (its name and loop) and how many of its seconds ran
+    // before it; the holds ended and their seconds, for the summary at the end.
+    struct CueCount {
+        std::pair<QString, qint16> phase;
+        qint32 elapsed = 0;
+        qint32 holdsDone = 0;
+        qint32 totalHeld = 0;
+    };
+    CueCount cueCount_;
     bool ended_ = false;
 };
 

@@ -57,6 +57,8 @@ public:
     virtual void ShowMessage(const QString& text) = 0;
     // Starts playing a wave file and returns at once; a missing file is silent.
     virtual void PlayWave(const QString& path) = 0;
+    // Plays a wave file once the one sounding has finished (at once when none sounds).
+    virtual void FollowWave(const QString& path) { PlayWave(path); }
     // The folder that holds the executable, without a trailing separator.
     virtual QString ApplicationFolder() const = 0;
     // The user's own data folder (~/.local/share/Vellorin on Linux), for what the user keeps
