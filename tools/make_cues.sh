@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Speaks the cue words into snd/ (or sounds a chime, a click or a "not now") with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
+# Speaks the cue words into snd/ (or sounds a chime, a click, a "not now", a tick, a few notes
+# or a soft pacing tone) with Festival's US English HTS voice (cmu_us_slt_arctic_hts)
 # and shapes them with sox: leading silence trimmed so the word starts on its tick, trailing
 # silence trimmed and then 270 ms of silence appended (at least 250 ms after the gain) (the player may drop the last ~120 ms,
 # which must be silence, not the end of the word), 22.05 kHz 16-bit mono PCM. Every cue is
@@ -20,6 +21,20 @@ loudness() {
     awk '/I:/ {i = $2} /Peak:/ {p = $2} END {print i, p}'
 }
 
+# notes OUT FREQ:SECONDS...: sine notes one after another, each with its own short fades so
+# that no note starts or stops with a click; a frequency of 0 is a rest.
+notes() {
+  local out=$1 parts=() n i=0
+  shift
+  for n in "$@"; do
+    sox -n -r 22050 -b 16 -c 1 "$work/note$i.wav" synth "${n#*:}" sine "${n%%:*}" \
+      fade q 0.005 "${n#*:}" "$(awk -v l="${n#*:}" 'BEGIN {print l / 3}')"
+    parts+=("$work/note$i.wav")
+    i=$((i + 1))
+  done
+  sox "${parts[@]}" "$out"
+}
+
 cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speech
   if [ "$2" = "<tone>" ]; then
     sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.32 sine 880 sine 1320 remix - \
@@ -30,19 +45,53 @@ cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speec
     sox -n -r 22050 -b 16 -c 1 "$work/a.wav" synth 0.12 sine 392 fade q 0.005 0.12 0.06
     sox -n -r 22050 -b 16 -c 1 "$work/b.wav" synth 0.16 sine 294 fade q 0.005 0.16 0.1
     sox "$work/a.wav" "$work/b.wav" "$work/raw.wav"
+  elif [ "$2" = "<tick>" ]; then  # a short bright beep: a second of the countdown
+    # 0.14 s, so that with its padding the cue reaches the 400 ms an EBU R128 block needs.
+    sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.14 sine 1000 sine 2000 \
+      remix 1v0.8,2v0.2 fade q 0.003 0.14 0.06
+  elif [ "$2" = "<tone-hold>" ]; then  # two rising notes: the hold begins
+    notes "$work/raw.wav" 523:0.15 784:0.15
+  elif [ "$2" = "<tone-breathe>" ]; then  # two falling notes: breathe
+    notes "$work/raw.wav" 784:0.15 523:0.15
+  elif [ "$2" = "<tone-end>" ]; then  # three descending notes, the last held: the session is over
+    notes "$work/raw.wav" 784:0.15 659:0.15 523:0.3
+  elif [ "$2" = "<tone-call>" ]; then  # two short equal beeps: a time call
+    notes "$work/raw.wav" 660:0.08 0:0.07 660:0.08
+  elif [ "$2" = "<tone-last>" ]; then  # three quick rising notes: the last breath
+    notes "$work/raw.wav" 784:0.07 988:0.07 1175:0.1
+  elif [ "$2" = "<pace-in>" ] || [ "$2" = "<pace-out>" ]; then  # a soft sweep: inhale or exhale
+    sweep=300/500
+    [ "$2" = "<pace-out>" ] && sweep=500/300
+    sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.7 sine "$sweep" fade h 0.25 0.7 0.3
+  elif [ "$2" = "<pace-hold>" ]; then  # a soft steady tone: hold the recovery breath
+    sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.5 sine 400 fade h 0.15 0.5 0.2
   else
     echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
   fi
   # Trimmed at -60 dB, so that a soft onset ("one", "three") stays part of the word.
   sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/shaped.wav" \
     silence 1 0.002 0.1% reverse silence 1 0.005 0.1% reverse pad 0 0.27
+  # A short word ("eight") gets more silence, so that every cue lasts over half a second, as
+  # the loudness of a cue is measured over 400 ms blocks.
+  short=$(awk -v l="$(soxi -D "$work/shaped.wav")" 'BEGIN {print (l < 0.55) ? 0.55 - l : 0}')
+  if [ "$short" != 0 ]; then
+    sox "$work/shaped.wav" "$work/padded.wav" pad 0 "$short"
+    mv "$work/padded.wav" "$work/shaped.wav"
+  fi
   read -r before _ < <(loudness "$work/shaped.wav")
   # The gain to the target, with a limiter holding the short bursts of a plosive ("two") under
   # -1.5 dBFS so that they do not clip.
-  ffmpeg -nostats -hide_banner -loglevel error -y -i "$work/shaped.wav" \
-    -af "volume=$(awk -v t="$target" -v i="$before" 'BEGIN {print t - i}')dB,alimiter=limit=0.84:attack=1:release=20:level=false" \
-    -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "snd/$1"
-  read -r after peak < <(loudness "snd/$1")
+  gain=$(awk -v t="$target" -v i="$before" 'BEGIN {print t - i}')
+  for pass in 1 2 3; do
+    ffmpeg -nostats -hide_banner -loglevel error -y -i "$work/shaped.wav" \
+      -af "volume=${gain}dB,alimiter=limit=0.84:attack=1:release=20:level=false" \
+      -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "snd/$1"
+    read -r after peak < <(loudness "snd/$1")
+    # A word with many peaks ("six") loses loudness in the limiter: its shortfall is made up
+    # with more gain, so that it is not heard softer than the rest.
+    awk -v t="$target" -v a="$after" 'BEGIN {exit !(t - a > 0.3)}' || break
+    gain=$(awk -v g="$gain" -v t="$target" -v a="$after" 'BEGIN {print g + t - a}')
+  done
   printf '%-13s %-20s %5.2f s  %6.1f LUFS  peak %5.1f dBFS\n' "$1" "\"$2\"" \
     "$(soxi -D "snd/$1")" "$after" "$peak"
 }
@@ -52,11 +101,35 @@ cues=(
   "15.wav:fifteen" "10.wav:ten" "5.wav:five" "4.wav:four" "3.wav:three" "2.wav:two"
   "1.wav:one" "hold.wav:hold" "stophold.wav:breathe" "sesend.wav:session complete"
   "pause.wav:paused" "resume.wav:resumed" "mark.wav:<tone>" "click.wav:<click>"
-  "notnow.wav:<notnow>"
+  "notnow.wav:<notnow>" "holds.wav:holds"
   "1min.wav:one minute" "2min.wav:two minutes" "3min.wav:three minutes"
   "4min.wav:four minutes" "5min.wav:five minutes" "6min.wav:six minutes"
   "7min.wav:seven minutes" "8min.wav:eight minutes" "9min.wav:nine minutes"
   "10min.wav:ten minutes" "11min.wav:eleven minutes" "12min.wav:twelve minutes"
+  "6.wav:six" "7.wav:seven" "8.wav:eight" "9.wav:nine" "11.wav:eleven" "12.wav:twelve"
+  "13.wav:thirteen" "14.wav:fourteen" "16.wav:sixteen" "17.wav:seventeen" "18.wav:eighteen"
+  "19.wav:nineteen" "20.wav:twenty"
+  "10s.wav:ten seconds" "15s.wav:fifteen seconds" "20s.wav:twenty seconds"
+  "30s.wav:thirty seconds" "45s.wav:forty-five seconds"
+  "1min30.wav:one minute thirty" "2min30.wav:two minutes thirty"
+  "3min30.wav:three minutes thirty" "4min30.wav:four minutes thirty"
+  "5min30.wav:five minutes thirty" "6min30.wav:six minutes thirty"
+  "7min30.wav:seven minutes thirty" "8min30.wav:eight minutes thirty"
+  "9min30.wav:nine minutes thirty" "10min30.wav:ten minutes thirty"
+  "11min30.wav:eleven minutes thirty"
+  "13min.wav:thirteen minutes" "14min.wav:fourteen minutes" "15min.wav:fifteen minutes"
+  "16min.wav:sixteen minutes" "17min.wav:seventeen minutes" "18min.wav:eighteen minutes"
+  "19min.wav:nineteen minutes" "20min.wav:twenty minutes" "21min.wav:twenty-one minutes"
+  "22min.wav:twenty-two minutes" "23min.wav:twenty-three minutes"
+  "24min.wav:twenty-four minutes" "25min.wav:twenty-five minutes"
+  "26min.wav:twenty-six minutes" "27min.wav:twenty-seven minutes"
+  "28min.wav:twenty-eight minutes" "29min.wav:twenty-nine minutes"
+  "30min.wav:thirty minutes"
+  "top.wav:official top" "lastbreath.wav:last breath" "breathein.wav:breathe in"
+  "holdit.wav:hold it" "breatheout.wav:breathe out" "totalheld.wav:total held"
+  "tick.wav:<tick>" "tone-hold.wav:<tone-hold>" "tone-breathe.wav:<tone-breathe>"
+  "tone-end.wav:<tone-end>" "tone-call.wav:<tone-call>" "tone-last.wav:<tone-last>"
+  "pace-in.wav:<pace-in>" "pace-out.wav:<pace-out>" "pace-hold.wav:<pace-hold>"
 )
 mkdir -p snd
 for entry in "${cues[@]}"; do
