@@ -3,12 +3,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <utility>
 
 #include "file_access.h"
 #include "message_text.h"
 
 namespace vellorin {
+
+QString UserWindowSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+           QStringLiteral("/window.ini");
+}
+
 namespace {
 
 // Far more than a window's settings ever take; a larger file is not one the program wrote.

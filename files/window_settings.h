@@ -11,6 +11,9 @@ namespace vellorin {
 // pipe would hold every start in its open), or cannot be read, is left alone for the rest of
 // the run and the settings are kept in memory only. A setting that cannot be written is kept
 // in memory too, and the caller is told why.
+// The settings file of this user: window.ini in the program's configuration folder.
+QString UserWindowSettingsPath();
+
 class WindowSettings {
 public:
     explicit WindowSettings(QString path);

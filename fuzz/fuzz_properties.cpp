@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "attempts_file.h"
+#include "cue_profile_file.h"
+#include "cue_schedule.h"
 #include "cue_sound.h"
 #include "session_error.h"
 #include "session_file.h"
@@ -233,6 +235,34 @@ QString CheckTableFileInput(const QByteArray& data) {
     }
     if (TableFileBytes(*again.table) != written) {
         return QStringLiteral("the same table written twice gives other bytes");
+    }
+    return {};
+}
+
+QString CheckProfileFileInput(const QByteArray& data) {
+    const ProfileFileRead read = ParseProfileFile(data, QStringLiteral("fuzz.vcues"));
+    if (read.profile.has_value() == !read.problem.isEmpty()) {
+        return QStringLiteral("a profile together with a refusal, or neither");
+    }
+    if (!read.profile) {
+        return read.problem.contains(QStringLiteral("\"fuzz.vcues\""))
+                   ? QString()
+                   : QStringLiteral("a refusal that does not name the file: %1").arg(read.problem);
+    }
+    if (!ProfileProblems(*read.profile).isEmpty()) {
+        return QStringLiteral("accepted a profile that cannot be heard");
+    }
+    const QByteArray written = ProfileFileBytes(*read.profile);
+    const ProfileFileRead again = ParseProfileFile(written, QStringLiteral("fuzz.vcues"));
+    if (!again.profile || !(*again.profile == *read.profile)) {
+        return QStringLiteral("a profile written again does not read back the same: %1")
+            .arg(again.problem);
+    }
+    // Every second of a rest and a hold of ten minutes is scheduled without a fault.
+    for (const auto phase : {CueMoment::Phase::Rest, CueMoment::Phase::Hold}) {
+        for (qint32 left = 600; left >= 1; --left) {
+            CuesOf(*read.profile, {phase, left, left == 600, true, 600 - left});
+        }
     }
     return {};
 }

@@ -39,4 +39,8 @@ QString CheckTrainingLogInput(const QByteArray& data);
 // bytes when written again.
 QString CheckTableFileInput(const QByteArray& data);
 
+// The cue-profile reader on these bytes either refuses them naming the file, or gives a
+// profile that can be heard, reads back the same when written, and schedules its cues.
+QString CheckProfileFileInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

@@ -28,7 +28,8 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
     for (const char* target :
-         {"session_file", "field_value", "cue_file", "attempts", "training_log", "table_file"}) {
+         {"session_file", "field_value", "cue_file", "attempts", "training_log", "table_file",
+                                "profile_file"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -50,6 +51,7 @@ TEST_P(FuzzRegression, HoldsEveryProperty) {
                             : target == "attempts"     ? fuzz::CheckAttemptsInput(data)
                             : target == "training_log" ? fuzz::CheckTrainingLogInput(data)
                             : target == "table_file"   ? fuzz::CheckTableFileInput(data)
+                            : target == "profile_file" ? fuzz::CheckProfileFileInput(data)
                                                        : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
@@ -71,7 +73,7 @@ TEST(FuzzRegression, HasInputsForEveryTarget) {
     for (const FuzzInput& input : FuzzInputs()) {
         ++inputs[input.target];
     }
-    EXPECT_EQ(inputs.size(), 6u);
+    EXPECT_EQ(inputs.size(), 7u);
 }
 
 }  // namespace
