@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "cue_profile.h"
+
 #include "rounds_presets.h"
 
 namespace vellorin {
@@ -74,11 +76,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        "need no PB), else a session file (co2 and o2).")
             .arg(PresetKeys().join(QStringLiteral(", "))),
         QStringLiteral("KIND"));
+    const QCommandLineOption cues(
+        QStringLiteral("cues"),
+        QStringLiteral("With --table, print every cue heard instead: its second and its words."));
+    const QCommandLineOption profile(
+        QStringLiteral("profile"),
+        QStringLiteral("With --table --cues or --export-audio, the cue profile: %1, a profile "
+                       "of yours by name or a .vcues file; else the table's or your default.")
+            .arg(BuiltInProfileKeys().join(QStringLiteral(", "))),
+        QStringLiteral("NAME"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(table);
     parser.addOption(exportAudio);
     parser.addOption(newTable);
+    parser.addOption(cues);
+    parser.addOption(profile);
     parser.addPositionalArgument(
         QStringLiteral("FILE.ses"),
         QStringLiteral("A session file to open; with --export-audio, OUT."),
@@ -106,6 +119,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.mode = CommandLine::Mode::UsageError;
         line.error =
             QStringLiteral("--table, --export-audio and --new-table cannot be used together.");
+    } else if ((parser.isSet(cues) && !parser.isSet(table)) ||
+               (parser.isSet(profile) && !parser.isSet(exportAudio) && !parser.isSet(cues))) {
+        line.mode = CommandLine::Mode::UsageError;
+        line.error = QStringLiteral(
+            "--cues goes with --table, and --profile with --table --cues or --export-audio.");
     } else if (parser.isSet(newTable)) {
         const std::optional<RoundsPreset> preset = PresetFromKey(parser.value(newTable));
         const bool withoutBest = preset && !UsesPersonalBest(*preset) && positional.size() == 1;
@@ -120,11 +138,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } else if (parser.isSet(table)) {
         line.mode = positional.isEmpty() ? CommandLine::Mode::Table : CommandLine::Mode::UsageError;
         line.sessionFile = parser.value(table);
+        line.cues = parser.isSet(cues);
+        line.profile = parser.value(profile);
         line.error = QStringLiteral("--table takes no other argument.");
     } else if (parser.isSet(exportAudio)) {
         line.mode =
             positional.size() == 1 ? CommandLine::Mode::ExportAudio : CommandLine::Mode::UsageError;
         line.sessionFile = parser.value(exportAudio);
+        line.profile = parser.value(profile);
         line.output = positional.value(0);
         line.error = QStringLiteral("--export-audio FILE.ses takes one output file, OUT.");
     } else if (positional.size() > 1) {

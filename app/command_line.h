@@ -17,6 +17,9 @@ struct CommandLine {
     QString output;        // with ExportAudio, the audio file to write; with NewTable, the table
     QString tableKind;     // with NewTable, the preset's key as typed ("co2", "wonka"...)
     QString personalBest;  // with NewTable, the PB as typed; empty for a preset that uses none
+    QString profile;       // with Table and ExportAudio, the cue profile asked for; empty for
+                           // the table's own or the user's default
+    bool cues = false;     // with Table, the cues heard instead of the table
     QString error;         // with UsageError
     QString helpText;
 };

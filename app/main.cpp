@@ -11,12 +11,15 @@
 
 #include "command_line.h"
 #include "command_modes.h"
+#include "cue_listing.h"
+#include "cue_profile_file.h"
 #include "file_access.h"
 #include "message_text.h"
 #include "program_arguments.h"
 #include "quit_signals.h"
 #include "single_instance.h"
 #include "trainer_mainform.h"
+#include "window_settings.h"
 
 namespace {
 
@@ -66,7 +69,7 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
     QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (line.mode == vellorin::CommandLine::Mode::Table) {
+    if (line.mode == vellorin::CommandLine::Mode::Table && !line.cues) {
         return vellorin::PrintTable(line.sessionFile, out, err);
     }
     if (line.mode == vellorin::CommandLine::Mode::NewTable) {
@@ -74,7 +77,16 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
     }
     const QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return vellorin::ExportAudio(line.sessionFile, line.output, folder, userData, out, err);
+    // The user's default cue profile, as the window keeps it.
+    const QString userDefault = vellorin::WindowSettings(vellorin::UserWindowSettingsPath())
+                                    .Value(QString::fromLatin1(vellorin::kDefaultProfileSetting))
+                                    .toString();
+    if (line.mode == vellorin::CommandLine::Mode::Table) {
+        return vellorin::PrintCues(line.sessionFile, folder, {line.profile, userData, userDefault},
+                                   out, err);
+    }
+    return vellorin::ExportAudio(line.sessionFile, line.output, folder, userData, out, err,
+                                 line.profile, userDefault);
 }
 
 }  // namespace

@@ -43,8 +43,7 @@ void TrainerMainform::RestoreSize() {
 }
 
 QString TrainerMainform::WindowSettingsFile() const {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/window.ini");
+    return UserWindowSettingsPath();
 }
 
 WindowSettings& TrainerMainform::Settings() const {

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include "cue_listing.h"
 #include "message_text.h"
 #include "pb_tables.h"
 #include "rounds_commands.h"
@@ -71,29 +72,21 @@ SessionExport ExportSession(const SessionSource& source, const QString& output,
 }
 
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
-                const QString& userDataFolder, QTextStream& out, QTextStream& err) {
+                const QString& userDataFolder, QTextStream& out, QTextStream& err,
+                const QString& profile, const QString& userDefault) {
     if (!AudioFormatFor(output)) {
         err << "Cannot tell the audio format of \"" << Printable(output)
             << "\": name it .wav, .flac, .ogg or .mp3.\n";
         return kUsageError;
     }
-    SessionSource source;
-    if (IsRoundsTableFile(sessionFile)) {
-        source.rounds = ExportableTable(sessionFile, err);
-        if (!source.rounds) {
-            return kCannotUse;
-        }
-    } else {
-        SessionRead read = ReadSessionFile(sessionFile);
-        if (!read.problem.isEmpty()) {
-            err << Printable(read.problem) << "\n";
-            return kCannotUse;
-        }
-        source.settings = std::move(read.lines);
+    const std::optional<SessionSource> source =
+        LoadSessionSource(sessionFile, {profile, userDataFolder, userDefault}, err);
+    if (!source) {
+        return kCannotUse;
     }
     QElapsedTimer clock;
     clock.start();
-    const SessionExport result = ExportSession(source, output, applicationFolder, userDataFolder);
+    const SessionExport result = ExportSession(*source, output, applicationFolder, userDataFolder);
     if (!result.problem.isEmpty()) {
         err << Printable(result.problem) << "\n";
         return kCannotUse;

@@ -35,8 +35,10 @@ SessionExport ExportSession(const SessionSource& source, const QString& output,
 // is timed, as one audio file, in the format output's suffix names, with the cues the window
 // would play (the user's own ones where there are). Returns kSuccess, kUsageError for an
 // unknown suffix, or kCannotUse when the file, the table, a cue or the output cannot be used.
+// The cues are those of the profile asked for, else the table's own, else userDefault.
 int ExportAudio(const QString& sessionFile, const QString& output, const QString& applicationFolder,
-                const QString& userDataFolder, QTextStream& out, QTextStream& err);
+                const QString& userDataFolder, QTextStream& out, QTextStream& err,
+                const QString& profile = {}, const QString& userDefault = {});
 
 // Writes a preset (its key, one of PresetKeys) made from a personal best to output and prints
 // it: a table file when output ends in .vtable, else the co2 or o2 table as Save writes a

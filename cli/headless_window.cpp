@@ -47,6 +47,7 @@ SessionRun RunWholeSession(const QString& applicationFolder, const QString& user
         run.problem = problem;
         return run;
     }
+    controller.ChooseProfile(source.profile);
     controller.ControlCmd_Click();
     // A table Start accepts ends after its last hold; the limit only guards the loop.
     const qint64 limit = qint64{controller.State().SessionTime} + 2;

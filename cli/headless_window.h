@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 
+#include "cue_profile.h"
 #include "rounds_table.h"
 #include "trainer_window.h"
 
@@ -16,6 +17,7 @@ namespace vellorin {
 struct PlayedCue {
     qint64 tick;
     QString path;
+    bool follows = false;  // played once the cue before it has finished
 };
 
 // The window's operations for the command-line modes: the six settings come from a session
@@ -33,6 +35,9 @@ public:
     void ShowMessage(const QString& text) override { messages_.append(text); }
     // Paths are kept once each: a long session plays the same few many times.
     void PlayWave(const QString& path) override { played_.append({tick_, *paths_.insert(path)}); }
+    void FollowWave(const QString& path) override {
+        played_.append({tick_, *paths_.insert(path), true});
+    }
     QString ApplicationFolder() const override { return applicationFolder_; }
     QString UserDataFolder() const override { return userDataFolder_; }
     CommonDialog& CommonDialog1() override { return noDialog_; }
@@ -62,6 +67,7 @@ private:
 struct SessionSource {
     QStringList settings;
     std::optional<RoundsTable> rounds;
+    CueProfile profile = *BuiltInProfile(kClassicProfile);
 };
 
 // A whole session run on the session controller with a virtual clock: Start at time 0, then

@@ -133,7 +133,12 @@ SessionAudio RenderSession(const SessionRun& run, const CueSet& cues) {
             audio.problem = QStringLiteral("the cue \"%1\" cannot be used: %2").arg(path, problem);
             return audio;
         }
-        track.push_back({played.tick * audio.sampleRate, &choice->sound.samples});
+        qint64 start = played.tick * audio.sampleRate;
+        if (played.follows && !track.empty()) {
+            start = std::max(
+                start, track.back().start + static_cast<qint64>(track.back().samples->size()));
+        }
+        track.push_back({start, &choice->sound.samples});
     }
     audio.track = SessionTrack(std::move(track));
     return audio;

@@ -9,6 +9,7 @@
 
 #include "file_helpers.h"
 #include "wave_maker.h"
+#include "worked_cues.h"
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -241,26 +242,29 @@ const std::pair<int, const char*> kWorkedCues[] = {
     {156, "hold"}, {201, "15"},      {206, "10"},    {211, "5"},   {212, "4"},        {213, "3"},
     {214, "2"},    {215, "1"},       {216, "sesend"}};
 
-TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
-    const Result result = Run({"--export-audio", Path("worked.ses"), Path("worked.wav")});
-    ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    const Audio exported = ReadAudio(Path("worked.wav"));
+// Checks an exported session against its cues, each a tick and a cue file's name: every cue
+// begins at the first sample of its tick (or, where a tick has several, once the one before
+// has finished), is heard whole up to the next, and silence lies between.
+void ExpectCueForCue(const QString& wav, const QList<std::pair<int, QString>>& cues) {
+    const Audio exported = ReadAudio(wav);
     const QString cueFolder = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/");
     const int rate = ReadAudio(cueFolder + "sesend.wav").sampleRate;
     ASSERT_GT(rate, 0);
     EXPECT_EQ(exported.sampleRate, rate);
     EXPECT_EQ(exported.channels, 1);
-
+    QList<std::size_t> starts;
+    for (int i = 0; i < cues.size(); ++i) {
+        const bool follows = i > 0 && cues[i].first == cues[i - 1].first;
+        starts.append(follows ? starts.last() + ReadAudio(cueFolder + cues[i - 1].second + ".wav")
+                                                    .samples.size()
+                              : static_cast<std::size_t>(cues[i].first) * rate);
+    }
     std::size_t heardUpTo = 0;  // every sample before a cue's start and after the last cue ended
-    const std::size_t count = std::size(kWorkedCues);
-    for (std::size_t i = 0; i < count; ++i) {
-        SCOPED_TRACE(std::string(kWorkedCues[i].second) + " at tick " +
-                     std::to_string(kWorkedCues[i].first));
-        const std::vector<short> cue =
-            ReadAudio(cueFolder + kWorkedCues[i].second + ".wav").samples;
-        const std::size_t start = static_cast<std::size_t>(kWorkedCues[i].first) * rate;
-        const std::size_t next =
-            i + 1 < count ? kWorkedCues[i + 1].first * std::size_t(rate) : start + cue.size();
+    for (int i = 0; i < cues.size(); ++i) {
+        SCOPED_TRACE(cues[i].second.toStdString() + " at tick " + std::to_string(cues[i].first));
+        const std::vector<short> cue = ReadAudio(cueFolder + cues[i].second + ".wav").samples;
+        const std::size_t start = starts[i];
+        const std::size_t next = i + 1 < cues.size() ? starts[i + 1] : start + cue.size();
         const std::size_t heard = std::min(cue.size(), next - start);
         ASSERT_LE(start + heard, exported.samples.size());
         for (std::size_t s = heardUpTo; s < start; ++s) {
@@ -269,8 +273,52 @@ TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
         ASSERT_TRUE(std::equal(cue.begin(), cue.begin() + heard, exported.samples.begin() + start));
         heardUpTo = start + heard;
     }
-    EXPECT_EQ(exported.samples.size(), heardUpTo);  // ends as the end cue ends
+    EXPECT_EQ(exported.samples.size(), heardUpTo);  // ends as the last cue ends
+}
+
+TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
+    const Result result = Run({"--export-audio", Path("worked.ses"), Path("worked.wav")});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    QList<std::pair<int, QString>> cues;
+    for (const auto& [tick, cue] : kWorkedCues) {
+        cues.append({tick, cue});
+    }
+    ExpectCueForCue(Path("worked.wav"), cues);
     EXPECT_TRUE(Files().contains("worked.wav"));
+}
+
+// Every built-in profile's export holds its cues, as the schedule says, sample for sample;
+// its cues are listed by --table --cues, and a profile that is not there is refused.
+TEST_F(CommandLine, EveryProfileExportsItsScheduleCueForCue) {
+    for (const WorkedCase& c : kWorkedHeard) {
+        SCOPED_TRACE(c.profile);
+        const Result result = Run({"--export-audio", Path("worked.ses"), Path("p.wav"),
+                                   "--profile", c.profile});
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        QList<std::pair<int, QString>> cues;
+        for (const QString& tick : QString::fromLatin1(c.heard).split(", ")) {
+            const QStringList files = tick.section(':', 1).split(' ');
+            for (const QString& file : files) {
+                cues.append({tick.section(':', 0, 0).toInt(), file});
+            }
+        }
+        ExpectCueForCue(Path("p.wav"), cues);
+    }
+    const Result listed = Run({"--table", Path("worked.ses"), "--cues", "--profile", "guided"});
+    ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.startsWith("Cue profile: guided\n00:01  ten seconds\n"
+                                      "00:03  last breath\n00:06  five\n"))
+        << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.endsWith("03:36  session complete\n03:36  + three\n03:36  + holds\n"
+                                    "03:36  + total held\n03:36  + two minutes thirty\n"));
+    const Result unknown = Run({"--export-audio", Path("worked.ses"), Path("x.wav"), "--profile",
+                                "loud"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_TRUE(unknown.err.startsWith("There is no cue profile \"loud\": the profiles are "
+                                       "classic, guided, competition, tones, or those in \""));
+    EXPECT_FALSE(Files().contains("x.wav"));
+    EXPECT_EQ(Run({"--cues", Path("worked.ses")}).status, 2);
+    EXPECT_EQ(Run({"--table", Path("worked.ses"), "--profile", "tones"}).status, 2);
 }
 
 // The worked example as a table of rounds, a timed rest, a rest on a cycle kept at its floor

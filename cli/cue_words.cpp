@@ -1,0 +1,125 @@
+#include "cue_words.h"
+
+#include <QHash>
+
+#include "cue_catalogue.h"
+#include "cue_schedule.h"
+
+namespace vellorin {
+namespace {
+
+QString NumberWords(qint32 n) {
+    static const char* const words[] = {
+        "zero",     "one",     "two",     "three",     "four",     "five",     "six",
+        "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",   "thirteen",
+        "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen", "twenty"};
+    static const char* const tens[] = {"", "", "twenty", "thirty", "forty", "fifty"};
+    if (n <= 20) {
+        return QString::fromLatin1(words[n]);
+    }
+    const QString ten = QString::fromLatin1(tens[n / 10]);
+    return n % 10 == 0 ? ten : ten + QLatin1Char('-') + QString::fromLatin1(words[n % 10]);
+}
+
+QString DurationWords(qint32 seconds) {
+    if (seconds < 60) {
+        return NumberWords(seconds) + QStringLiteral(" seconds");
+    }
+    const qint32 minutes = seconds / 60;
+    QString words = NumberWords(minutes) +
+                    (minutes == 1 ? QStringLiteral(" minute") : QStringLiteral(" minutes"));
+    return seconds % 60 == 0 ? words : words + QLatin1Char(' ') + NumberWords(seconds % 60);
+}
+
+QString Words(const Cue& cue, CueVoice voice) {
+    using Kind = Cue::Kind;
+    if (voice == CueVoice::Tones) {
+        switch (cue.kind) {
+            case Kind::Countdown:
+                return QStringLiteral("(tick)");
+            case Kind::Hold:
+            case Kind::Top:
+                return QStringLiteral("(tone: hold)");
+            case Kind::StopHold:
+                return QStringLiteral("(tone: breathe)");
+            case Kind::SessionEnd:
+                return QStringLiteral("(tone: the end)");
+            case Kind::Call:
+                return QStringLiteral("(tone: time call)");
+            case Kind::LastBreath:
+                return QStringLiteral("(tone: last breath)");
+            case Kind::HoldBreath:
+                return QStringLiteral("(soft tone: hold the breath)");
+            default:
+                break;
+        }
+    }
+    switch (cue.kind) {
+        case Kind::Countdown:
+            return NumberWords(cue.count);
+        case Kind::Hold:
+            return QStringLiteral("hold");
+        case Kind::StopHold:
+            return QStringLiteral("breathe");
+        case Kind::SessionEnd:
+            return QStringLiteral("session complete");
+        case Kind::Top:
+            return QStringLiteral("official top");
+        case Kind::Call:
+            return DurationWords(cue.count);
+        case Kind::LastBreath:
+            return QStringLiteral("last breath");
+        case Kind::BreatheIn:
+            return QStringLiteral("breathe in");
+        case Kind::HoldBreath:
+            return QStringLiteral("hold it");
+        case Kind::BreatheOut:
+            return QStringLiteral("breathe out");
+        case Kind::PaceIn:
+            return QStringLiteral("(soft rising tone: breathe in)");
+        case Kind::PaceOut:
+            return QStringLiteral("(soft falling tone: breathe out)");
+        case Kind::Holds:
+            return cue.count == 1 ? QStringLiteral("hold") : QStringLiteral("holds");
+        case Kind::TotalHeld:
+            return QStringLiteral("total held");
+    }
+    return {};
+}
+
+// Every cue a profile can play, by its file.
+QHash<QString, QString> WordsByFile() {
+    using Kind = Cue::Kind;
+    QList<Cue> cues;
+    for (qint32 n = 1; n <= kMostCounted; ++n) {
+        cues.append({Kind::Countdown, n});
+    }
+    for (qint32 s = 1; s <= kMostSpokenMinutes * 60; ++s) {
+        if (IsSpeakable({s, true})) {
+            cues.append({Kind::Call, s});
+        }
+    }
+    for (Kind kind : {Kind::Hold, Kind::StopHold, Kind::SessionEnd, Kind::Top, Kind::LastBreath,
+                      Kind::BreatheIn, Kind::HoldBreath, Kind::BreatheOut, Kind::PaceIn,
+                      Kind::PaceOut, Kind::TotalHeld}) {
+        cues.append({kind});
+    }
+    cues.append({Kind::Holds, 2});
+    QHash<QString, QString> words;
+    // The words win where a word and a tone share a file (the pacing tones).
+    for (CueVoice voice : {CueVoice::Tones, CueVoice::Words}) {
+        for (const Cue& cue : cues) {
+            words.insert(CueFile(cue, voice), Words(cue, voice));
+        }
+    }
+    return words;
+}
+
+}  // namespace
+
+QString HeardWords(const QString& cueFile) {
+    static const QHash<QString, QString> words = WordsByFile();
+    return words.value(cueFile, cueFile);
+}
+
+}  // namespace vellorin
