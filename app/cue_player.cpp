@@ -5,6 +5,7 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <utility>
 
 #include "process_folder.h"
 
@@ -61,7 +62,16 @@ int CuePlayer::Preload(const QStringList& paths) {
     return found;
 }
 
+void CuePlayer::Follow(const QString& path) {
+    if (sounding_ != nullptr && sounding_->isPlaying()) {
+        waiting_.append(path);
+    } else {
+        Play(path);
+    }
+}
+
 void CuePlayer::Play(const QString& path) {
+    waiting_.clear();
     const QString cue = QFileInfo(path).fileName();
     QSoundEffect* effect = effects_.value(cue);
     if (sounding_ != nullptr && sounding_->isPlaying()) {
@@ -72,6 +82,13 @@ void CuePlayer::Play(const QString& path) {
         return;
     }
     effect->play();
+    connect(effect, &QSoundEffect::playingChanged, this, [this, effect] {
+        if (!effect->isPlaying() && sounding_ == effect && !waiting_.isEmpty()) {
+            const QStringList rest = std::exchange(waiting_, {});
+            Play(rest.first());
+            waiting_ = rest.mid(1);
+        }
+    });
     // An effect played again and again falls silent after a few plays (Qt 6.4 on
     // PulseAudio: the fifth play of an effect is lost and later ones are clicks). Each play
     // therefore gets an effect of its own: the next one for this cue is made now, seconds

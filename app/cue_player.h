@@ -41,6 +41,9 @@ public:
     };
     Readied Preload(const CueSet& cues);
     void Play(const QString& path);
+    // Plays once the cue sounding has finished; at once when none sounds. Play drops the cues
+    // still waiting.
+    void Follow(const QString& path);
 
 private:
     QSoundEffect* NewEffect(const QString& cue);
@@ -49,6 +52,7 @@ private:
     QHash<QString, QString> sources_;  // cue name to the file played for it
     QHash<QString, QSoundEffect*> effects_;
     QPointer<QSoundEffect> sounding_;
+    QStringList waiting_;  // the cues that follow the one sounding
     // The checked copies, in a folder the next start removes if this process is killed.
     std::unique_ptr<ProcessFolder> copies_;
 };

@@ -1,5 +1,7 @@
 #include "trainer_mainform.h"
 
+#include "cue_profile_file.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -19,6 +21,7 @@
 
 #include "attempts_file.h"
 #include "cue_catalogue.h"
+#include "cue_profile_file.h"
 #include "cue_set.h"
 #include "design_area.h"
 #include "lights_out_view.h"
@@ -116,6 +119,8 @@ void TrainerMainform::Form_Load() {
     QAction* log = actions_.value(QStringLiteral("log"));
     const QSignalBlocker quiet(log);
     log->setChecked(LogEnabled());
+    defaultProfile_ = Settings().Value(QString::fromLatin1(kDefaultProfileSetting)).toString();
+    ChooseCueProfile();
     if (const QString problem = Settings().TakeProblem(); !problem.isEmpty()) {
         // Once the window is up, as the start-up's other messages.
         QTimer::singleShot(0, this, [this, problem] { ShowMessage(problem); });
@@ -177,6 +182,10 @@ void TrainerMainform::PreloadCues() {
 
 void TrainerMainform::PlayWave(const QString& path) {
     cuePlayer_->Play(path);
+}
+
+void TrainerMainform::FollowWave(const QString& path) {
+    cuePlayer_->Follow(path);
 }
 
 QString TrainerMainform::ApplicationFolder() const {

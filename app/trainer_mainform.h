@@ -9,9 +9,9 @@
 #include "cue_player.h"
 #include "log_keeper.h"
 #include "pb_tables.h"
-#include "rounds_presets.h"
 #include "pb_test.h"
 #include "qt_common_dialog.h"
+#include "rounds_presets.h"
 #include "session_commands.h"
 #include "session_controller.h"
 #include "session_keys.h"
@@ -40,6 +40,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 // key and tick goes to the session controller or to the session files; the window itself
 // only shows and plays what they ask for. The design area grows with the window, and the
 // lights-out view shows the four displays alone, full screen.
+class CueProfileMenu;
+
 class TrainerMainform : public QWidget, public TrainerWindow {
     Q_OBJECT
 
@@ -58,6 +60,7 @@ public:
     void SetTimerEnabled(bool enabled) override;
     void ShowMessage(const QString& text) override;
     void PlayWave(const QString& path) override;
+    void FollowWave(const QString& path) override;
     QString ApplicationFolder() const override;
     QString UserDataFolder() const override;
     CommonDialog& CommonDialog1() override;
@@ -86,7 +89,9 @@ public:
 #ifndef Q_OS_WIN
     // The bus on which the window asks the desktop to stay awake; the user's session bus
     // unless set before the first session starts.
-    void UseBus(const QDBusConnection& bus) { bus_ = bus; }
+    void UseBus(const QDBusConnection& bus) {
+        bus_ = bus;
+    }
 #endif
 
 public slots:
@@ -136,6 +141,11 @@ protected:
 private:
     void BuildMenus();
     void AddPresetActions(QMenu* tables);
+    // Training > Cue profile, and the profile the next session plays: the table's own where
+    // a table of rounds in use names one, else the user's default.
+    void AddCueProfileMenu(QMenu* training);
+    void ChooseCueProfile();
+    void EditCueProfileCmd();
     // The best attempt on record.
     std::optional<int> RecordedBest();
     // A table of rounds came into use, or went (nothing: the six fields again).
@@ -165,9 +175,11 @@ private:
     DesignArea* area_ = nullptr;
     LightsOutView* lightsOut_ = nullptr;
     RoundsPanel* roundsPanel_ = nullptr;
+    CueProfileMenu* profileMenu_ = nullptr;
+    QString defaultProfile_;  // the user's default cue profile, as the settings keep it
     bool maximizedBeforeLightsOut_ = false;
     bool closingWithoutAsking_ = false;
-    bool closing_ = false;  // the window is asking whether it may close
+    bool closing_ = false;                  // the window is asking whether it may close
     QMessageBox* closeQuestion_ = nullptr;  // the question Quit asks while a session runs
     QHash<QString, QAction*> actions_;
     QTimer* secondsTimer_ = nullptr;

@@ -85,11 +85,15 @@ void TrainerMainform::BuildMenus() {
     };
     QMenu* menu = nullptr;
     QMenu* presetsMenu = nullptr;
+    QMenu* trainingMenu = nullptr;
     for (const auto& command : commands) {
         if (command.menu != nullptr) {
             menu = menuBar_->addMenu(QString::fromLatin1(command.menu));
             if (QLatin1String(command.menu) == "Ta&bles") {
                 presetsMenu = menu;
+            }
+            if (QLatin1String(command.menu) == "&Training") {
+                trainingMenu = menu;
             }
         }
         QAction* action = menu->addAction(QString::fromLatin1(command.text));
@@ -105,6 +109,7 @@ void TrainerMainform::BuildMenus() {
         actions_.insert(QString::fromLatin1(command.id), action);
     }
     AddPresetActions(presetsMenu);
+    AddCueProfileMenu(trainingMenu);
     QAction* log = actions_.value(QStringLiteral("log"));
     log->setCheckable(true);
     connect(log, &QAction::toggled, this, [this](bool on) {
@@ -182,7 +187,7 @@ bool TrainerMainform::eventFilter(QObject* watched, QEvent* event) {
     if (underWay && ((plain && enter) || (shiftOnly && key->key() == Qt::Key_C))) {
         if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
             keys_.ContractionKey(recorder_, pbTest_.Running());
-            AfterHandler();  // a breath taken starts the next hold: its log and its list
+            AfterHandler();      // a breath taken starts the next hold: its log and its list
             ShowSessionState();  // the mark acknowledged on screen
         }
         event->accept();
@@ -247,8 +252,9 @@ void TrainerMainform::ExportAudio() {
     if (output.isEmpty()) {
         return;
     }
-    StartAudioExport(this, {FieldTexts(*this), controller_.ChosenRounds()}, output,
-                     ApplicationFolder(), UserDataFolder(),
+    StartAudioExport(this,
+                     {FieldTexts(*this), controller_.ChosenRounds(), controller_.ChosenProfile()},
+                     output, ApplicationFolder(), UserDataFolder(),
                      [this](const QString& problem) { ShowMessage(problem); });
 }
 

@@ -115,6 +115,7 @@ void TrainerMainform::UseSixSettingsCmd() {
 
 void TrainerMainform::RoundsChanged(const std::optional<RoundsTable>& table) {
     controller_.ChooseRounds(table);
+    ChooseCueProfile();
     // The six fields stand for the classic table: while a table of rounds is in use they
     // are kept as they are, greyed, for Use the six settings to come back to.
     for (Field field : kSettingsFields) {

@@ -24,6 +24,8 @@ public:
         information.append(text);
     }
     void PlayWave(const QString& path) override { played.append(path); }
+    // A cue that waits for the one before it is marked with a "+".
+    void FollowWave(const QString& path) override { played.append("+" + path); }
     QString ApplicationFolder() const override { return folder_; }
     QString UserDataFolder() const override { return userDataFolder; }
     CommonDialog& CommonDialog1() override { return dialog; }

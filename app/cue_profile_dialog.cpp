@@ -1,0 +1,178 @@
+#include "cue_profile_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+
+#include "cue_profile_file.h"
+#include "cue_profile_menu.h"
+#include "file_access.h"
+
+namespace vellorin {
+namespace {
+
+// The value of a line of the profile file ("rest-calls = 1:00 0:30 5").
+QString Setting(const QByteArray& file, const char* key) {
+    const QString prefix = QLatin1String(key) + QStringLiteral(" = ");
+    for (const QString& line : QString::fromUtf8(file).split(QLatin1Char('\n'))) {
+        if (line.startsWith(prefix)) {
+            return line.mid(prefix.size());
+        }
+    }
+    return {};
+}
+
+QSpinBox* Spin(QWidget* parent, int low, int high, const char* name) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(low, high);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+}  // namespace
+
+CueProfileDialog::CueProfileDialog(QWidget* parent, QString userDataFolder, const CueProfile& start)
+    : QDialog(parent), userDataFolder_(std::move(userDataFolder)) {
+    setObjectName(QStringLiteral("CueProfileDialog"));
+    setWindowTitle(QStringLiteral("Cue profile - Vellorin"));
+    auto* form = new QFormLayout(this);
+    auto* from = new QComboBox(this);
+    from->setObjectName(QStringLiteral("ProfileFrom"));
+    for (const QString& key : BuiltInProfileKeys()) {
+        from->addItem(CueProfileMenu::DisplayName(key), key);
+    }
+    form->addRow(QStringLiteral("Start &from:"), from);
+    const auto line = [this](const char* name) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        return edit;
+    };
+    name_ = line("ProfileName");
+    sound_ = new QComboBox(this);
+    sound_->addItems({QStringLiteral("words"), QStringLiteral("tones")});
+    holdCue_ = new QComboBox(this);
+    holdCue_->addItems({QStringLiteral("hold"), QStringLiteral("top")});
+    restCalls_ = line("RestCalls");
+    holdCalls_ = line("HoldCalls");
+    lastHoldCalls_ = line("LastHoldCalls");
+    elapsedEvery_ = line("ElapsedEvery");
+    lastBreath_ = Spin(this, 0, 60, "LastBreath");
+    recovery_ = Spin(this, 0, kMostRecoveryBreaths, "RecoveryBreaths");
+    paceIn_ = Spin(this, 0, 20, "PaceIn");
+    paceOut_ = Spin(this, 0, 30, "PaceOut");
+    paceLast_ = line("PaceLast");
+    paceWords_ = new QCheckBox(QStringLiteral("Pace in &words, not soft tones"), this);
+    summary_ = new QCheckBox(QStringLiteral("Say the holds and the time held at the &end"), this);
+    form->addRow(QStringLiteral("&Name:"), name_);
+    form->addRow(QStringLiteral("&Sound:"), sound_);
+    form->addRow(QStringLiteral("A hold &begins with:"), holdCue_);
+    form->addRow(QStringLiteral("Calls before a &hold:"), restCalls_);
+    form->addRow(QStringLiteral("Calls in every h&old:"), holdCalls_);
+    form->addRow(QStringLiteral("Calls in the &last hold:"), lastHoldCalls_);
+    form->addRow(QStringLiteral("Time held called e&very:"), elapsedEvery_);
+    form->addRow(QStringLiteral("\"Last b&reath\", seconds before a hold:"), lastBreath_);
+    form->addRow(QStringLiteral("Re&covery breaths after a hold:"), recovery_);
+    form->addRow(QStringLiteral("Paced breathing, seconds &in:"), paceIn_);
+    form->addRow(QStringLiteral("Paced breathing, seconds o&ut:"), paceOut_);
+    form->addRow(QStringLiteral("Pace the last part of a rest (m:ss or all):"), paceLast_);
+    form->addRow(paceWords_);
+    form->addRow(summary_);
+    form->addRow(new QLabel(QStringLiteral("Calls are written m:ss to be spoken (0:30 \"thirty "
+                                           "seconds\") and as a bare number to be counted (5 "
+                                           "\"five\")."),
+                            this));
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("ProfileProblem"));
+    problem_->setWordWrap(true);
+    form->addRow(problem_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CueProfileDialog::Save);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(from, &QComboBox::activated, this,
+            [this, from](int index) { Fill(*BuiltInProfile(from->itemData(index).toString())); });
+    Fill(start);
+}
+
+void CueProfileDialog::Fill(const CueProfile& profile) {
+    const QByteArray file = ProfileFileBytes(profile);
+    name_->setText(BuiltInProfile(profile.name) ? QStringLiteral("My ") + profile.name
+                                                : profile.name);
+    sound_->setCurrentText(Setting(file, "sound"));
+    holdCue_->setCurrentText(Setting(file, "hold-cue"));
+    restCalls_->setText(Setting(file, "rest-calls"));
+    holdCalls_->setText(Setting(file, "hold-calls"));
+    lastHoldCalls_->setText(Setting(file, "last-hold-calls"));
+    elapsedEvery_->setText(Setting(file, "elapsed-every"));
+    lastBreath_->setValue(profile.lastBreath);
+    recovery_->setValue(profile.recoveryBreaths);
+    paceIn_->setValue(profile.paceIn);
+    paceOut_->setValue(profile.paceOut);
+    paceLast_->setText(Setting(file, "pace-last"));
+    paceWords_->setChecked(profile.paceWords);
+    summary_->setChecked(profile.endSummary);
+}
+
+std::optional<CueProfile> CueProfileDialog::Typed() {
+    const auto text = [](const QString& key, const QString& value) {
+        return key + QStringLiteral(" = ") + value.simplified() + QLatin1Char('\n');
+    };
+    const QString file =
+        QStringLiteral("format = vellorin-cues 1\n") + text(QStringLiteral("name"), name_->text()) +
+        text(QStringLiteral("sound"), sound_->currentText()) +
+        text(QStringLiteral("hold-cue"), holdCue_->currentText()) +
+        text(QStringLiteral("rest-calls"), restCalls_->text()) +
+        text(QStringLiteral("hold-calls"), holdCalls_->text()) +
+        text(QStringLiteral("last-hold-calls"), lastHoldCalls_->text()) +
+        text(QStringLiteral("elapsed-every"), elapsedEvery_->text()) +
+        text(QStringLiteral("last-breath"), QString::number(lastBreath_->value())) +
+        text(QStringLiteral("recovery-breaths"), QString::number(recovery_->value())) +
+        text(QStringLiteral("pace"),
+             paceIn_->value() == 0 && paceOut_->value() == 0
+                 ? QStringLiteral("none")
+                 : QStringLiteral("%1 %2").arg(paceIn_->value()).arg(paceOut_->value())) +
+        text(QStringLiteral("pace-last"), paceLast_->text()) +
+        text(QStringLiteral("pace-sound"),
+             paceWords_->isChecked() ? QStringLiteral("words") : QStringLiteral("tones")) +
+        text(QStringLiteral("end-summary"),
+             summary_->isChecked() ? QStringLiteral("yes") : QStringLiteral("no"));
+    const ProfileFileRead read = ParseProfileFile(file.toUtf8(), name_->text());
+    problem_->setText(read.problem);
+    return read.profile;
+}
+
+void CueProfileDialog::Save() {
+    const std::optional<CueProfile> profile = Typed();
+    if (!profile) {
+        return;
+    }
+    if (BuiltInProfile(profile->name)) {
+        problem_->setText(QStringLiteral("\"%1\" is the name of a built-in profile: choose another "
+                                         "name.")
+                              .arg(profile->name));
+        return;
+    }
+    const QString folder = UserProfileFolder(userDataFolder_);
+    // The file is named after the profile, with what a file name cannot hold left out.
+    QString base = profile->name;
+    base.replace(QRegularExpression(QStringLiteral("[^\\w .-]")), QStringLiteral("_"));
+    const QString path = folder + QLatin1Char('/') + base.trimmed() + QLatin1String(kProfileSuffix);
+    QString problem = QDir().mkpath(folder) ? WriteProfileFile(path, *profile)
+                                            : QStringLiteral("the folder cannot be made");
+    if (!problem.isEmpty()) {
+        problem_->setText(
+            QStringLiteral("Could not save the cue profile to \"%1\": %2.").arg(path, problem));
+        return;
+    }
+    saved_ = profile->name;
+    accept();
+}
+
+}  // namespace vellorin

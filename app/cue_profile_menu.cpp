@@ -1,0 +1,62 @@
+#include "cue_profile_menu.h"
+
+#include <QActionGroup>
+#include <QMenu>
+
+#include "cue_profile.h"
+#include "cue_profile_file.h"
+
+namespace vellorin {
+
+CueProfileMenu::CueProfileMenu(QMenu* training, std::function<QString()> userDataFolder)
+    : QObject(training),
+      menu_(training->addMenu(QStringLiteral("Cue &profile"))),
+      group_(new QActionGroup(this)),
+      userDataFolder_(std::move(userDataFolder)) {
+    menu_->setObjectName(QStringLiteral("CueProfileMenu"));
+    connect(menu_, &QMenu::aboutToShow, this, [this] {
+        const QAction* checked = group_->checkedAction();
+        Refresh(checked != nullptr ? checked->data().toString() : QString());
+    });
+}
+
+QString CueProfileMenu::DisplayName(const QString& name) {
+    static const char* const names[][2] = {{"classic", "Classic"},
+                                           {"guided", "Guided"},
+                                           {"competition", "Competition countdown"},
+                                           {"tones", "Tones only"}};
+    for (const auto& [key, shown] : names) {
+        if (name == QLatin1String(key)) {
+            return QString::fromLatin1(shown);
+        }
+    }
+    return name;
+}
+
+void CueProfileMenu::Refresh(const QString& chosen) {
+    menu_->clear();
+    QStringList names = BuiltInProfileKeys();
+    for (const ProfileFileRead& own : UserProfiles(userDataFolder_())) {
+        if (own.profile && !names.contains(own.profile->name)) {
+            names.append(own.profile->name);
+        }
+    }
+    for (const QString& name : names) {
+        if (name == names.value(BuiltInProfileKeys().size())) {
+            menu_->addSeparator();
+        }
+        QAction* action = menu_->addAction(DisplayName(name).replace('&', "&&"));
+        action->setObjectName(QStringLiteral("profile:") + name);
+        action->setData(name);
+        action->setCheckable(true);
+        action->setChecked(name == chosen || (chosen.isEmpty() && name == kClassicProfile));
+        group_->addAction(action);
+        connect(action, &QAction::triggered, this, [this, name] { emit Chosen(name); });
+    }
+    menu_->addSeparator();
+    QAction* edit = menu_->addAction(QStringLiteral("&Edit profile..."));
+    edit->setObjectName(QStringLiteral("editprofile"));
+    connect(edit, &QAction::triggered, this, &CueProfileMenu::EditRequested);
+}
+
+}  // namespace vellorin
