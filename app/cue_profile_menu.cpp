@@ -1,6 +1,7 @@
 #include "cue_profile_menu.h"
 
 #include <QActionGroup>
+#include <QComboBox>
 #include <QMenu>
 
 #include "cue_profile.h"
@@ -33,14 +34,32 @@ QString CueProfileMenu::DisplayName(const QString& name) {
     return name;
 }
 
-void CueProfileMenu::Refresh(const QString& chosen) {
-    menu_->clear();
+QStringList CueProfileMenu::ProfileNames(const QString& userDataFolder) {
     QStringList names = BuiltInProfileKeys();
-    for (const ProfileFileRead& own : UserProfiles(userDataFolder_())) {
+    for (const ProfileFileRead& own : UserProfiles(userDataFolder)) {
         if (own.profile && !names.contains(own.profile->name)) {
             names.append(own.profile->name);
         }
     }
+    return names;
+}
+
+void CueProfileMenu::FillChooser(QComboBox* box, const QString& userDataFolder,
+                                 const QString& current) {
+    box->clear();
+    box->addItem(QStringLiteral("Your default"), QString());
+    for (const QString& name : ProfileNames(userDataFolder)) {
+        box->addItem(DisplayName(name), name);
+    }
+    if (box->findData(current) < 0) {
+        box->addItem(QStringLiteral("%1 (not found: your default plays)").arg(current), current);
+    }
+    box->setCurrentIndex(box->findData(current));
+}
+
+void CueProfileMenu::Refresh(const QString& chosen) {
+    menu_->clear();
+    const QStringList names = ProfileNames(userDataFolder_());
     for (const QString& name : names) {
         if (name == names.value(BuiltInProfileKeys().size())) {
             menu_->addSeparator();

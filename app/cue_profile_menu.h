@@ -6,6 +6,7 @@
 
 class QMenu;
 class QActionGroup;
+class QComboBox;
 
 namespace vellorin {
 
@@ -24,6 +25,11 @@ public:
     // The name a built-in profile goes by in the window ("Guided"); a user's profile keeps its
     // own name.
     static QString DisplayName(const QString& name);
+    // The built-in profiles' keys, then the names of the user's own that can be read.
+    static QStringList ProfileNames(const QString& userDataFolder);
+    // A list to choose a table's own profile from: the user's default (an empty name) and
+    // every profile, with current chosen (listed as not found where there is none of its name).
+    static void FillChooser(QComboBox* box, const QString& userDataFolder, const QString& current);
 
 signals:
     void Chosen(const QString& name);

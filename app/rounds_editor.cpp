@@ -1,5 +1,6 @@
 #include "rounds_editor.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -13,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "classic_rounds.h"
+#include "cue_profile_menu.h"
 #include "message_text.h"
 #include "rounds_editing.h"
 #include "session_commands.h"
@@ -45,6 +47,9 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
     intro_ = new QLineEdit(ValueText(TableValue::Intro, table_.intro), this);
     intro_->setObjectName(QStringLiteral("TableIntro"));
     intro_->setPlaceholderText(QStringLiteral("m:ss or seconds"));
+    profile_ = new QComboBox(this);
+    profile_->setObjectName(QStringLiteral("TableProfile"));
+    CueProfileMenu::FillChooser(profile_, window_.UserDataFolder(), table_.profile);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Rounds"));
     list_->setMinimumSize(360, 160);
@@ -72,6 +77,7 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
     auto* head = new QFormLayout;
     head->addRow(QStringLiteral("&Name:"), name_);
     head->addRow(QStringLiteral("&Intro:"), intro_);
+    head->addRow(QStringLiteral("&What you hear:"), profile_);
     auto* rowButtons = new QVBoxLayout;
     for (QPushButton* button : {add_, duplicate_, remove_, up_, down_, fill}) {
         rowButtons->addWidget(button);
@@ -103,6 +109,10 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
     });
     connect(intro_, &QLineEdit::textEdited, this, [this](const QString& text) {
         table_.intro = ValueFromText(TableValue::Intro, text);
+        Refresh();
+    });
+    connect(profile_, &QComboBox::activated, this, [this] {
+        table_.profile = profile_->currentData().toString();
         Refresh();
     });
     connect(list_, &QListWidget::currentRowChanged, this, &RoundsEditor::ShowRow);

@@ -99,6 +99,7 @@ private:
     std::function<QString(const QString&)> programFileName_;
 
     QLineEdit* name_ = nullptr;
+    QComboBox* profile_ = nullptr;
     QLineEdit* intro_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -255,9 +255,10 @@ void ExpectCueForCue(const QString& wav, const QList<std::pair<int, QString>>& c
     QList<std::size_t> starts;
     for (int i = 0; i < cues.size(); ++i) {
         const bool follows = i > 0 && cues[i].first == cues[i - 1].first;
-        starts.append(follows ? starts.last() + ReadAudio(cueFolder + cues[i - 1].second + ".wav")
-                                                    .samples.size()
-                              : static_cast<std::size_t>(cues[i].first) * rate);
+        starts.append(follows
+                          ? starts.last() +
+                                ReadAudio(cueFolder + cues[i - 1].second + ".wav").samples.size()
+                          : static_cast<std::size_t>(cues[i].first) * rate);
     }
     std::size_t heardUpTo = 0;  // every sample before a cue's start and after the last cue ended
     for (int i = 0; i < cues.size(); ++i) {
@@ -292,8 +293,8 @@ TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
 TEST_F(CommandLine, EveryProfileExportsItsScheduleCueForCue) {
     for (const WorkedCase& c : kWorkedHeard) {
         SCOPED_TRACE(c.profile);
-        const Result result = Run({"--export-audio", Path("worked.ses"), Path("p.wav"),
-                                   "--profile", c.profile});
+        const Result result =
+            Run({"--export-audio", Path("worked.ses"), Path("p.wav"), "--profile", c.profile});
         ASSERT_EQ(result.status, 0) << result.err.toStdString();
         QList<std::pair<int, QString>> cues;
         for (const QString& tick : QString::fromLatin1(c.heard).split(", ")) {
@@ -306,16 +307,19 @@ TEST_F(CommandLine, EveryProfileExportsItsScheduleCueForCue) {
     }
     const Result listed = Run({"--table", Path("worked.ses"), "--cues", "--profile", "guided"});
     ASSERT_EQ(listed.status, 0) << listed.err.toStdString();
-    EXPECT_TRUE(listed.out.startsWith("Cue profile: guided\n00:01  ten seconds\n"
-                                      "00:03  last breath\n00:06  five\n"))
+    EXPECT_TRUE(
+        listed.out.startsWith("Cue profile: guided\n00:01  ten seconds\n"
+                              "00:03  last breath\n00:06  five\n"))
         << listed.out.toStdString();
-    EXPECT_TRUE(listed.out.endsWith("03:36  session complete\n03:36  + three\n03:36  + holds\n"
-                                    "03:36  + total held\n03:36  + two minutes thirty\n"));
-    const Result unknown = Run({"--export-audio", Path("worked.ses"), Path("x.wav"), "--profile",
-                                "loud"});
+    EXPECT_TRUE(
+        listed.out.endsWith("03:36  session complete\n03:36  + three\n03:36  + holds\n"
+                            "03:36  + total held\n03:36  + two minutes thirty\n"));
+    const Result unknown =
+        Run({"--export-audio", Path("worked.ses"), Path("x.wav"), "--profile", "loud"});
     EXPECT_EQ(unknown.status, 1);
-    EXPECT_TRUE(unknown.err.startsWith("There is no cue profile \"loud\": the profiles are "
-                                       "classic, guided, competition, tones, or those in \""));
+    EXPECT_TRUE(
+        unknown.err.startsWith("There is no cue profile \"loud\": the profiles are "
+                               "classic, guided, competition, tones, or those in \""));
     EXPECT_FALSE(Files().contains("x.wav"));
     EXPECT_EQ(Run({"--cues", Path("worked.ses")}).status, 2);
     EXPECT_EQ(Run({"--table", Path("worked.ses"), "--profile", "tones"}).status, 2);

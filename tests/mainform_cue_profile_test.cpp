@@ -13,6 +13,7 @@
 #include "cue_profile_dialog.h"
 #include "cue_profile_file.h"
 #include "file_helpers.h"
+#include "rounds_editor.h"
 #include "rounds_presets.h"
 #include "test_mainform.h"
 #include "vtable_file.h"
@@ -111,6 +112,20 @@ TEST_F(CueProfileWindow, ATablesOwnProfilePlaysWhileItIsInUseAndTheUsersOwnAreLi
     ASSERT_TRUE(Action("profile:Quiet"));
     Action("profile:Quiet")->trigger();
     EXPECT_EQ(RunSession().mid(0, 3), QStringList({"tone-last.wav", "tick.wav", "tick.wav"}));
+
+    // The table editor names a table's own profile, or none for the user's default; a name
+    // this user has no profile of is kept and said to be missing.
+    table.profile = "Gone";
+    RoundsEditor rounds(table, path, std::nullopt, *form);
+    auto* chooser = rounds.findChild<QComboBox*>("TableProfile");
+    EXPECT_EQ(chooser->currentText(), "Gone (not found: your default plays)");
+    EXPECT_EQ(chooser->itemText(5), "Quiet");
+    chooser->setCurrentIndex(chooser->findData("guided"));
+    emit chooser->activated(chooser->currentIndex());
+    EXPECT_EQ(rounds.Table().profile, "guided");
+    chooser->setCurrentIndex(0);
+    emit chooser->activated(0);
+    EXPECT_EQ(rounds.Table().profile, "");
 }
 
 }  // namespace
