@@ -21,7 +21,7 @@ QString MinuteCue(qint32 minutes) {
     return QString::number(minutes) + "min.wav";
 }
 
-QStringList AllCueFiles() {
+QStringList CoreCueFiles() {
     QStringList files;
     for (qint32 seconds : kCountdownSeconds) {
         files.append(CountdownCue(seconds));
@@ -31,6 +31,11 @@ QStringList AllCueFiles() {
     for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
         files << MinuteCue(minutes);
     }
+    return files;
+}
+
+QStringList AllCueFiles() {
+    QStringList files = CoreCueFiles();
     // Then the numbers, durations, words and tones of the other cue profiles.
     for (const QString& file : ProfileCueFiles()) {
         if (!files.contains(file)) {

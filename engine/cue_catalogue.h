@@ -29,8 +29,10 @@ bool IsCountdownSecond(qint32 secondsLeft);
 // "15.wav" for 15 seconds left, and so on.
 QString CountdownCue(qint32 secondsLeft);
 
-// Every cue file, countdowns first, then the session's others and the keys' confirmations,
-// the personal-best test's minutes, and those of the other cue profiles.
+// The cue files of the classic profile, the keys' confirmations and the personal-best test.
+QStringList CoreCueFiles();
+// Every cue file: those CoreCueFiles names first, countdowns first, then the session's others and
+// the keys' confirmations, the personal-best test's minutes, and those of the other cue profiles.
 QStringList AllCueFiles();
 
 // Full path of a cue file: the application folder, the platform's separator, "snd", the

@@ -118,10 +118,11 @@ QStringList ProfileProblems(const CueProfile& p) {
     CheckCalls(p.restCalls, "rest", problems);
     CheckCalls(p.holdCalls, "hold", problems);
     CheckCalls(p.lastHoldCalls, "last hold", problems);
-    if (p.elapsedEvery < 0 || p.elapsedEvery % 30 != 0 || p.elapsedEvery > 3600) {
-        problems.append(
-            QStringLiteral("the elapsed calls must come every 0:30, 1:00, ... up to "
-                           "1:00:00, or never (0)"));
+    // A time held is said up to 30:00.
+    if (p.elapsedEvery < 0 || p.elapsedEvery % 30 != 0 ||
+        p.elapsedEvery > kMostSpokenMinutes * 60) {
+        problems.append(QStringLiteral(
+            "the elapsed calls must come every 0:30, 1:00, ... up to 30:00, or never (0)"));
     }
     if (p.lastBreath < 0 || p.lastBreath > 60) {
         problems.append(QStringLiteral("the last breath must come 0 to 60 seconds before a hold"));

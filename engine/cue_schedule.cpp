@@ -15,9 +15,15 @@ enum Rank { kPacing, kElapsed, kRemaining, kLastBreath, kRecovery, kAlways };
 inline constexpr qint32 kLongestCue = 2;  // seconds
 
 struct Slot {
+    Slot(Cue cue_, int rank_ = kAlways, qint32 length_ = 1, QList<qint32> with_ = {})
+        : cue(cue_), rank(rank_), length(length_), with(std::move(with_)) {}
+
     Cue cue;
-    int rank = kAlways;
-    qint32 length = 1;
+    int rank;
+    qint32 length;
+    // The seconds, from this one, of the cues of its rank it goes with: it plays only where
+    // they can too (the three words of a recovery breath, an exhale's inhale).
+    QList<qint32> with;
 };
 
 void AddCall(QList<Slot>& found, const CueCall& call) {
@@ -41,11 +47,18 @@ void AddBreathing(QList<Slot>& found, const CueProfile& p, const CueMoment& m) {
     const qint32 recovery = m.phase == Phase::Rest ? p.recoveryBreaths * kRecoveryBreathSeconds : 0;
     if (m.elapsed < recovery) {
         const qint32 step = m.elapsed % kRecoveryBreathSeconds;
+        // In at 1, hold at 3, out at 6: a breath is guided whole or not at all.
         if (step == 1 || step == 3 || step == 6) {
             const Kind kind = step == 1   ? Kind::BreatheIn
                               : step == 3 ? Kind::HoldBreath
                                           : Kind::BreatheOut;
-            found.append(Slot{{kind}, kRecovery, 1});
+            QList<qint32> with;
+            for (const qint32 other : {1, 3, 6}) {
+                if (other != step) {
+                    with.append(other - step);
+                }
+            }
+            found.append(Slot{{kind}, kRecovery, 1, with});
         }
         return;
     }
@@ -56,13 +69,12 @@ void AddBreathing(QList<Slot>& found, const CueProfile& p, const CueMoment& m) {
         return;
     }
     const qint32 step = beforeLast % (p.paceIn + p.paceOut);
-    // An exhale is paced only after its inhale was.
-    const bool inhaled = m.left + p.paceIn <= p.paceLast && m.elapsed - p.paceIn >= recovery;
-    if (step == 0 || (step == p.paceOut && inhaled)) {
+    if (step == 0 || step == p.paceOut) {
         const bool in = step == 0;
         const Kind kind = p.paceWords ? (in ? Kind::BreatheIn : Kind::BreatheOut)
                                       : (in ? Kind::PaceIn : Kind::PaceOut);
-        found.append(Slot{{kind}, kPacing, 1});
+        // An exhale is paced only after its inhale was.
+        found.append(Slot{{kind}, kPacing, 1, in ? QList<qint32>{} : QList<qint32>{-p.paceIn}});
     }
 }
 
@@ -76,15 +88,16 @@ void AddSummary(QList<Slot>& found, const CueProfile& p, const CueMoment& m) {
         found.append(Slot{{Kind::Countdown, m.holdsDone, true}});
         found.append(Slot{{Kind::Holds, m.holdsDone, true}});
     }
-    // The time held, rounded down to what can be said.
-    qint32 held = m.totalHeld;
-    held = held >= 12 * 60 ? held / 60 * 60 : held >= 60 ? held / 30 * 30 : held;
-    while (held > 0 && !IsSpeakable({held, true})) {
-        --held;
-    }
-    if (held > 0) {
-        found.append(Slot{{Kind::TotalHeld, 0, true}});
-        found.append(Slot{{Kind::Call, held, true}});
+    // The time held, to the nearest time that can be said, where that is within half a
+    // minute of it; nothing where it is not.
+    for (qint32 off = 0; off <= 30; ++off) {
+        for (const qint32 held : {m.totalHeld - off, m.totalHeld + off}) {
+            if (held > 0 && IsSpeakable({held, true})) {
+                found.append(Slot{{Kind::TotalHeld, 0, true}});
+                found.append(Slot{{Kind::Call, held, true}});
+                return;
+            }
+        }
     }
 }
 
@@ -166,15 +179,32 @@ bool Crossed(const CueProfile& p, const CueMoment& m, const Slot& slot, qsizetyp
     return false;
 }
 
-bool Placed(const CueProfile& p, const CueMoment& m, const QList<Slot>& here, qsizetype index) {
+// Whether a cue is heard whole, by itself.
+bool PlacedAlone(const CueProfile& p, const CueMoment& m, const QList<Slot>& here,
+                 qsizetype index) {
     const Slot& slot = here[index];
     if (slot.rank == kAlways) {
         return true;
     }
-    if (m.left - slot.length < 0) {  // it would run into the next phase's cue
+    if (m.left - slot.length < 0 || m.elapsed < 0) {  // it would run into another phase
         return false;
     }
     return !Crossed(p, m, slot, index, here);
+}
+
+bool Placed(const CueProfile& p, const CueMoment& m, const QList<Slot>& here, qsizetype index) {
+    if (!PlacedAlone(p, m, here, index)) {
+        return false;
+    }
+    for (const qint32 offset : here[index].with) {
+        const CueMoment there = Shifted(m, offset);
+        const QList<Slot> found = Candidates(p, there);
+        const auto other = std::ranges::find(found, here[index].rank, &Slot::rank);
+        if (other == found.end() || !PlacedAlone(p, there, found, other - found.begin())) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString DurationFile(qint32 seconds) {

@@ -123,7 +123,7 @@ TEST_F(CueSchedule, EveryBuiltInProfileOverAPyramidAndAWonkaTable) {
           {131, "breathein"},
           {310, "1min"},
           {570, "2min"},
-          {2130, "sesend 8 holds totalheld 20min"}}},
+          {2130, "sesend 8 holds totalheld 21min"}}},
         {RoundsPreset::Wonka,
          "competition",
          {100, 300},
@@ -142,6 +142,22 @@ TEST_F(CueSchedule, EveryBuiltInProfileOverAPyramidAndAWonkaTable) {
             EXPECT_EQ(trace.value(it.key()).toStdString(), it.value().toStdString())
                 << "tick " << it.key();
         }
+    }
+}
+
+// The time held is said to the nearest time that can be said, where that is within half a
+// minute of it, and not at all where it is not.
+TEST(CueScheduleSummary, SaysTheTimeHeldOnlyWhereItCanBeSaidWithinHalfAMinute) {
+    const struct {
+        qint32 held;
+        const char* heard;
+    } cases[] = {{59, "1min"},    {150, "2min30"}, {666, "11min"}, {1259, "21min"},
+                 {1830, "30min"}, {1831, ""},      {82 * 60, ""}};
+    for (const auto& c : cases) {
+        const QList<Cue> cues = CuesOf(*BuiltInProfile("guided"),
+                                       {CueMoment::Phase::End, 0, false, true, 0, 3, c.held});
+        const QString said = cues.size() == 5 ? CueFile(cues[4], CueVoice::Words).chopped(4) : "";
+        EXPECT_EQ(said.toStdString(), c.heard) << c.held << " s held";
     }
 }
 
@@ -175,7 +191,8 @@ TEST(CueScheduleRule, NoCueIsCutOffOrRunsIntoAnotherPhaseInThousandsOfRandomTabl
         controller.ControlCmd_Click();
         QList<std::pair<int, QStringList>> ticks;  // each tick's cues and phase
         QStringList phases;
-        QList<bool> keyed;  // a key changed the session's course just before the tick
+        QList<bool> keyed;           // a key changed the session's course just before the tick
+        QMap<QString, int> breaths;  // the recovery words of the phase under way, counted
         for (int tick = 1; tick <= 200000 && window.timerEnabled; ++tick) {
             const bool marked = pick() % 7 == 0 && controller.MarkContraction();
             keyed.append((pick() % 5 == 0 && controller.TakeBreath()) || marked);
@@ -197,6 +214,25 @@ TEST(CueScheduleRule, NoCueIsCutOffOrRunsIntoAnotherPhaseInThousandsOfRandomTabl
             for (const QString& cue : cues) {
                 if (!Always(cue)) {
                     ranked.append(cue);
+                }
+            }
+            // A recovery breath is guided whole (unless a key ended its rest), and a paced
+            // exhale follows its inhale.
+            if (i > 0 && phases[i] != phases[i - 1]) {
+                ASSERT_TRUE(breaths.value("keyed") > 0 || keyed[i] ||
+                            (breaths.value("breathein") == breaths.value("holdit") &&
+                             breaths.value("holdit") == breaths.value("breatheout")))
+                    << profile.toStdString() << " table " << n << " before tick " << ticks[i].first;
+                breaths.clear();
+            }
+            breaths["keyed"] += keyed[i] ? 1 : 0;
+            for (const QString& cue : cues) {
+                if (cue.startsWith("pace-")) {
+                    ASSERT_TRUE(cue == "pace-in" || breaths.value("inhaled") == 1)
+                        << "an exhale with no inhale, table " << n << " tick " << ticks[i].first;
+                    breaths["inhaled"] = cue == "pace-in" ? 1 : 0;
+                } else {
+                    ++breaths[cue];
                 }
             }
             if (phases[i].startsWith("End") || cues.contains("sesend") ||
