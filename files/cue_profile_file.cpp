@@ -82,11 +82,18 @@ const QList<std::pair<QString, Setter>>& Keys() {
         {"hold-calls", [](CueProfile& p, const QString& v) { p.holdCalls = Calls(v); }},
         {"last-hold-calls", [](CueProfile& p, const QString& v) { p.lastHoldCalls = Calls(v); }},
         {"elapsed-every",
-         [](CueProfile& p, const QString& v) { p.elapsedEvery = Seconds(v, 3600); }},
+         [](CueProfile& p, const QString& v) {
+             p.elapsedEvery = Seconds(v, kMostSpokenMinutes * 60);
+         }},
         {"last-breath", [](CueProfile& p, const QString& v) { p.lastBreath = Seconds(v, 60); }},
         {"recovery-breaths",
          [](CueProfile& p, const QString& v) {
-             p.recoveryBreaths = Seconds(v, kMostRecoveryBreaths);
+             bool whole = false;
+             p.recoveryBreaths = v.toInt(&whole);
+             if (!whole || p.recoveryBreaths < 0 || p.recoveryBreaths > kMostRecoveryBreaths) {
+                 throw Refusal{QStringLiteral("it must be a whole number from 0 to %1")
+                                   .arg(kMostRecoveryBreaths)};
+             }
          }},
         {"pace",
          [](CueProfile& p, const QString& v) {
@@ -141,6 +148,9 @@ CueProfile Parse(const QString& text) {
                 if (!match.hasMatch()) {
                     throw Refusal{QStringLiteral("it is not a cue profile")};
                 }
+                if (match.captured(1).toInt() < 1) {
+                    throw Refusal{QStringLiteral("it is not a cue profile")};
+                }
                 if (match.captured(1).toInt() > kProfileFormatVersion) {
                     throw Refusal{QStringLiteral("it was written by a newer Vellorin")};
                 }
@@ -172,7 +182,8 @@ ProfileFileRead ParseProfileFile(const QByteArray& bytes, const QString& path) {
     const auto refused = [&](const QString& reason) {
         return ProfileFileRead{
             std::nullopt,
-            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, reason)};
+            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, reason),
+            {}};
     };
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
@@ -180,7 +191,7 @@ ProfileFileRead ParseProfileFile(const QByteArray& bytes, const QString& path) {
         return refused(QStringLiteral("it is not UTF-8 text"));
     }
     try {
-        return {Parse(text), {}};
+        return {Parse(text), {}, {}};
     } catch (const Refusal& refusal) {
         return refused(refusal.reason);
     }
@@ -191,9 +202,12 @@ ProfileFileRead ReadProfileFile(const QString& path) {
     if (!read.problem.isEmpty()) {
         return {
             std::nullopt,
-            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, read.problem)};
+            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, read.problem),
+            path};
     }
-    return ParseProfileFile(read.bytes, path);
+    ProfileFileRead parsed = ParseProfileFile(read.bytes, path);
+    parsed.path = path;
+    return parsed;
 }
 
 QByteArray ProfileFileBytes(const CueProfile& p) {
@@ -237,6 +251,16 @@ QString UserProfileFolder(const QString& userDataFolder) {
     return userDataFolder.isEmpty() ? QString() : userDataFolder + QStringLiteral("/profiles");
 }
 
+QString ProfileFileName(const QString& name) {
+    static const QRegularExpression unsafe(QStringLiteral("[\\x00-\\x1f/\\\\:*?\"<>|]"));
+    QString base = name.simplified();
+    base.replace(unsafe, QStringLiteral("_"));
+    if (base.startsWith(QLatin1Char('.'))) {
+        base.prepend(QLatin1Char('_'));  // never hidden, never "." or ".."
+    }
+    return base + QLatin1String(kProfileSuffix);
+}
+
 QList<ProfileFileRead> UserProfiles(const QString& userDataFolder) {
     QList<ProfileFileRead> profiles;
     const QString folder = UserProfileFolder(userDataFolder);
@@ -257,24 +281,32 @@ ProfileFileRead FindProfile(const QString& name, const QString& userDataFolder,
     if (name.isEmpty()) {
         const ProfileFileRead chosen =
             defaultName.isEmpty() ? ProfileFileRead{} : FindProfile(defaultName, userDataFolder);
-        return chosen.profile ? chosen : ProfileFileRead{BuiltInProfile(kClassicProfile), {}};
+        return chosen.profile ? chosen : ProfileFileRead{BuiltInProfile(kClassicProfile), {}, {}};
     }
     if (std::optional<CueProfile> builtIn = BuiltInProfile(name)) {
-        return {builtIn, {}};
+        return {builtIn, {}, {}};
     }
     if (name.endsWith(QLatin1String(kProfileSuffix)) || name.contains(QLatin1Char('/'))) {
         return ReadProfileFile(name);
     }
-    for (const ProfileFileRead& own : UserProfiles(userDataFolder)) {
-        if (own.profile && own.profile->name == name) {
-            return own;
+    const QList<ProfileFileRead> own = UserProfiles(userDataFolder);
+    for (const ProfileFileRead& read : own) {
+        if (read.profile && read.profile->name == name) {
+            return read;
+        }
+    }
+    // A damaged file is known by the file its name would be kept in.
+    for (const ProfileFileRead& read : own) {
+        if (!read.profile && QFileInfo(read.path).fileName() == ProfileFileName(name)) {
+            return read;
         }
     }
     return {std::nullopt,
             QStringLiteral("There is no cue profile \"%1\": the profiles are %2, or those in "
                            "\"%3\".")
                 .arg(name, BuiltInProfileKeys().join(QStringLiteral(", ")),
-                     UserProfileFolder(userDataFolder))};
+                     UserProfileFolder(userDataFolder)),
+            {}};
 }
 
 }  // namespace vellorin

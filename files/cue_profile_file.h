@@ -42,6 +42,7 @@ inline constexpr char kDefaultProfileSetting[] = "cues/profile";
 struct ProfileFileRead {
     std::optional<CueProfile> profile;
     QString problem;
+    QString path;  // the file read, where there was one
 };
 ProfileFileRead ReadProfileFile(const QString& path);
 ProfileFileRead ParseProfileFile(const QByteArray& bytes, const QString& path);
@@ -54,10 +55,14 @@ QString WriteProfileFile(const QString& path, const CueProfile& profile);
 // The user's own profiles: the ".vcues" files of the folder "profiles" in the user's data
 // folder, by file name; those that cannot be read come with their problem.
 QString UserProfileFolder(const QString& userDataFolder);
+// The file a profile of this name is kept in: its name, with what a file name cannot hold (a
+// separator, a control character, a character Windows refuses) made "_", and ".vcues".
+QString ProfileFileName(const QString& name);
 QList<ProfileFileRead> UserProfiles(const QString& userDataFolder);
 
 // A profile by name: a built-in one's key, a user profile's name, or a profile file's path.
 // Empty names the user's default, which is defaultName (classic when that is empty or gone).
+// A profile of the user's own that cannot be read is refused with its file's reason.
 ProfileFileRead FindProfile(const QString& name, const QString& userDataFolder,
                             const QString& defaultName = {});
 

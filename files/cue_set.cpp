@@ -19,8 +19,12 @@ void CheckRate(CueSound& sound, int sampleRate) {
 
 }  // namespace
 
-CueSet::CueSet(const QString& applicationFolder, const QString& userDataFolder) {
-    const QStringList files = AllCueFiles();
+CueSet::CueSet(const QString& applicationFolder, const QString& userDataFolder)
+    : CueSet(applicationFolder, userDataFolder, AllCueFiles()) {}
+
+CueSet::CueSet(const QString& applicationFolder, const QString& userDataFolder,
+               const QStringList& files, int sampleRate)
+    : sampleRate_(sampleRate) {
     QList<CueSound> own;
     for (const QString& file : files) {
         CueChoice choice{file, CuePath(applicationFolder, file), {}, {}, {}};

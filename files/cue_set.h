@@ -23,6 +23,9 @@ struct CueChoice {
 class CueSet {
 public:
     CueSet(const QString& applicationFolder, const QString& userDataFolder);
+    // Only the cues of files; at sampleRate where it is given, else at the shipped cues' own.
+    CueSet(const QString& applicationFolder, const QString& userDataFolder,
+           const QStringList& files, int sampleRate = 0);
 
     const QList<CueChoice>& Choices() const { return choices_; }
     // The choice for a cue path the session played (found by its file name), or nothing.

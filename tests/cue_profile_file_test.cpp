@@ -41,9 +41,10 @@ TEST(CueProfileFile, ADamagedFileIsRefusedByNameLineAndReason) {
         {head + "pace = 1 8\n",
          "a paced breath must be 2 to 20 seconds in and 2 to 30 seconds out"},
         {head + "elapsed-every = 0:45\n",
-         "the elapsed calls must come every 0:30, 1:00, ... up to "
-         "1:00:00, or never (0)"},
-        {head + "recovery-breaths = 4\n", "line 3: \"4\" is not a time from 0 to 0:03"},
+         "the elapsed calls must come every 0:30, 1:00, ... up to 30:00, or never (0)"},
+        {head + "recovery-breaths = 4\n", "line 3: it must be a whole number from 0 to 3"},
+        {head + "elapsed-every = 31:00\n", "line 3: \"31:00\" is not a time from 0 to 30:00"},
+        {"format = vellorin-cues 0\nname = x\n", "line 1: it is not a cue profile"},
         {head + "last-breath = 1:01\n", "line 3: \"1:01\" is not a time from 0 to 1:00"},
         {"format = vellorin-cues 1\nname = \xff\n", "it is not UTF-8 text"},
         {QByteArray("format = vellorin-cues 1\0\n", 26), "it is not UTF-8 text"},
@@ -73,6 +74,15 @@ TEST(CueProfileFile, ProfilesAreFoundByKeyByNameInTheUsersFolderOrByFile) {
     // Nothing named: the user's default, or classic where that default is gone.
     EXPECT_EQ(FindProfile({}, data.path(), "Long rests").profile, mine);
     EXPECT_EQ(FindProfile({}, data.path(), "gone").profile, BuiltInProfile("classic"));
+    // A damaged profile of the user's own is refused with its reason, found by its file.
+    WriteBytes(UserProfileFolder(data.path()) + "/Café.vcues",
+               "format = vellorin-cues 1\nname = Café\npace = 1\n");
+    EXPECT_TRUE(
+        FindProfile("Café", data.path())
+            .problem.endsWith("Café.vcues\": line 3: it must be two counts of seconds, or none."))
+        << FindProfile("Café", data.path()).problem.toStdString();
+    EXPECT_EQ(ProfileFileName("a/b: c?"), "a_b_ c_.vcues");
+    EXPECT_EQ(ProfileFileName("..  x"), "_.. x.vcues");
     EXPECT_TRUE(FindProfile("gone", data.path())
                     .problem.startsWith("There is no cue profile \"gone\": the profiles are "
                                         "classic, guided, competition, tones"));
