@@ -80,7 +80,7 @@ int ExportAudio(const QString& sessionFile, const QString& output, const QString
         return kUsageError;
     }
     const std::optional<SessionSource> source =
-        LoadSessionSource(sessionFile, {profile, userDataFolder, userDefault}, err);
+        LoadSessionSource(sessionFile, {profile, userDataFolder, userDefault}, err, "export");
     if (!source) {
         return kCannotUse;
     }

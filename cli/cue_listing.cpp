@@ -13,10 +13,11 @@
 namespace vellorin {
 
 std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
-                                               const ProfileChoice& profile, QTextStream& err) {
+                                               const ProfileChoice& profile, QTextStream& err,
+                                               const char* doing) {
     SessionSource source;
     if (IsRoundsTableFile(sessionFile)) {
-        source.rounds = ExportableTable(sessionFile, err);
+        source.rounds = ExportableTable(sessionFile, err, doing);
         if (!source.rounds) {
             return std::nullopt;
         }
@@ -28,10 +29,19 @@ std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
         }
         source.settings = std::move(read.lines);
     }
-    const QString name = !profile.asked.isEmpty() ? profile.asked
-                         : source.rounds          ? source.rounds->profile
-                                                  : QString();
-    const ProfileFileRead found = FindProfile(name, profile.userDataFolder, profile.userDefault);
+    // A table naming a profile this user does not have plays the default, as in the window;
+    // only a profile asked for by name must be there.
+    ProfileFileRead found = FindProfile(profile.asked, profile.userDataFolder, profile.userDefault);
+    if (profile.asked.isEmpty() && source.rounds && !source.rounds->profile.isEmpty()) {
+        const ProfileFileRead own =
+            FindProfile(source.rounds->profile, profile.userDataFolder, profile.userDefault);
+        if (own.profile) {
+            found = own;
+        } else {
+            err << "The table's cue profile \"" << Printable(source.rounds->profile)
+                << "\" is not there: " << Printable(found.profile->name) << " plays.\n";
+        }
+    }
     if (!found.profile) {
         err << Printable(found.problem) << "\n";
         return std::nullopt;
@@ -42,7 +52,8 @@ std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
 
 int PrintCues(const QString& sessionFile, const QString& applicationFolder,
               const ProfileChoice& profile, QTextStream& out, QTextStream& err) {
-    const std::optional<SessionSource> source = LoadSessionSource(sessionFile, profile, err);
+    const std::optional<SessionSource> source =
+        LoadSessionSource(sessionFile, profile, err, "list the cues of");
     if (!source) {
         return kCannotUse;
     }

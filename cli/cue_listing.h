@@ -18,8 +18,10 @@ struct ProfileChoice {
 
 // The table of a session file or a table file (.vtable) whose every phase is timed, with its
 // cue profile; nothing, with the reason printed to err, when either cannot be used.
+// doing names what the table is loaded for ("export", "list the cues of").
 std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
-                                               const ProfileChoice& profile, QTextStream& err);
+                                               const ProfileChoice& profile, QTextStream& err,
+                                               const char* doing);
 
 // Prints every cue the session plays, a line each: the second it plays at from Start, and
 // what is heard ("00:35  hold"); a cue that waits for the one before it is marked "+".

@@ -60,14 +60,16 @@ QString WhyNotExportable(const RoundsTable& table) {
     return {};
 }
 
-std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err) {
+std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err,
+                                           const char* doing) {
     TableFileRead read = ReadTableFile(tableFile);
     if (!read.table) {
         err << Printable(read.problem) << "\n";
         return std::nullopt;
     }
     if (const QString why = WhyNotExportable(*read.table); !why.isEmpty()) {
-        err << Printable(QStringLiteral("Could not export \"%1\": %2.").arg(tableFile, why))
+        err << Printable(QStringLiteral("Could not %1 \"%2\": %3.")
+                             .arg(QLatin1String(doing), tableFile, why))
             << "\n";
         return std::nullopt;
     }

@@ -28,8 +28,10 @@ int NewRoundsTable(RoundsPreset preset, std::optional<int> personalBest, const Q
 // is timed can be exported. Empty for such a table.
 QString WhyNotExportable(const RoundsTable& table);
 
-// The table of a table file for --export-audio, or nothing once the reader's sentence for a
-// damaged file, or the reason it cannot be exported, is printed.
-std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err);
+// The table of a table file for --export-audio (or --cues: what is "to export it" or "to list
+// its cues"), or nothing once the reader's sentence for a damaged file, or the reason its
+// session cannot be run without the diver's keys, is printed.
+std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err,
+                                           const char* doing = "export");
 
 }  // namespace vellorin

@@ -209,5 +209,34 @@ TEST_F(RoundsCommandLine, AnUntimedTableIsNotExportedAsAudio) {
     }
 }
 
+// A table file plays its own cue profile; one that names a profile this user does not have
+// plays the default and says so, as the window does; --profile goes before both.
+TEST_F(RoundsCommandLine, ATableFilePlaysItsOwnCueProfileOrTheDefault) {
+    const QByteArray rounds = R"(, "rounds": [{"hold": {"end": "time", "seconds": 20},
+ "rest": {"end": "time", "seconds": 20}}, {"hold": {"end": "time", "seconds": 20},
+ "rest": {"end": "time", "seconds": 20}}]})";
+    const QByteArray head = R"({"format": "vellorin-table", "version": 1, "intro": 5, )";
+    WriteBytes(Path("own.vtable"), head + R"("profile": "competition")" + rounds);
+    WriteBytes(Path("gone.vtable"), head + R"("profile": "Gone")" + rounds);
+    const Ran own = Run({"--table", Path("own.vtable"), "--cues"});
+    EXPECT_EQ(own.status, 0);
+    EXPECT_TRUE(own.out.contains("\n00:06  official top\n")) << own.out.toStdString();
+    const Ran gone = Run({"--table", Path("gone.vtable"), "--cues"});
+    EXPECT_EQ(gone.status, 0);
+    EXPECT_EQ(gone.err, "The table's cue profile \"Gone\" is not there: classic plays.\n");
+    EXPECT_TRUE(gone.out.startsWith("Cue profile: classic\n00:01  five\n"))
+        << gone.out.toStdString();
+    // A table that needs the diver's keys has no list of cues to print.
+    WriteBytes(Path("wonka.vtable"), head + R"("rounds": [{"hold": {"end": "first-contraction",
+ "margin": 30, "cap": 180}, "rest": {"end": "time", "seconds": 60}}]})");
+    const Ran wonka = Run({"--table", Path("wonka.vtable"), "--cues"});
+    EXPECT_EQ(wonka.status, 1);
+    EXPECT_TRUE(wonka.err.startsWith("Could not list the cues of \"" + Path("wonka.vtable") +
+                                     "\": round 1's hold ends at a contraction"))
+        << wonka.err.toStdString();
+    const Ran asked = Run({"--table", Path("own.vtable"), "--cues", "--profile", "tones"});
+    EXPECT_TRUE(asked.out.contains("\n00:06  (tone: hold)\n")) << asked.out.toStdString();
+}
+
 }  // namespace
 }  // namespace vellorin::testing
