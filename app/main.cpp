@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QTextStream>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -62,13 +63,8 @@ void Print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-// The table preview and the audio export: no window, no display, no sound device.
-int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
-    int qtArgc = QtArgumentCount(argc, argv);
-    QCoreApplication app(qtArgc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+// The mode itself, once the application is made.
+int RunMode(const vellorin::CommandLine& line, QTextStream& out, QTextStream& err) {
     if (line.mode == vellorin::CommandLine::Mode::Table && !line.cues) {
         return vellorin::PrintTable(line.sessionFile, out, err);
     }
@@ -87,6 +83,24 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
     }
     return vellorin::ExportAudio(line.sessionFile, line.output, folder, userData, out, err,
                                  line.profile, userDefault);
+}
+
+// The table preview and the audio export: no window, no display, no sound device. What
+// could not be printed (a full disk, a closed pipe) fails the command rather than passing
+// for success.
+int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
+    int qtArgc = QtArgumentCount(argc, argv);
+    QCoreApplication app(qtArgc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = RunMode(line, out, err);
+    out.flush();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        err << "vellorin: the output could not be written: " << std::strerror(errno) << "\n";
+        return status == vellorin::kSuccess ? vellorin::kCannotUse : status;
+    }
+    return status;
 }
 
 }  // namespace

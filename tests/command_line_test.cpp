@@ -321,6 +321,14 @@ TEST_F(CommandLine, EveryProfileExportsItsScheduleCueForCue) {
         unknown.err.startsWith("There is no cue profile \"loud\": the profiles are "
                                "classic, guided, competition, tones, or those in \""));
     EXPECT_FALSE(Files().contains("x.wav"));
+    // Output that cannot be written fails the command, as a full disk does.
+    QProcess full;
+    full.setStandardOutputFile("/dev/full");
+    full.start(QStringLiteral(VELLORIN_PROGRAM), {"--table", Path("worked.ses"), "--cues"});
+    ASSERT_TRUE(full.waitForFinished(60000));
+    EXPECT_EQ(full.exitCode(), 1);
+    EXPECT_TRUE(
+        full.readAllStandardError().startsWith("vellorin: the output could not be written"));
     EXPECT_EQ(Run({"--cues", Path("worked.ses")}).status, 2);
     EXPECT_EQ(Run({"--table", Path("worked.ses"), "--profile", "tones"}).status, 2);
 }
