@@ -39,7 +39,10 @@ public:
         QStringList usersOwn;  // the cue files the user's own folder gives
         QStringList notes;     // why a cue, or the user's own one, cannot be used
     };
-    Readied Preload(const CueSet& cues);
+    // The first readyNow cues of the set (all for -1) are readied at once, the others a few
+    // at a time from the event loop, so that nothing waits on cues no session needs yet; a
+    // cue played before its turn is readied as it is played. A later set adds to the first.
+    Readied Preload(const CueSet& cues, qsizetype readyNow = -1);
     void Play(const QString& path);
     // Plays once the cue sounding has finished; at once when none sounds. Play drops the cues
     // still waiting.
@@ -47,7 +50,20 @@ public:
 
 private:
     QSoundEffect* NewEffect(const QString& cue);
+    // Starts a cue, stopping the one sounding; false when it is silent (not found).
+    bool Start(const QString& path);
+    // The next of the cues that follow, once the one before has finished.
+    void PlayNextWaiting();
+    // Copies the first count of the cues not readied yet and makes their effects.
+    void ReadyWaiting(qsizetype count);
+    void ReadyInSlices();
 
+    struct Unready {
+        QString file;    // the cue's name
+        QString path;    // the file it was read from
+        CueSound sound;  // what was checked, to be copied
+    };
+    QList<Unready> unready_;
     const int retireAfterMs_;
     QHash<QString, QString> sources_;  // cue name to the file played for it
     QHash<QString, QSoundEffect*> effects_;

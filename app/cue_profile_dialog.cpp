@@ -144,7 +144,28 @@ std::optional<CueProfile> CueProfileDialog::Typed() {
         text(QStringLiteral("end-summary"),
              summary_->isChecked() ? QStringLiteral("yes") : QStringLiteral("no"));
     const ProfileFileRead read = ParseProfileFile(file.toUtf8(), name_->text());
-    problem_->setText(read.problem);
+    // The reader's reason, told by the field it is about rather than by a line of a file.
+    static const QRegularExpression line(QStringLiteral("^.*?: line (\\d+): (.*)$"));
+    static const QRegularExpression whole(QStringLiteral("^Could not load .*?\": (.*)$"));
+    const QStringList fields = {{},
+                                {},
+                                QStringLiteral("Name"),
+                                QStringLiteral("Sound"),
+                                QStringLiteral("A hold begins with"),
+                                QStringLiteral("Calls before a hold"),
+                                QStringLiteral("Calls in every hold"),
+                                QStringLiteral("Calls in the last hold"),
+                                QStringLiteral("Time held called every"),
+                                QStringLiteral("Last breath"),
+                                QStringLiteral("Recovery breaths"),
+                                QStringLiteral("Paced breathing"),
+                                QStringLiteral("Pace the last part of a rest")};
+    if (const QRegularExpressionMatch at = line.match(read.problem); at.hasMatch()) {
+        problem_->setText(fields.value(at.captured(1).toInt()) + QStringLiteral(": ") +
+                          at.captured(2));
+    } else {
+        problem_->setText(whole.match(read.problem).captured(1));
+    }
     return read.profile;
 }
 
@@ -160,10 +181,15 @@ void CueProfileDialog::Save() {
         return;
     }
     const QString folder = UserProfileFolder(userDataFolder_);
-    // The file is named after the profile, with what a file name cannot hold left out.
-    QString base = profile->name;
-    base.replace(QRegularExpression(QStringLiteral("[^\\w .-]")), QStringLiteral("_"));
-    const QString path = folder + QLatin1Char('/') + base.trimmed() + QLatin1String(kProfileSuffix);
+    const QString path = folder + QLatin1Char('/') + ProfileFileName(profile->name);
+    // Another profile whose name gives the same file is never replaced.
+    if (const ProfileFileRead there = ReadProfileFile(path);
+        there.profile && there.profile->name != profile->name) {
+        problem_->setText(QStringLiteral("\"%1\" is kept in the file of your profile \"%2\": "
+                                         "choose another name.")
+                              .arg(profile->name, there.profile->name));
+        return;
+    }
     QString problem = QDir().mkpath(folder) ? WriteProfileFile(path, *profile)
                                             : QStringLiteral("the folder cannot be made");
     if (!problem.isEmpty()) {

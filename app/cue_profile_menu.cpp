@@ -2,6 +2,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
 
 #include "cue_profile.h"
@@ -59,7 +60,13 @@ void CueProfileMenu::FillChooser(QComboBox* box, const QString& userDataFolder,
 
 void CueProfileMenu::Refresh(const QString& chosen) {
     menu_->clear();
-    const QStringList names = ProfileNames(userDataFolder_());
+    const QList<ProfileFileRead> own = UserProfiles(userDataFolder_());
+    QStringList names = BuiltInProfileKeys();
+    for (const ProfileFileRead& read : own) {
+        if (read.profile && !names.contains(read.profile->name)) {
+            names.append(read.profile->name);
+        }
+    }
     for (const QString& name : names) {
         if (name == names.value(BuiltInProfileKeys().size())) {
             menu_->addSeparator();
@@ -72,6 +79,16 @@ void CueProfileMenu::Refresh(const QString& chosen) {
         group_->addAction(action);
         connect(action, &QAction::triggered, this, [this, name] { emit Chosen(name); });
     }
+    // A file of the user's that cannot be read is shown, with why, never played in part.
+    for (const ProfileFileRead& read : own) {
+        if (!read.profile) {
+            QAction* damaged = menu_->addAction(
+                QStringLiteral("%1: cannot be read").arg(QFileInfo(read.path).fileName()));
+            damaged->setEnabled(false);
+            damaged->setToolTip(read.problem);
+        }
+    }
+    menu_->setToolTipsVisible(true);
     menu_->addSeparator();
     QAction* edit = menu_->addAction(QStringLiteral("&Edit profile..."));
     edit->setObjectName(QStringLiteral("editprofile"));

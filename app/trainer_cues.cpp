@@ -6,6 +6,8 @@
 #include "trainer_mainform.h"
 #include "window_settings.h"
 
+#include <QTimer>
+
 namespace vellorin {
 
 void TrainerMainform::AddCueProfileMenu(QMenu* training) {
@@ -31,6 +33,15 @@ void TrainerMainform::ChooseCueProfile() {
     ProfileFileRead found = FindProfile(name, UserDataFolder(), userDefault);
     if (!found.profile) {
         found = FindProfile({}, UserDataFolder(), userDefault);
+    }
+    // A default that can no longer be used (its file damaged or gone) is told once.
+    if (const ProfileFileRead chosen = FindProfile(userDefault, UserDataFolder());
+        !userDefault.isEmpty() && !chosen.profile && !toldProfile_) {
+        toldProfile_ = true;
+        const QString problem = chosen.problem;
+        QTimer::singleShot(0, this, [this, problem] {
+            ShowMessage(problem + QStringLiteral(" The classic cues play."));
+        });
     }
     controller_.ChooseProfile(*found.profile);
     if (profileMenu_ != nullptr) {

@@ -1,7 +1,5 @@
 #include "trainer_mainform.h"
 
-#include "cue_profile_file.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -20,13 +18,14 @@
 #include <iterator>
 
 #include "attempts_file.h"
+#include "background_job.h"
 #include "cue_catalogue.h"
 #include "cue_profile_file.h"
 #include "cue_set.h"
 #include "design_area.h"
 #include "lights_out_view.h"
-#include "rounds_panel.h"
 #include "message_text.h"
+#include "rounds_panel.h"
 #include "training_log.h"
 #include "window_fonts.h"
 #include "window_title.h"
@@ -167,17 +166,34 @@ void TrainerMainform::SetTimerEnabled(bool enabled) {
 }
 
 void TrainerMainform::PreloadCues() {
-    const CueSet cues(ApplicationFolder(), UserDataFolder());
-    const CuePlayer::Readied readied = cuePlayer_->Preload(cues);
-    for (const QString& note : readied.notes) {
-        qCInfo(lcStartup).noquote() << Printable(note);
-    }
-    qCInfo(lcStartup).nospace() << "cues found: " << readied.found << " of "
-                                << cues.Choices().size();
-    if (!readied.usersOwn.isEmpty()) {
-        qCInfo(lcStartup).noquote() << "the user's own cues:" << readied.usersOwn.join(' ')
-                                    << "from" << Printable(CuePath(UserDataFolder(), QString()));
-    }
+    const auto report = [this](const CueSet& cues, const CuePlayer::Readied& readied,
+                               const char* which) {
+        for (const QString& note : readied.notes) {
+            qCInfo(lcStartup).noquote() << Printable(note);
+        }
+        qCInfo(lcStartup).nospace() << which << readied.found << " of " << cues.Choices().size();
+        if (!readied.usersOwn.isEmpty()) {
+            qCInfo(lcStartup).noquote()
+                << "the user's own cues:" << readied.usersOwn.join(' ') << "from"
+                << Printable(CuePath(UserDataFolder(), QString()));
+        }
+    };
+    // The classic profile's cues and the keys' are ready before the window shows; the other
+    // profiles' are read on a worker thread and readied a few at a time after.
+    const CueSet core(ApplicationFolder(), UserDataFolder(), CoreCueFiles());
+    report(core, cuePlayer_->Preload(core), "cues found: ");
+    QStringList others = AllCueFiles();
+    others.remove(0, CoreCueFiles().size());
+    using Others = std::shared_ptr<const CueSet>;
+    RunInBackground<Others>(
+        this,
+        [application = ApplicationFolder(), user = UserDataFolder(), others,
+         rate = core.SampleRate()](const std::function<bool()>&) {
+            return std::make_shared<const CueSet>(application, user, others, rate);
+        },
+        [this, report](const Others& set) {
+            report(*set, cuePlayer_->Preload(*set, 0), "the other profiles' cues found: ");
+        });
 }
 
 void TrainerMainform::PlayWave(const QString& path) {
@@ -251,9 +267,9 @@ void TrainerMainform::SaveCmd_Click() {
 }
 
 void TrainerMainform::AfterHandler() {
-    setWindowTitle(
-        WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(), SessionPlan(*this),
-                    sessionFiles_.Rounds() ? &*sessionFiles_.Rounds() : nullptr));
+    setWindowTitle(WindowTitle(sessionFiles_.TableFile(), sessionFiles_.Edited(),
+                               SessionPlan(*this),
+                               sessionFiles_.Rounds() ? &*sessionFiles_.Rounds() : nullptr));
     roundsPanel_->Follow(controller_, *this);
     if (const std::optional<SessionRecord> finished = recorder_.Observe(
             State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),

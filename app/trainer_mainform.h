@@ -176,7 +176,8 @@ private:
     LightsOutView* lightsOut_ = nullptr;
     RoundsPanel* roundsPanel_ = nullptr;
     CueProfileMenu* profileMenu_ = nullptr;
-    QString defaultProfile_;  // the user's default cue profile, as the settings keep it
+    QString defaultProfile_;    // the user's default cue profile, as the settings keep it
+    bool toldProfile_ = false;  // that the default cannot be used was told
     bool maximizedBeforeLightsOut_ = false;
     bool closingWithoutAsking_ = false;
     bool closing_ = false;                  // the window is asking whether it may close

@@ -5,7 +5,9 @@
 #include <QSoundEffect>
 #include <QTest>
 
+#include "cue_catalogue.h"
 #include "cue_player.h"
+#include "cue_set.h"
 
 namespace vellorin {
 namespace {
@@ -37,6 +39,24 @@ TEST(CuePlayer, PlaysEveryCueOnAnEffectOfItsOwn) {
         QTest::qWait(10);
     }
     EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), 3);
+}
+
+// The cues of the first profile are readied at once and the others from the event loop, a
+// few at a time; one played before its turn is readied as it is played.
+TEST(CuePlayer, ReadiesTheFirstCuesAtOnceAndTheOthersJustAfter) {
+    CuePlayer player;
+    const CueSet cues(VELLORIN_SOURCE_DIR, QString());
+    const qsizetype first = CoreCueFiles().size();
+    EXPECT_EQ(player.Preload(cues, first).found, cues.Choices().size());
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), first);
+    player.Play(kSnd + "2min30.wav");
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), first + 2);  // played, and the next
+    QDeadlineTimer deadline(5000);
+    while (player.findChildren<QSoundEffect*>().size() < cues.Choices().size() + 1 &&
+           !deadline.hasExpired()) {
+        QTest::qWait(1);
+    }
+    EXPECT_EQ(player.findChildren<QSoundEffect*>().size(), cues.Choices().size() + 1);
 }
 
 }  // namespace

@@ -27,9 +27,8 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
-    for (const char* target :
-         {"session_file", "field_value", "cue_file", "attempts", "training_log", "table_file",
-                                "profile_file"}) {
+    for (const char* target : {"session_file", "field_value", "cue_file", "attempts",
+                               "training_log", "table_file", "profile_file"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);

@@ -113,7 +113,8 @@ QByteArray StartInstalled(const QString& command, const QStringList& arguments, 
 }
 
 TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
-    const QByteArray log = StartInstalled(Installed("bin/vellorin"), {}, {}, "window shown");
+    const QByteArray log =
+        StartInstalled(Installed("bin/vellorin"), {}, {}, "the other profiles' cues found");
     const QString folder = QFileInfo(Installed("lib/vellorin")).canonicalFilePath();
     EXPECT_TRUE(log.contains("window shown")) << log.toStdString();
     EXPECT_TRUE(log.contains("application folder: \"" + folder.toUtf8() + "\""))
@@ -121,7 +122,8 @@ TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
     EXPECT_TRUE(
         log.contains("default session: loaded " + folder.toUtf8() + "/sessions/default.ses"))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("cues found: 90 of 90")) << log.toStdString();
+    EXPECT_TRUE(log.contains("cues found: 27 of 27")) << log.toStdString();
+    EXPECT_TRUE(log.contains("the other profiles' cues found: 63 of 63")) << log.toStdString();
 }
 
 TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFileGiven) {
@@ -142,7 +144,7 @@ TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFile
                                           home.path(), "session file loaded");
     EXPECT_TRUE(log.contains("default session: loaded " + own.toUtf8() + "/default.ses"))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("cues found: 90 of 90")) << log.toStdString();
+    EXPECT_TRUE(log.contains("cues found: 27 of 27")) << log.toStdString();
     EXPECT_TRUE(log.contains("the user's own cues: hold.wav from " + ownCues.toUtf8()))
         << log.toStdString();
     EXPECT_TRUE(log.contains("session file loaded: " + home.filePath("co2.ses").toUtf8() +

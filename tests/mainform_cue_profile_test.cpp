@@ -98,8 +98,7 @@ TEST_F(CueProfileWindow, ATablesOwnProfilePlaysWhileItIsInUseAndTheUsersOwnAreLi
     editor.findChild<QLineEdit*>("RestCalls")->setText("0:25 5");
     editor.Save();
     EXPECT_EQ(editor.findChild<QLabel*>("ProfileProblem")->text().toStdString(),
-              "Could not load the cue profile \"Quiet\": line 5: the call \"0:25\" cannot be "
-              "spoken.");
+              "Calls before a hold: the call \"0:25\" cannot be spoken.");
     editor.findChild<QLineEdit*>("RestCalls")->setText("0:30 3 2 1");
     editor.findChild<QSpinBox*>("LastBreath")->setValue(6);
     editor.Save();
