@@ -5,8 +5,12 @@
 #   ./build.sh bench [intro hold increase rest decrease loops | FILE.vtable [ticks]]
 #                     build optimised and time a whole session with the real timer
 #   ./build.sh bench export
-#                     build optimised and time the audio export of a short and a day's table
-#                     and of a table file of 1,000 timed rounds
+#                     build optimised and time the audio export of a short table (with the
+#                     classic and the guided cues) and a day's table and of a table file of
+#                     1,000 timed rounds
+#   ./build.sh bench cues [repetitions]
+#                     build optimised and time the cue schedule per second and the whole tick
+#                     under each built-in cue profile
 #   ./build.sh bench history [sessions...]
 #                     build optimised and measure, with generated logs of 10,000, 100,000 and
 #                     1,000,000 sessions (or those given), the program's start-up (time and
@@ -54,6 +58,11 @@ elif [ "$mode" = bench ]; then
   if [ "${1:-}" = export ]; then
     cmake --build build/bench -j2 --target vellorin_export_bench
     exec build/bench/bench/vellorin_export_bench
+  fi
+  if [ "${1:-}" = cues ]; then
+    shift
+    cmake --build build/bench -j2 --target vellorin_cue_bench
+    exec build/bench/bench/vellorin_cue_bench "$@"
   fi
   if [ "${1:-}" = history ]; then
     shift

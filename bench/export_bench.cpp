@@ -1,6 +1,6 @@
 // Times the audio export of whole sessions and measures the memory it takes: the real
-// program, run as a user runs it, on the default table, on a table of a whole day and on a
-// table file of 1,000 timed rounds.
+// program, run as a user runs it, on the default table (with the classic and the guided cues),
+// on a table of a whole day and on a table file of 1,000 timed rounds.
 //
 //   vellorin_export_bench [FOLDER]    (writes its files in FOLDER, default a temporary one)
 #include <sys/resource.h>
@@ -21,6 +21,7 @@ struct Table {
     const char* name;
     QByteArray bytes;  // the session file's or the table file's
     const char* suffix;
+    const char* profile = nullptr;  // the cue profile, or the table's own
 };
 
 // 1,000 rounds, each its own row: holds of 5 to 14 s, each followed in turn by a timed rest
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     const QByteArray program = QFile::encodeName(QStringLiteral(VELLORIN_PROGRAM));
     const Table tables[] = {
         {"default table, 17:15", "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n", "ses"},
+        {"default, guided cues", "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n", "ses", "guided"},
         // 2-minute holds and rests, 360 loops: 23:58:30, 3240 cues.
         {"a day's table, 23:58:30", "30\r\n120\r\n0\r\n120\r\n0\r\n360\r\n", "ses"},
         {"1,000 rounds, 5:25:15", ThousandRounds(), "vtable"},
@@ -95,8 +97,12 @@ int main(int argc, char** argv) {
         file.close();
         for (const char* suffix : {"wav", "flac"}) {
             const QString out = folder + QStringLiteral("/session.") + QLatin1String(suffix);
-            const Figures figures = Run(
-                program, {"--export-audio", QFile::encodeName(session), QFile::encodeName(out)});
+            QList<QByteArray> arguments{"--export-audio", QFile::encodeName(session),
+                                        QFile::encodeName(out)};
+            if (table.profile != nullptr) {
+                arguments << "--profile" << table.profile;
+            }
+            const Figures figures = Run(program, arguments);
             std::printf("%-24s %-5s %9.2f %12.1f %14.1f%s\n", table.name, suffix, figures.seconds,
                         figures.peakMiB, static_cast<double>(QFileInfo(out).size()) / 1e6,
                         figures.status == 0 ? "" : "  FAILED");
