@@ -107,7 +107,15 @@ TEST_F(CueProfileWindow, ATablesOwnProfilePlaysWhileItIsInUseAndTheUsersOwnAreLi
     ASSERT_TRUE(saved.profile) << saved.problem.toStdString();
     EXPECT_EQ(saved.profile->lastBreath, 6);
     EXPECT_EQ(saved.profile->sound, CueVoice::Tones);
-    EXPECT_EQ(Listed().value(4).toStdString(), "Quiet");
+    // Two names kept in one file: the second never replaces the first.
+    editor.findChild<QLineEdit*>("ProfileName")->setText("A/B");
+    editor.Save();
+    editor.findChild<QLineEdit*>("ProfileName")->setText("A:B");
+    editor.Save();
+    EXPECT_EQ(editor.findChild<QLabel*>("ProfileProblem")->text().toStdString(),
+              "\"A:B\" is kept in the file of your profile \"A/B\": choose another name.");
+    EXPECT_EQ(ReadProfileFile(form->userDataFolder + "/profiles/A_B.vcues").profile->name, "A/B");
+    EXPECT_EQ(Listed().mid(4), QStringList({"A/B", "Quiet"}));
     ASSERT_TRUE(Action("profile:Quiet"));
     Action("profile:Quiet")->trigger();
     EXPECT_EQ(RunSession().mid(0, 3), QStringList({"tone-last.wav", "tick.wav", "tick.wav"}));
@@ -118,7 +126,7 @@ TEST_F(CueProfileWindow, ATablesOwnProfilePlaysWhileItIsInUseAndTheUsersOwnAreLi
     RoundsEditor rounds(table, path, std::nullopt, *form);
     auto* chooser = rounds.findChild<QComboBox*>("TableProfile");
     EXPECT_EQ(chooser->currentText(), "Gone (not found: your default plays)");
-    EXPECT_EQ(chooser->itemText(5), "Quiet");
+    EXPECT_EQ(chooser->itemText(6), "Quiet");
     chooser->setCurrentIndex(chooser->findData("guided"));
     emit chooser->activated(chooser->currentIndex());
     EXPECT_EQ(rounds.Table().profile, "guided");

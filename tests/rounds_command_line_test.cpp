@@ -238,5 +238,43 @@ TEST_F(RoundsCommandLine, ATableFilePlaysItsOwnCueProfileOrTheDefault) {
     EXPECT_TRUE(asked.out.contains("\n00:06  (tone: hold)\n")) << asked.out.toStdString();
 }
 
+// Times are said as a listener expects them, a profile file given by --profile is played,
+// and pacing in words says when to breathe in and out.
+TEST_F(RoundsCommandLine, AProfileFileIsPlayedWithItsTimesSaidAsAListenerExpectsThem) {
+    // An intro of 1 s, a hold of 1 s, a rest of 12:15, a last hold of 1 s.
+    WriteBytes(Path("long.ses"), "1\r\n1\r\n0\r\n735\r\n0\r\n2\r\n");
+    WriteBytes(Path("mine.vcues"),
+               "format = vellorin-cues 1\nname = Mine\n"
+               "rest-calls = 12:00 11:30 2:30 1:00 0:45 0:20 19 11\n"
+               "pace = 3 5\npace-last = 0:16\npace-sound = words\n");
+    const Ran ran = Run({"--table", Path("long.ses"), "--cues", "--profile", Path("mine.vcues")});
+    ASSERT_EQ(ran.status, 0) << ran.err.toStdString();
+    const struct {
+        const char* second;
+        const char* heard;
+    } expected[] = {
+        {"00:02", "breathe"},
+        {"00:18", "twelve minutes"},
+        {"00:48", "eleven minutes thirty"},
+        {"09:48", "two minutes thirty"},
+        {"11:18", "one minute"},
+        {"11:33", "forty-five seconds"},
+        {"11:59", "nineteen"},
+        {"12:02", "breathe in"},
+        {"12:05", "breathe out"},
+        {"12:07", "eleven"},
+        {"12:10", "breathe in"},
+        {"12:13", "breathe out"},
+    };
+    for (const auto& line : expected) {
+        EXPECT_TRUE(ran.out.contains(QStringLiteral("\n%1  %2\n").arg(line.second, line.heard)))
+            << line.second << " " << line.heard << "\n"
+            << ran.out.toStdString();
+    }
+    // "twenty seconds" would still sound when "nineteen" is counted: it is left out.
+    EXPECT_FALSE(ran.out.contains("twenty seconds"));
+    EXPECT_EQ(ran.out.count('\n'), 1 + 15) << ran.out.toStdString();
+}
+
 }  // namespace
 }  // namespace vellorin::testing
