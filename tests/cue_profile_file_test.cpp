@@ -21,6 +21,22 @@ TEST(CueProfileFile, EveryBuiltInProfileReadsBackAsWritten) {
     }
 }
 
+// What a call can say, at the edges of what was recorded.
+TEST(CueProfileFile, OnlyCallsThatWereRecordedCanBeUsed) {
+    const struct {
+        qint32 seconds;
+        bool spoken;
+        bool speakable;
+    } cases[] = {{0, false, false},  {1, false, true},    {20, false, true},  {21, false, false},
+                 {10, true, true},   {25, true, false},   {45, true, true},   {60, true, true},
+                 {90, true, true},   {690, true, true},   {720, true, true},  {750, true, false},
+                 {1800, true, true}, {1830, true, false}, {1860, true, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsSpeakable({c.seconds, c.spoken}), c.speakable)
+            << c.seconds << (c.spoken ? " spoken" : " counted");
+    }
+}
+
 TEST(CueProfileFile, ADamagedFileIsRefusedByNameLineAndReason) {
     const QByteArray head = "format = vellorin-cues 1\nname = Mine\n";
     const struct {
