@@ -96,6 +96,9 @@ CueProfileDialog::CueProfileDialog(QWidget* parent, QString userDataFolder, cons
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CueProfileDialog::Save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    if (const int started = from->findData(start.name); started >= 0) {
+        from->setCurrentIndex(started);
+    }
     connect(from, &QComboBox::activated, this,
             [this, from](int index) { Fill(*BuiltInProfile(from->itemData(index).toString())); });
     Fill(start);
