@@ -35,11 +35,11 @@ QString CueProfileMenu::DisplayName(const QString& name) {
     return name;
 }
 
-QStringList CueProfileMenu::ProfileNames(const QString& userDataFolder) {
+QStringList CueProfileMenu::ProfileNames(const QList<ProfileFileRead>& own) {
     QStringList names = BuiltInProfileKeys();
-    for (const ProfileFileRead& own : UserProfiles(userDataFolder)) {
-        if (own.profile && !names.contains(own.profile->name)) {
-            names.append(own.profile->name);
+    for (const ProfileFileRead& read : own) {
+        if (read.profile && !names.contains(read.profile->name)) {
+            names.append(read.profile->name);
         }
     }
     return names;
@@ -49,7 +49,7 @@ void CueProfileMenu::FillChooser(QComboBox* box, const QString& userDataFolder,
                                  const QString& current) {
     box->clear();
     box->addItem(QStringLiteral("Your default"), QString());
-    for (const QString& name : ProfileNames(userDataFolder)) {
+    for (const QString& name : ProfileNames(UserProfiles(userDataFolder))) {
         box->addItem(DisplayName(name), name);
     }
     if (box->findData(current) < 0) {
@@ -61,12 +61,7 @@ void CueProfileMenu::FillChooser(QComboBox* box, const QString& userDataFolder,
 void CueProfileMenu::Refresh(const QString& chosen) {
     menu_->clear();
     const QList<ProfileFileRead> own = UserProfiles(userDataFolder_());
-    QStringList names = BuiltInProfileKeys();
-    for (const ProfileFileRead& read : own) {
-        if (read.profile && !names.contains(read.profile->name)) {
-            names.append(read.profile->name);
-        }
-    }
+    const QStringList names = ProfileNames(own);
     for (const QString& name : names) {
         if (name == names.value(BuiltInProfileKeys().size())) {
             menu_->addSeparator();

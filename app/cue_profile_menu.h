@@ -4,6 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "cue_profile_file.h"
+
 class QMenu;
 class QActionGroup;
 class QComboBox;
@@ -26,7 +28,7 @@ public:
     // own name.
     static QString DisplayName(const QString& name);
     // The built-in profiles' keys, then the names of the user's own that can be read.
-    static QStringList ProfileNames(const QString& userDataFolder);
+    static QStringList ProfileNames(const QList<ProfileFileRead>& own);
     // A list to choose a table's own profile from: the user's default (an empty name) and
     // every profile, with current chosen (listed as not found where there is none of its name).
     static void FillChooser(QComboBox* box, const QString& userDataFolder, const QString& current);

@@ -2,7 +2,6 @@
 
 #include <QHash>
 
-#include "cue_catalogue.h"
 #include "cue_schedule.h"
 
 namespace vellorin {
@@ -89,22 +88,7 @@ QString Words(const Cue& cue, CueVoice voice) {
 
 // Every cue a profile can play, by its file.
 QHash<QString, QString> WordsByFile() {
-    using Kind = Cue::Kind;
-    QList<Cue> cues;
-    for (qint32 n = 1; n <= kMostCounted; ++n) {
-        cues.append({Kind::Countdown, n});
-    }
-    for (qint32 s = 1; s <= kMostSpokenMinutes * 60; ++s) {
-        if (IsSpeakable({s, true})) {
-            cues.append({Kind::Call, s});
-        }
-    }
-    for (Kind kind : {Kind::Hold, Kind::StopHold, Kind::SessionEnd, Kind::Top, Kind::LastBreath,
-                      Kind::BreatheIn, Kind::HoldBreath, Kind::BreatheOut, Kind::PaceIn,
-                      Kind::PaceOut, Kind::TotalHeld}) {
-        cues.append({kind});
-    }
-    cues.append({Kind::Holds, 2});
+    const QList<Cue> cues = EveryCue();
     QHash<QString, QString> words;
     // The words win where a word and a tone share a file (the pacing tones).
     for (CueVoice voice : {CueVoice::Tones, CueVoice::Words}) {

@@ -266,24 +266,31 @@ QString CueFile(const Cue& cue, CueVoice sound) {
     return {};
 }
 
-QStringList ProfileCueFiles() {
-    QStringList files;
+QList<Cue> EveryCue() {
+    QList<Cue> cues;
     for (qint32 n = 1; n <= kMostCounted; ++n) {
-        files.append(CountdownCue(n));
+        cues.append({Kind::Countdown, n});
     }
     for (qint32 s = 1; s <= kMostSpokenMinutes * 60; ++s) {
         if (IsSpeakable({s, true})) {
-            files.append(DurationFile(s));
+            cues.append({Kind::Call, s});
         }
     }
-    for (Kind kind : {Kind::Top, Kind::LastBreath, Kind::BreatheIn, Kind::HoldBreath,
-                      Kind::BreatheOut, Kind::PaceIn, Kind::PaceOut, Kind::TotalHeld}) {
-        files.append(CueFile({kind}, CueVoice::Words));
+    for (Kind kind : {Kind::Hold, Kind::StopHold, Kind::SessionEnd, Kind::Top, Kind::LastBreath,
+                      Kind::BreatheIn, Kind::HoldBreath, Kind::BreatheOut, Kind::PaceIn,
+                      Kind::PaceOut, Kind::TotalHeld}) {
+        cues.append({kind});
     }
-    files.append(CueFile({Kind::Holds, 2}, CueVoice::Words));
-    for (Kind kind : {Kind::Countdown, Kind::Hold, Kind::StopHold, Kind::SessionEnd, Kind::Call,
-                      Kind::LastBreath, Kind::HoldBreath}) {
-        files.append(CueFile({kind}, CueVoice::Tones));
+    cues.append({Kind::Holds, 2});
+    return cues;
+}
+
+QStringList ProfileCueFiles() {
+    QStringList files;
+    for (CueVoice voice : {CueVoice::Words, CueVoice::Tones}) {
+        for (const Cue& cue : EveryCue()) {
+            files.append(CueFile(cue, voice));
+        }
     }
     files.removeDuplicates();
     return files;

@@ -65,7 +65,11 @@ QList<Cue> CuesOf(const CueProfile& profile, const CueMoment& moment);
 // The wave file that sounds a cue ("15.wav", "hold.wav", "2min30.wav", "tick.wav").
 QString CueFile(const Cue& cue, CueVoice sound);
 
-// Every wave file the profiles can play, by the durations, numbers and words they can say.
+// One of every cue a profile can play: each counted second, each time that can be said, and
+// every other kind.
+QList<Cue> EveryCue();
+
+// Every wave file the profiles can play, in words and in tones.
 QStringList ProfileCueFiles();
 
 }  // namespace vellorin
