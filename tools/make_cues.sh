@@ -7,9 +7,54 @@
 # brought to the same integrated loudness (EBU R128, measured with ffmpeg's ebur128 filter),
 # -18 LUFS unless LOUDNESS says otherwise (at -16 the loudest words would peak above -1 dBFS),
 # and the figures are printed.
-# Needs: apt-get install festival festvox-us-slt-hts sox ffmpeg
+#   tools/make_cues.sh [FILE...]                 English, into snd/
+#   tools/make_cues.sh --lang CODE [FILE...]     another language, into snd/CODE/
+#   tools/make_cues.sh --packages [CODE]         the Debian packages that language's voice needs
+# Another language's words are read from snd/CODE/words.txt, a line per spoken cue:
+# FILE<TAB>WORDS, or FILE<TAB>WORDS<TAB>TEXT where the voice says WORDS wrong and TEXT is what
+# it is given to say instead (WORDS is what --cues shows). Sounds are not made there: the
+# program plays snd/FILE for a file missing in snd/CODE/. Those cues get the same shaping and
+# loudness, spoken with the voice in the table below; a cue longer than it may be (0.9 s for a
+# countdown number, which comes every second, 1.6 s for any other) is spoken again faster.
+# Needs: apt-get install festival festvox-us-slt-hts sox ffmpeg, and for another language the
+# packages of its voice (tools/cue_voices.sh CODE... installs them): de, fr, es, it:
+# libttspico-utils (non-free); ru: rhvoice rhvoice-russian (non-free); pt, pl: espeak-ng;
+# cs: festival-czech festvox-czech-dita; fi: festvox-suopuhe-lj; ca: festvox-ca-ona-hts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# Every language's voice: how it speaks (a speak_* function below and its argument), its pace
+# in percent of the voice's own, the level in dBFS under which its output is silence (-60 as
+# for the English voice; higher for a voice that hisses between words) and the Debian packages
+# it needs.
+#   code  speak     voice                          pace  silence  packages
+voices='
+  de    pico      de-DE                          115   -60      libttspico-utils
+  fr    pico      fr-FR                          100   -60      libttspico-utils
+  es    pico      es-ES                          110   -60      libttspico-utils
+  it    pico      it-IT                          110   -60      libttspico-utils
+  pt    espeak    pt-br                          90    -60      espeak-ng
+  pl    espeak    pl                             90    -60      espeak-ng
+  ru    rhvoice   elena                          100   -60      rhvoice rhvoice-russian
+  cs    festival  czech_dita:ISO-8859-2          100   -60      festival festival-czech festvox-czech-dita
+  fi    festival  suo_fi_lj_diphone:ISO-8859-1   110   -60      festival festvox-suopuhe-lj
+  ca    festival  upc_ca_ona_hts:ISO-8859-15     115   -50      festival festvox-ca-ona-hts
+'
+
+lang=""
+if [ "${1:-}" = "--packages" ]; then  # with no code: every code and its packages
+  awk -v c="${2:-}" 'NF && (c == "" || $1 == c) {
+      if (c == "") printf "%s ", $1
+      for (i = 6; i <= NF; i++) printf "%s%s", $i, (i < NF ? " " : "\n")
+    }' <<<"$voices" | grep . || { echo "no voice for language '${2:-}'" >&2; exit 2; }
+  exit 0
+elif [ "${1:-}" = "--lang" ]; then
+  lang=${2:?"--lang needs a language code"}
+  shift 2
+  read -r _ speaker voice pace floor _ < <(awk -v c="$lang" '$1 == c' <<<"$voices") ||
+    { echo "no voice for language '$lang'" >&2; exit 2; }
+  [ -f "snd/$lang/words.txt" ] || { echo "snd/$lang/words.txt is missing" >&2; exit 2; }
+fi
 
 target=${LOUDNESS:--18}
 work=$(mktemp -d)
@@ -35,8 +80,70 @@ notes() {
   sox "${parts[@]}" "$out"
 }
 
-cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speech
-  if [ "$2" = "<tone>" ]; then
+# speak_* VOICE TEXT OUT PACE: TEXT (UTF-8) spoken into the WAV file OUT at PACE percent of the
+# voice's own speed.
+speak_pico() {  # SVOX Pico; it reads its own markup, so the text must not hold any
+  [[ $2 != *[\<\>\&]* ]] || { echo "pico: no < > & in '$2'" >&2; return 1; }
+  pico2wave -l "$1" -w "$work/pico.wav" "<speed level=\"$4\">$2</speed>"
+  mv "$work/pico.wav" "$3"  # pico2wave wants a name ending in .wav
+}
+speak_espeak() {  # espeak-ng at its default 175 words a minute times the pace
+  espeak-ng -v "$1" -s $((175 * $4 / 100)) -w "$3" "$2"
+}
+speak_rhvoice() {
+  RHVoice-test -p "$1" -r "$4" -o "$3" <<<"$2"
+}
+speak_festival() {  # VOICE is NAME:ENCODING, the encoding the voice reads its text in
+  # Duration_Stretch paces the diphone and cluster voices, the engine's -r option an HTS one.
+  iconv -f UTF-8 -t "${1#*:}" <<<"$2" |
+    text2wave -eval "(voice_${1%%:*})" \
+      -eval "(Parameter.set 'Duration_Stretch $(awk -v p="$4" 'BEGIN {print 100 / p}'))" \
+      -eval "(defvar hts_engine_params nil)" \
+      -eval "(set! hts_engine_params (append hts_engine_params '((\"-r\" $(awk -v p="$4" 'BEGIN {print p / 100}')))))" \
+      -o "$3"
+}
+
+# shape: work/raw.wav trimmed, padded and converted into work/shaped.wav
+shape() {
+  # Trimmed at -60 dB, so that a soft onset ("one", "three") stays part of the word.
+  sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/shaped.wav" \
+    silence 1 0.002 0.1% reverse silence 1 0.005 0.1% reverse pad 0 0.27
+  # A short word ("eight") gets more silence, so that every cue lasts over half a second, as
+  # the loudness of a cue is measured over 400 ms blocks.
+  short=$(awk -v l="$(soxi -D "$work/shaped.wav")" 'BEGIN {print (l < 0.55) ? 0.55 - l : 0}')
+  if [ "$short" != 0 ]; then
+    sox "$work/shaped.wav" "$work/padded.wav" pad 0 "$short"
+    mv "$work/padded.wav" "$work/shaped.wav"
+  fi
+}
+
+# spoken FILE TEXT: TEXT in the language's voice, shaped into work/shaped.wav; said faster, up
+# to 140 % of its pace, while it lasts longer than a countdown number (0.9 s) or another cue
+# (1.6 s) may; sets note to what was done.
+spoken() {
+  local limit=1.6 rate=$pace
+  [[ $1 =~ ^[0-9]+\.wav$ ]] && limit=0.9
+  while :; do
+    "speak_$speaker" "$voice" "$2" "$work/said.wav" "$rate"
+    # Without the voice's offset from zero and the hiss before and after the words
+    sox "$work/said.wav" "$work/raw.wav" highpass 40 \
+      silence 1 0.002 "${floor}d" reverse silence 1 0.005 "${floor}d" reverse
+    shape
+    note=""
+    [ "$rate" != "$pace" ] && note="  pace $rate %"
+    awk -v l="$(soxi -D "$work/shaped.wav")" -v m="$limit" 'BEGIN {exit !(l > m)}' || break
+    note="$note  LONGER THAN $limit s"
+    [ $((rate + 10)) -le $((pace * 140 / 100)) ] || break
+    rate=$((rate + 10))
+  done
+}
+
+cue() {  # cue FILE WORDS [TEXT]; the words "<tone>" make a soft chime instead of speech
+  local out=snd/$1 note=""
+  if [ -n "$lang" ]; then
+    out=snd/$lang/$1
+    spoken "$1" "${3:-$2}"
+  elif [ "$2" = "<tone>" ]; then
     sox -n -r 22050 -b 16 -c 1 "$work/raw.wav" synth 0.32 sine 880 sine 1320 remix - \
       fade q 0.004 0.32 0.22
   elif [ "$2" = "<click>" ]; then  # a soft wooden click
@@ -68,32 +175,26 @@ cue() {  # cue FILE WORDS; the words "<tone>" make a soft chime instead of speec
   else
     echo "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$work/raw.wav"
   fi
-  # Trimmed at -60 dB, so that a soft onset ("one", "three") stays part of the word.
-  sox "$work/raw.wav" -r 22050 -b 16 -c 1 "$work/shaped.wav" \
-    silence 1 0.002 0.1% reverse silence 1 0.005 0.1% reverse pad 0 0.27
-  # A short word ("eight") gets more silence, so that every cue lasts over half a second, as
-  # the loudness of a cue is measured over 400 ms blocks.
-  short=$(awk -v l="$(soxi -D "$work/shaped.wav")" 'BEGIN {print (l < 0.55) ? 0.55 - l : 0}')
-  if [ "$short" != 0 ]; then
-    sox "$work/shaped.wav" "$work/padded.wav" pad 0 "$short"
-    mv "$work/padded.wav" "$work/shaped.wav"
-  fi
+  [ -n "$lang" ] || shape
   read -r before _ < <(loudness "$work/shaped.wav")
   # The gain to the target, with a limiter holding the short bursts of a plosive ("two") under
   # -1.5 dBFS so that they do not clip.
   gain=$(awk -v t="$target" -v i="$before" 'BEGIN {print t - i}')
-  for pass in 1 2 3; do
+  # (Another language's voices have more words with such peaks: they get up to 8 passes.)
+  passes=3
+  [ -z "$lang" ] || passes=8
+  for ((pass = 1; pass <= passes; pass++)); do
     ffmpeg -nostats -hide_banner -loglevel error -y -i "$work/shaped.wav" \
       -af "volume=${gain}dB,alimiter=limit=0.84:attack=1:release=20:level=false" \
-      -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "snd/$1"
-    read -r after peak < <(loudness "snd/$1")
+      -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "$out"
+    read -r after peak < <(loudness "$out")
     # A word with many peaks ("six") loses loudness in the limiter: its shortfall is made up
     # with more gain, so that it is not heard softer than the rest.
     awk -v t="$target" -v a="$after" 'BEGIN {exit !(t - a > 0.3)}' || break
     gain=$(awk -v g="$gain" -v t="$target" -v a="$after" 'BEGIN {print g + t - a}')
   done
-  printf '%-13s %-20s %5.2f s  %6.1f LUFS  peak %5.1f dBFS\n' "$1" "\"$2\"" \
-    "$(soxi -D "snd/$1")" "$after" "$peak"
+  printf '%-13s %-20s %5.2f s  %6.1f LUFS  peak %5.1f dBFS%s\n' "$1" "\"$2\"" \
+    "$(soxi -D "$out")" "$after" "$peak" "$note"
 }
 
 # Every cue and its words; tools/make_cues.sh FILE... makes only the files named.
@@ -131,10 +232,33 @@ cues=(
   "tone-end.wav:<tone-end>" "tone-call.wav:<tone-call>" "tone-last.wav:<tone-last>"
   "pace-in.wav:<pace-in>" "pace-out.wav:<pace-out>" "pace-hold.wav:<pace-hold>"
 )
-mkdir -p snd
+if [ -z "$lang" ]; then
+  mkdir -p snd
+  for entry in "${cues[@]}"; do
+    file=${entry%%:*}
+    if [ $# -eq 0 ] || [[ " $* " == *" $file "* ]]; then
+      cue "$file" "${entry#*:}"
+    fi
+  done
+  exit 0
+fi
+
+# Another language: the files and words of snd/LANG/words.txt, each a spoken cue of the list
+# above; a spoken cue it leaves out is played in English.
+spoken_files=" "
 for entry in "${cues[@]}"; do
-  file=${entry%%:*}
+  [[ ${entry#*:} == "<"* ]] || spoken_files+="${entry%%:*} "
+done
+listed=" "
+while IFS=$'\t' read -r -u 3 file words text; do
+  [[ -z $file || $file == "#"* ]] && continue
+  [[ $spoken_files == *" $file "* ]] || { echo "snd/$lang/words.txt: '$file' is no spoken cue" >&2; exit 1; }
+  [ -n "$words" ] || { echo "snd/$lang/words.txt: no words for $file" >&2; exit 1; }
+  listed+="$file "
   if [ $# -eq 0 ] || [[ " $* " == *" $file "* ]]; then
-    cue "$file" "${entry#*:}"
+    cue "$file" "$words" "$text"
   fi
+done 3<"snd/$lang/words.txt"
+for file in $spoken_files; do
+  [[ $listed == *" $file "* ]] || echo "snd/$lang/words.txt has no $file: it will be said in English" >&2
 done
