@@ -17,6 +17,7 @@ while read -r code packages; do
   fi
 done < <(tools/make_cues.sh --packages)
 
+mapfile -t wanted < <(printf '%s\n' "${wanted[@]}" | awk '!seen[$0]++')
 missing=()
 for package in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
