@@ -34,17 +34,18 @@ for package in "${missing[@]}"; do
   if ! apt-cache policy "$package" | grep -q 'Candidate: [^(]'; then
     # Not in the machine's sources: Debian's main, contrib and non-free for this release.
     . /etc/os-release
-    lists=$(mktemp -d)
-    trap '$sudo rm -rf "$lists"' EXIT
-    mkdir -p "$lists/partial"
+    apt_dir=$(mktemp -d)
+    trap '$sudo rm -rf "$apt_dir"' EXIT
+    chmod 755 "$apt_dir"  # readable by apt's own user
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/sources.list.d"
     {
       echo "deb http://deb.debian.org/debian $VERSION_CODENAME main contrib non-free"
       echo "deb http://deb.debian.org/debian $VERSION_CODENAME-updates main contrib non-free"
       echo "deb http://deb.debian.org/debian-security $VERSION_CODENAME-security main"
-    } >"$lists/sources.list"
-    apt=(apt-get -o "Dir::Etc::sourcelist=$lists/sources.list" -o "Dir::Etc::sourceparts=-"
-      -o "Dir::State::Lists=$lists")
-    echo "Some are in Debian's non-free component: using $lists/sources.list"
+    } >"$apt_dir/sources.list"
+    apt=(apt-get -o "Dir::Etc::sourcelist=$apt_dir/sources.list"
+      -o "Dir::Etc::sourceparts=$apt_dir/sources.list.d" -o "Dir::State::Lists=$apt_dir/lists")
+    echo "Some are in Debian's non-free component: using $apt_dir/sources.list"
     $sudo "${apt[@]}" update
     break
   fi
