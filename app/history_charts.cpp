@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -43,12 +44,20 @@ QChartView* MakeChart(const QString& title, const Span& span,
     auto* dates = new QDateTimeAxis;
     const qreal day = 24.0 * 3600 * 1000;
     // Sessions of a few days apart: the labels name the hour, or they would all say one day.
-    dates->setFormat(span.lastX - span.firstX < 3 * day ? QStringLiteral("d MMM hh:mm")
-                                                        : QStringLiteral("d MMM yyyy"));
+    if (span.lastX - span.firstX < 3 * day) {
+        //: The dates under a chart of sessions a few days apart, as a Qt date format: d the
+        //: day, MMM the month's short name, hh:mm the time of day.
+        dates->setFormat(QCoreApplication::translate("History", "d MMM hh:mm"));
+    } else {
+        //: The dates under a chart, as a Qt date format: d the day, MMM the month's short
+        //: name, yyyy the year.
+        dates->setFormat(QCoreApplication::translate("History", "d MMM yyyy"));
+    }
     dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.firstX - day / 2)),
                     QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.lastX + day / 2)));
     auto* values = new QValueAxis;
-    values->setTitleText(QStringLiteral("s"));
+    //: The unit of a chart's values: seconds.
+    values->setTitleText(QCoreApplication::translate("History", "s"));
     values->setLabelFormat(QStringLiteral("%d"));
     values->setRange(0, std::max<qreal>(10, span.highest * 1.1));
     values->applyNiceNumbers();
@@ -70,7 +79,7 @@ QChartView* MakeChart(const QString& title, const Span& span,
 
 QChartView* ContractionsChart(const HistoryPoints& points) {
     auto* mean = new QLineSeries;
-    mean->setName(QStringLiteral("Mean first contraction"));
+    mean->setName(QCoreApplication::translate("History", "Mean first contraction"));
     mean->replace(points.mean);
     auto* low = new QLineSeries;
     low->replace(points.low);
@@ -79,25 +88,27 @@ QChartView* ContractionsChart(const HistoryPoints& points) {
     auto* range = new QAreaSeries(high, low);
     high->setParent(range);  // an area series leaves its edges to whoever made them
     low->setParent(range);
-    range->setName(QStringLiteral("Range of first contractions"));
+    range->setName(QCoreApplication::translate("History", "Range of first contractions"));
     range->setOpacity(0.3);
     Span span = Dates(points);
     span.highest = 0;
     for (const QPointF& point : points.high) {
         span.highest = std::max(span.highest, point.y());
     }
-    return MakeChart(QStringLiteral("First contraction in each hold"), span, {range, mean});
+    return MakeChart(QCoreApplication::translate("History", "First contraction in each hold"), span,
+                     {range, mean});
 }
 
 QChartView* TimesChart(const HistoryPoints& points) {
     auto* held = new QLineSeries;
-    held->setName(QStringLiteral("Total time held"));
+    held->setName(QCoreApplication::translate("History", "Total time held"));
     held->replace(points.held);
     auto* bests = new QScatterSeries;
-    bests->setName(QStringLiteral("Personal-best attempts"));
+    bests->setName(QCoreApplication::translate("History", "Personal-best attempts"));
     bests->setMarkerSize(8);
     bests->replace(points.bests);
-    return MakeChart(QStringLiteral("Time held in each session, and personal-best attempts"),
+    return MakeChart(QCoreApplication::translate(
+                         "History", "Time held in each session, and personal-best attempts"),
                      Dates(points), {held, bests});
 }
 

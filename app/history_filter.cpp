@@ -9,6 +9,7 @@
 #include "allgemein.h"
 #include "background_job.h"
 #include "history_window.h"
+#include "message_text.h"
 
 namespace vellorin {
 namespace {
@@ -18,9 +19,9 @@ struct Picked {
     HistoryPoints points;
 };
 
-QString Count(qint64 count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(QLocale(QLocale::English).toString(count),
-                                       QLatin1String(count == 1 ? one : many));
+// A count in the words of its language, its digits grouped as in English ("1,250 sessions").
+QString Count(qint64 count, const QString& counted) {
+    return ShownCount(counted, count, QLocale(QLocale::English).toString(count));
 }
 
 }  // namespace
@@ -72,8 +73,12 @@ QString HistoryWindow::Totals() const {
         return {};
     }
     const qint64 held = log_.heldSeconds;  // summed with the log, not here on the event thread
-    return QStringLiteral("%1, %2, %3 held")
-        .arg(Count(log_.sessions.size(), "session", "sessions"), Count(log_.holds, "hold", "holds"),
+    const qint64 sessions = log_.sessions.size();
+    //: The sessions shown and their holds: %1 is "3 sessions", %2 "6 holds", %3 the time held
+    //: in them, as 09:00 or 12:05:00.
+    return tr("%1, %2, %3 held")
+        .arg(Count(sessions, tr("%n sessions", nullptr, PluralCount(sessions))),
+             Count(log_.holds, tr("%n holds", nullptr, PluralCount(log_.holds))),
              held < 3600 ? FormatSeconds(static_cast<qint32>(held)) : FormatHours(held));
 }
 

@@ -1,4 +1,5 @@
 // History's table of sessions.
+#include <QCoreApplication>
 #include <cmath>
 #include <iterator>
 
@@ -8,8 +9,15 @@
 namespace vellorin {
 namespace {
 
-const char* const kColumns[] = {"Date",        "Table", "Holds", "Time held", "First contraction",
-                                "Contractions"};
+const char* const kColumns[] = {
+    QT_TRANSLATE_NOOP("History", "Date"),
+    //: A column's heading: the training table a session ran.
+    QT_TRANSLATE_NOOP("History", "Table"),
+    QT_TRANSLATE_NOOP("History", "Holds"),
+    QT_TRANSLATE_NOOP("History", "Time held"),
+    QT_TRANSLATE_NOOP("History", "First contraction"),
+    QT_TRANSLATE_NOOP("History", "Contractions"),
+};
 
 // A count of seconds as the window's clocks show it, past what 32 bits hold too: the total
 // of a crafted log's holds shows its hours instead of wrapping.
@@ -43,7 +51,9 @@ QVariant SessionsModel::data(const QModelIndex& index, int role) const {
             return Clock(s.heldSeconds);
         case 4:
             if (const std::optional<double> mean = s.MeanFirstContraction()) {
-                return QStringLiteral("%1 (%2 to %3)")
+                //: A session's mean first contraction (%1) and the range of them (%2 to %3),
+                //: each a time like 01:05.
+                return tr("%1 (%2 to %3)")
                     .arg(Clock(std::llround(*mean)), Clock(s.firstContractionLow),
                          Clock(s.firstContractionHigh));
             }
@@ -57,7 +67,7 @@ QVariant SessionsModel::headerData(int section, Qt::Orientation orientation, int
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
         return {};
     }
-    return QString::fromLatin1(kColumns[section]);
+    return QCoreApplication::translate("History", kColumns[section]);
 }
 
 }  // namespace vellorin

@@ -38,8 +38,8 @@ struct HistoryData {
 HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* parent)
     : QWidget(parent, Qt::Window), logPath_(logPath), logEnabled_(logEnabled) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("History - Vellorin"));
-    status_ = new QLabel(QStringLiteral("Reading the training log\u2026"));
+    setWindowTitle(tr("History - Vellorin"));
+    status_ = new QLabel(tr("Reading the training log\u2026"));
     status_->setObjectName(QStringLiteral("HistoryStatus"));
     status_->setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
     status_->setWordWrap(true);
@@ -53,11 +53,11 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     const struct {
-        const char* text;
+        QString text;
         bool sessions;
-    } exports[] = {{"Export the &log...", false}, {"Export the &sessions...", true}};
+    } exports[] = {{tr("Export the &log..."), false}, {tr("Export the &sessions..."), true}};
     for (const auto& one : exports) {
-        auto* button = new QPushButton(QString::fromLatin1(one.text));
+        auto* button = new QPushButton(one.text);
         button->setEnabled(false);  // until the log has been read
         connect(button, &QPushButton::clicked, this,
                 [this, sessions = one.sessions] { AskAndExport(sessions); });
@@ -66,7 +66,7 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
     }
     filter_ = new QComboBox;
     filter_->setObjectName(QStringLiteral("TableFilter"));
-    filter_->setAccessibleName(QStringLiteral("Tables shown"));
+    filter_->setAccessibleName(tr("Tables shown"));
     filter_->setEnabled(false);  // until the log has been read
     // Thousands of table files are neither measured for the list's width nor drawn but in view.
     filter_->setModel(new QStringListModel(filter_));
@@ -75,7 +75,7 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
     if (auto* list = qobject_cast<QListView*>(filter_->view())) {
         list->setUniformItemSizes(true);
     }
-    auto* filterLabel = new QLabel(QStringLiteral("&Tables:"));
+    auto* filterLabel = new QLabel(tr("&Tables:"));
     filterLabel->setBuddy(filter_);
     connect(filter_, &QComboBox::currentIndexChanged, this, &HistoryWindow::ApplyFilter);
     totals_ = new QLabel;
@@ -187,24 +187,30 @@ QString HistoryWindow::EmptyReason() const {
     }
     if (!logEnabled_) {
         return log_.sessions.isEmpty()
-                   ? QStringLiteral(
-                         "No sessions: the training log is switched off (Training > "
-                         "Keep a training log).")
-                   : QStringLiteral(
-                         "The training log is switched off (Training > Keep a "
-                         "training log): the sessions you train now are not kept.");
+                   ? tr("No sessions: the training log is switched off (Training > Keep a "
+                        "training log).")
+                   : tr("The training log is switched off (Training > Keep a training log): "
+                        "the sessions you train now are not kept.");
     }
     if (!scan.exists) {
-        return QStringLiteral(
-                   "No sessions yet: every session you train is kept in the training "
-                   "log \"%1\".")
+        //: %1 is the training log's file name.
+        return tr("No sessions yet: every session you train is kept in the training log "
+                  "\"%1\".")
             .arg(logPath_);
     }
     if (all_.sessions.isEmpty()) {
-        return QStringLiteral("The training log \"%1\" holds no sessions yet.").arg(logPath_);
+        //: %1 is the training log's file name.
+        return tr("The training log \"%1\" holds no sessions yet.").arg(logPath_);
     }
     if (log_.sessions.isEmpty()) {  // a kind of table not trained yet
-        return QStringLiteral("The training log holds no sessions of %1 yet.")
+        const SessionFilter shown = filters_.value(filter_->currentIndex());
+        if (shown.by == SessionFilter::By::Kind) {
+            return shown.kind == TableKind::Rounds
+                       ? tr("The training log holds no sessions of tables of rounds yet.")
+                       : tr("The training log holds no sessions of classic tables yet.");
+        }
+        //: %1 is the name of a table file.
+        return tr("The training log holds no sessions of %1 yet.")
             .arg(filter_->currentText().toLower());
     }
     return {};
@@ -224,9 +230,9 @@ QString HistoryWindow::ExportSessions(const QString& path) const {
 
 void HistoryWindow::AskAndExport(bool sessions) {
     const QString path = QFileDialog::getSaveFileName(
-        this, sessions ? QStringLiteral("Export the sessions") : QStringLiteral("Export the log"),
+        this, sessions ? tr("Export the sessions") : tr("Export the log"),
         sessions ? QStringLiteral("sessions.csv") : QStringLiteral("training-log.csv"),
-        QStringLiteral("CSV files (*.csv)"));
+        tr("CSV files (*.csv)"));
     if (path.isEmpty()) {
         return;
     }
@@ -247,10 +253,10 @@ void HistoryWindow::AskAndExport(bool sessions) {
             }
             emit Exported(problem);
             if (!problem.isEmpty()) {
-                QMessageBox box(
-                    QMessageBox::Warning, QStringLiteral("Vellorin"),
-                    QStringLiteral("Could not export to \"%1\": %2.").arg(path, problem),
-                    QMessageBox::Ok, this);
+                QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"),
+                                //: %1 is a file name, %2 the reason, a clause without a full stop.
+                                tr("Could not export to \"%1\": %2.").arg(path, problem),
+                                QMessageBox::Ok, this);
                 box.setTextFormat(Qt::PlainText);
                 box.exec();
             }
