@@ -27,14 +27,15 @@ QString Began(const Attempt& attempt) {
 
 AttemptsDialog::AttemptsDialog(QWidget* parent, const QString& path, Confirm confirm)
     : QDialog(parent), path_(path), confirm_(std::move(confirm)) {
-    setWindowTitle(QStringLiteral("Personal bests"));
+    setWindowTitle(tr("Personal bests"));
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("Attempts"));
-    list_->setHeaderLabels({QStringLiteral("Began"), QStringLiteral("Held")});
+    //: The headings of the list of attempts: when each began, and the time held.
+    list_->setHeaderLabels({tr("Began"), tr("Held")});
     list_->setRootIsDecorated(false);
     list_->setMinimumSize(300, 200);
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    remove_ = new QPushButton(QStringLiteral("&Remove..."), this);
+    remove_ = new QPushButton(tr("&Remove..."), this);
     remove_->setObjectName(QStringLiteral("RemoveAttempt"));
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("AttemptsNote"));
@@ -47,8 +48,9 @@ AttemptsDialog::AttemptsDialog(QWidget* parent, const QString& path, Confirm con
     when_->setDisplayFormat(QStringLiteral("yyyy-MM-dd HH:mm"));
     held_ = new QLineEdit(this);
     held_->setObjectName(QStringLiteral("AttemptHeld"));
-    held_->setPlaceholderText(QStringLiteral("m:ss or seconds"));
-    add_ = new QPushButton(QStringLiteral("&Add"), this);
+    //: How a time is typed: minutes and seconds like 3:05, or a number of seconds.
+    held_->setPlaceholderText(tr("m:ss or seconds"));
+    add_ = new QPushButton(tr("&Add"), this);
     add_->setObjectName(QStringLiteral("AddAttempt"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     for (QPushButton* button : {remove_, add_, buttons->button(QDialogButtonBox::Close)}) {
@@ -56,16 +58,17 @@ AttemptsDialog::AttemptsDialog(QWidget* parent, const QString& path, Confirm con
     }
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Began:"), when_);
-    form->addRow(QStringLiteral("&Held:"), held_);
+    form->addRow(tr("&Began:"), when_);
+    //: The field of the time held in an attempt.
+    form->addRow(tr("&Held:"), held_);
     auto* byHand = new QHBoxLayout;
     byHand->addLayout(form, 1);
     byHand->addWidget(add_, 0, Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Your attempts:"), this));
+    layout->addWidget(new QLabel(tr("Your attempts:"), this));
     layout->addWidget(list_);
     layout->addWidget(remove_, 0, Qt::AlignLeft);
-    layout->addWidget(new QLabel(QStringLiteral("A personal best from elsewhere:"), this));
+    layout->addWidget(new QLabel(tr("A personal best from elsewhere:"), this));
     layout->addLayout(byHand);
     layout->addWidget(note_);
     layout->addWidget(buttons);
@@ -109,15 +112,16 @@ void AttemptsDialog::RemoveSelected() {
         return;
     }
     const Attempt attempt = attempts_[row];
-    if (!confirm_(QStringLiteral("Remove the attempt that began %1, held %2? It cannot be "
-                                 "brought back.")
+    //: %1 is when the attempt began (2024-05-01 07:30), %2 the time held (03:05).
+    if (!confirm_(tr("Remove the attempt that began %1, held %2? It cannot be brought back.")
                       .arg(Began(attempt), FormatSeconds(attempt.seconds)))) {
         return;
     }
     const QString failure = RemoveAttempt(path_, attempt);
     Reload();
     if (!failure.isEmpty()) {
-        note_->setText(QStringLiteral("Could not remove the attempt from \"%1\": %2.")
+        //: %1 is the attempts file's name, %2 the reason, a clause without a full stop.
+        note_->setText(tr("Could not remove the attempt from \"%1\": %2.")
                            .arg(path_, WithoutFullStop(failure)));
     }
 }
@@ -126,8 +130,8 @@ void AttemptsDialog::AddTyped() {
     const std::optional<int> held = ParsePersonalBest(held_->text());
     if (!held) {
         note_->setText(
-            QStringLiteral("The time held is typed as m:ss (\"3:05\") or in "
-                           "seconds (\"185\"), at least 1 second."));
+            tr("The time held is typed as m:ss (\"3:05\") or in seconds (\"185\"), at least 1 "
+               "second."));
         held_->setFocus();
         return;
     }
@@ -136,8 +140,9 @@ void AttemptsDialog::AddTyped() {
     if (failure.isEmpty()) {
         held_->clear();
     } else {
-        note_->setText(QStringLiteral("Could not add the attempt to \"%1\": %2.")
-                           .arg(path_, WithoutFullStop(failure)));
+        //: %1 is the attempts file's name, %2 the reason, a clause without a full stop.
+        note_->setText(
+            tr("Could not add the attempt to \"%1\": %2.").arg(path_, WithoutFullStop(failure)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "audio_export_job.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QTimer>
@@ -15,8 +16,10 @@ void StartAudioExport(QWidget* window, const SessionSource& source, const QStrin
                       const QString& applicationFolder, const QString& userDataFolder,
                       std::function<void(const QString& problem)> failed) {
     auto* progress = new QProgressDialog(
-        QStringLiteral("Exporting the session to %1...").arg(QFileInfo(output).fileName()),
-        QStringLiteral("Cancel"), 0, 1000, window);
+        //: %1 is the audio file's name.
+        QCoreApplication::translate("AudioExport", "Exporting the session to %1...")
+            .arg(QFileInfo(output).fileName()),
+        QCoreApplication::translate("AudioExport", "Cancel"), 0, 1000, window);
     progress->setObjectName(QStringLiteral("ExportProgress"));
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(300);

@@ -41,24 +41,32 @@ QSpinBox* Spin(QWidget* parent, int low, int high, const char* name) {
 CueProfileDialog::CueProfileDialog(QWidget* parent, QString userDataFolder, const CueProfile& start)
     : QDialog(parent), userDataFolder_(std::move(userDataFolder)) {
     setObjectName(QStringLiteral("CueProfileDialog"));
-    setWindowTitle(QStringLiteral("Cue profile - Vellorin"));
+    setWindowTitle(tr("Cue profile - Vellorin"));
     auto* form = new QFormLayout(this);
     auto* from = new QComboBox(this);
     from->setObjectName(QStringLiteral("ProfileFrom"));
     for (const QString& key : BuiltInProfileKeys()) {
         from->addItem(CueProfileMenu::DisplayName(key), key);
     }
-    form->addRow(QStringLiteral("Start &from:"), from);
+    //: The built-in profile whose settings fill the fields.
+    form->addRow(tr("Start &from:"), from);
     const auto line = [this](const char* name) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
         return edit;
     };
     name_ = line("ProfileName");
+    // Each choice shown in words, with the value the profile file holds.
     sound_ = new QComboBox(this);
-    sound_->addItems({QStringLiteral("words"), QStringLiteral("tones")});
+    //: A profile's sound: calls spoken in words.
+    sound_->addItem(tr("words"), QStringLiteral("words"));
+    //: A profile's sound: tones, no words.
+    sound_->addItem(tr("tones"), QStringLiteral("tones"));
     holdCue_ = new QComboBox(this);
-    holdCue_->addItems({QStringLiteral("hold"), QStringLiteral("top")});
+    //: What a hold begins with: the word "hold".
+    holdCue_->addItem(tr("hold"), QStringLiteral("hold"));
+    //: What a hold begins with: "official top", as at a freediving competition.
+    holdCue_->addItem(tr("top"), QStringLiteral("top"));
     restCalls_ = line("RestCalls");
     holdCalls_ = line("HoldCalls");
     lastHoldCalls_ = line("LastHoldCalls");
@@ -68,25 +76,27 @@ CueProfileDialog::CueProfileDialog(QWidget* parent, QString userDataFolder, cons
     paceIn_ = Spin(this, 0, 20, "PaceIn");
     paceOut_ = Spin(this, 0, 30, "PaceOut");
     paceLast_ = line("PaceLast");
-    paceWords_ = new QCheckBox(QStringLiteral("Pace in &words, not soft tones"), this);
-    summary_ = new QCheckBox(QStringLiteral("Say the holds and the time held at the &end"), this);
-    form->addRow(QStringLiteral("&Name:"), name_);
-    form->addRow(QStringLiteral("&Sound:"), sound_);
-    form->addRow(QStringLiteral("A hold &begins with:"), holdCue_);
-    form->addRow(QStringLiteral("Calls before a &hold:"), restCalls_);
-    form->addRow(QStringLiteral("Calls in every h&old:"), holdCalls_);
-    form->addRow(QStringLiteral("Calls in the &last hold:"), lastHoldCalls_);
-    form->addRow(QStringLiteral("Time held called e&very:"), elapsedEvery_);
-    form->addRow(QStringLiteral("\"Last b&reath\", seconds before a hold:"), lastBreath_);
-    form->addRow(QStringLiteral("Re&covery breaths after a hold:"), recovery_);
-    form->addRow(QStringLiteral("Paced breathing, seconds &in:"), paceIn_);
-    form->addRow(QStringLiteral("Paced breathing, seconds o&ut:"), paceOut_);
-    form->addRow(QStringLiteral("Pace the last part of a rest (m:ss or all):"), paceLast_);
+    paceWords_ = new QCheckBox(tr("Pace in &words, not soft tones"), this);
+    summary_ = new QCheckBox(tr("Say the holds and the time held at the &end"), this);
+    form->addRow(tr("&Name:"), name_);
+    form->addRow(tr("&Sound:"), sound_);
+    form->addRow(tr("A hold &begins with:"), holdCue_);
+    //: The times called out in each rest, before the hold.
+    form->addRow(tr("Calls before a &hold:"), restCalls_);
+    form->addRow(tr("Calls in every h&old:"), holdCalls_);
+    form->addRow(tr("Calls in the &last hold:"), lastHoldCalls_);
+    form->addRow(tr("Time held called e&very:"), elapsedEvery_);
+    form->addRow(tr("\"Last b&reath\", seconds before a hold:"), lastBreath_);
+    form->addRow(tr("Re&covery breaths after a hold:"), recovery_);
+    form->addRow(tr("Paced breathing, seconds &in:"), paceIn_);
+    form->addRow(tr("Paced breathing, seconds o&ut:"), paceOut_);
+    //: "all" is typed as it is, in English: the profile file's word for the whole rest.
+    form->addRow(tr("Pace the last part of a rest (m:ss or all):"), paceLast_);
     form->addRow(paceWords_);
     form->addRow(summary_);
-    form->addRow(new QLabel(QStringLiteral("Calls are written m:ss to be spoken (0:30 \"thirty "
-                                           "seconds\") and as a bare number to be counted (5 "
-                                           "\"five\")."),
+    //: How the calls are typed: a time m:ss is spoken as a time, a bare number is counted.
+    form->addRow(new QLabel(tr("Calls are written m:ss to be spoken (0:30 \"thirty seconds\") "
+                               "and as a bare number to be counted (5 \"five\")."),
                             this));
     problem_ = new QLabel(this);
     problem_->setObjectName(QStringLiteral("ProfileProblem"));
@@ -106,10 +116,11 @@ CueProfileDialog::CueProfileDialog(QWidget* parent, QString userDataFolder, cons
 
 void CueProfileDialog::Fill(const CueProfile& profile) {
     const QByteArray file = ProfileFileBytes(profile);
-    name_->setText(BuiltInProfile(profile.name) ? QStringLiteral("My ") + profile.name
-                                                : profile.name);
-    sound_->setCurrentText(Setting(file, "sound"));
-    holdCue_->setCurrentText(Setting(file, "hold-cue"));
+    //: The name proposed for a profile of the user's own made from a built-in one; %1 is the
+    //: built-in profile's key, as "guided".
+    name_->setText(BuiltInProfile(profile.name) ? tr("My %1").arg(profile.name) : profile.name);
+    sound_->setCurrentIndex(sound_->findData(Setting(file, "sound")));
+    holdCue_->setCurrentIndex(holdCue_->findData(Setting(file, "hold-cue")));
     restCalls_->setText(Setting(file, "rest-calls"));
     holdCalls_->setText(Setting(file, "hold-calls"));
     lastHoldCalls_->setText(Setting(file, "last-hold-calls"));
@@ -129,8 +140,8 @@ std::optional<CueProfile> CueProfileDialog::Typed() {
     };
     const QString file =
         QStringLiteral("format = vellorin-cues 1\n") + text(QStringLiteral("name"), name_->text()) +
-        text(QStringLiteral("sound"), sound_->currentText()) +
-        text(QStringLiteral("hold-cue"), holdCue_->currentText()) +
+        text(QStringLiteral("sound"), sound_->currentData().toString()) +
+        text(QStringLiteral("hold-cue"), holdCue_->currentData().toString()) +
         text(QStringLiteral("rest-calls"), restCalls_->text()) +
         text(QStringLiteral("hold-calls"), holdCalls_->text()) +
         text(QStringLiteral("last-hold-calls"), lastHoldCalls_->text()) +
@@ -147,27 +158,32 @@ std::optional<CueProfile> CueProfileDialog::Typed() {
         text(QStringLiteral("end-summary"),
              summary_->isChecked() ? QStringLiteral("yes") : QStringLiteral("no"));
     const ProfileFileRead read = ParseProfileFile(file.toUtf8(), name_->text());
-    // The reader's reason, told by the field it is about rather than by a line of a file.
+    // The reader's reason, told by the field it is about rather than by a line of a file. A
+    // reason in another language than these patterns' is shown whole.
     static const QRegularExpression line(QStringLiteral("^.*?: line (\\d+): (.*)$"));
     static const QRegularExpression whole(QStringLiteral("^Could not load .*?\": (.*)$"));
+    // The fields by the line of the file above that holds their value.
     const QStringList fields = {{},
                                 {},
-                                QStringLiteral("Name"),
-                                QStringLiteral("Sound"),
-                                QStringLiteral("A hold begins with"),
-                                QStringLiteral("Calls before a hold"),
-                                QStringLiteral("Calls in every hold"),
-                                QStringLiteral("Calls in the last hold"),
-                                QStringLiteral("Time held called every"),
-                                QStringLiteral("Last breath"),
-                                QStringLiteral("Recovery breaths"),
-                                QStringLiteral("Paced breathing"),
-                                QStringLiteral("Pace the last part of a rest")};
+                                tr("Name"),
+                                tr("Sound"),
+                                tr("A hold begins with"),
+                                tr("Calls before a hold"),
+                                tr("Calls in every hold"),
+                                tr("Calls in the last hold"),
+                                tr("Time held called every"),
+                                tr("Last breath"),
+                                tr("Recovery breaths"),
+                                tr("Paced breathing"),
+                                tr("Pace the last part of a rest")};
     if (const QRegularExpressionMatch at = line.match(read.problem); at.hasMatch()) {
-        problem_->setText(fields.value(at.captured(1).toInt()) + QStringLiteral(": ") +
-                          at.captured(2));
+        //: A field of the profile and why its value cannot be used: "Sound: it must be words
+        //: or tones".
+        problem_->setText(tr("%1: %2").arg(fields.value(at.captured(1).toInt()), at.captured(2)));
+    } else if (const QRegularExpressionMatch of = whole.match(read.problem); of.hasMatch()) {
+        problem_->setText(of.captured(1));
     } else {
-        problem_->setText(whole.match(read.problem).captured(1));
+        problem_->setText(read.problem);
     }
     return read.profile;
 }
@@ -178,8 +194,7 @@ void CueProfileDialog::Save() {
         return;
     }
     if (BuiltInProfile(profile->name)) {
-        problem_->setText(QStringLiteral("\"%1\" is the name of a built-in profile: choose another "
-                                         "name.")
+        problem_->setText(tr("\"%1\" is the name of a built-in profile: choose another name.")
                               .arg(profile->name));
         return;
     }
@@ -188,16 +203,18 @@ void CueProfileDialog::Save() {
     // Another profile whose name gives the same file is never replaced.
     if (const ProfileFileRead there = ReadProfileFile(path);
         there.profile && there.profile->name != profile->name) {
-        problem_->setText(QStringLiteral("\"%1\" is kept in the file of your profile \"%2\": "
-                                         "choose another name.")
+        //: %1 is the name typed, %2 the name of another profile whose file name would be the
+        //: same.
+        problem_->setText(tr("\"%1\" is kept in the file of your profile \"%2\": choose another "
+                             "name.")
                               .arg(profile->name, there.profile->name));
         return;
     }
-    QString problem = QDir().mkpath(folder) ? WriteProfileFile(path, *profile)
-                                            : QStringLiteral("the folder cannot be made");
+    QString problem =
+        QDir().mkpath(folder) ? WriteProfileFile(path, *profile) : tr("the folder cannot be made");
     if (!problem.isEmpty()) {
-        problem_->setText(
-            QStringLiteral("Could not save the cue profile to \"%1\": %2.").arg(path, problem));
+        //: %1 is a file name, %2 the reason, a clause without a full stop.
+        problem_->setText(tr("Could not save the cue profile to \"%1\": %2.").arg(path, problem));
         return;
     }
     saved_ = profile->name;

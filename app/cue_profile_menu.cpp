@@ -12,7 +12,7 @@ namespace vellorin {
 
 CueProfileMenu::CueProfileMenu(QMenu* training, std::function<QString()> userDataFolder)
     : QObject(training),
-      menu_(training->addMenu(QStringLiteral("Cue &profile"))),
+      menu_(training->addMenu(tr("Cue &profile"))),
       group_(new QActionGroup(this)),
       userDataFolder_(std::move(userDataFolder)) {
     menu_->setObjectName(QStringLiteral("CueProfileMenu"));
@@ -23,13 +23,19 @@ CueProfileMenu::CueProfileMenu(QMenu* training, std::function<QString()> userDat
 }
 
 QString CueProfileMenu::DisplayName(const QString& name) {
-    static const char* const names[][2] = {{"classic", "Classic"},
-                                           {"guided", "Guided"},
-                                           {"competition", "Competition countdown"},
-                                           {"tones", "Tones only"}};
+    // The built-in profiles' names as the window shows them, by key.
+    static const char* const names[][2] = {
+        //: A built-in cue profile: the cues of the classic timer.
+        {"classic", QT_TRANSLATE_NOOP("vellorin::CueProfileMenu", "Classic")},
+        //: A built-in cue profile: calls that guide the breathing and the holds.
+        {"guided", QT_TRANSLATE_NOOP("vellorin::CueProfileMenu", "Guided")},
+        //: A built-in cue profile: the countdown of a freediving competition.
+        {"competition", QT_TRANSLATE_NOOP("vellorin::CueProfileMenu", "Competition countdown")},
+        //: A built-in cue profile: tones, no words.
+        {"tones", QT_TRANSLATE_NOOP("vellorin::CueProfileMenu", "Tones only")}};
     for (const auto& [key, shown] : names) {
         if (name == QLatin1String(key)) {
-            return QString::fromLatin1(shown);
+            return tr(shown);
         }
     }
     return name;
@@ -48,12 +54,14 @@ QStringList CueProfileMenu::ProfileNames(const QList<ProfileFileRead>& own) {
 void CueProfileMenu::FillChooser(QComboBox* box, const QString& userDataFolder,
                                  const QString& current) {
     box->clear();
-    box->addItem(QStringLiteral("Your default"), QString());
+    //: In a table's list of cue profiles: the profile chosen in Training > Cue profile.
+    box->addItem(tr("Your default"), QString());
     for (const QString& name : ProfileNames(UserProfiles(userDataFolder))) {
         box->addItem(DisplayName(name), name);
     }
     if (box->findData(current) < 0) {
-        box->addItem(QStringLiteral("%1 (not found: your default plays)").arg(current), current);
+        //: A cue profile a table names that this user does not have; %1 is its name.
+        box->addItem(tr("%1 (not found: your default plays)").arg(current), current);
     }
     box->setCurrentIndex(box->findData(current));
 }
@@ -78,14 +86,15 @@ void CueProfileMenu::Refresh(const QString& chosen) {
     for (const ProfileFileRead& read : own) {
         if (!read.profile) {
             QAction* damaged = menu_->addAction(
-                QStringLiteral("%1: cannot be read").arg(QFileInfo(read.path).fileName()));
+                //: A profile file of the user's that cannot be read; %1 is its file name.
+                tr("%1: cannot be read").arg(QFileInfo(read.path).fileName()));
             damaged->setEnabled(false);
             damaged->setToolTip(read.problem);
         }
     }
     menu_->setToolTipsVisible(true);
     menu_->addSeparator();
-    QAction* edit = menu_->addAction(QStringLiteral("&Edit profile..."));
+    QAction* edit = menu_->addAction(tr("&Edit profile..."));
     edit->setObjectName(QStringLiteral("editprofile"));
     connect(edit, &QAction::triggered, this, &CueProfileMenu::EditRequested);
 }

@@ -1,15 +1,31 @@
 #include "qt_common_dialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QStringList>
 
 namespace vellorin {
+namespace {
+
+// The display texts of the filters the session commands give (session_commands.h), which
+// those give in English: each is translated here, where it is shown.
+[[maybe_unused]] constexpr const char* kFilterNames[] = {
+    //: In a file dialog's list of file types: session files and table files together.
+    QT_TRANSLATE_NOOP("FileDialog", "Tables"),
+    QT_TRANSLATE_NOOP("FileDialog", "Session files"),
+    QT_TRANSLATE_NOOP("FileDialog", "Vellorin tables"),
+};
+
+}  // namespace
 
 QString QtCommonDialog::QtFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        entries.append(QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), parts[i + 1].trimmed()));
+        const QString name =
+            QCoreApplication::translate("FileDialog", parts[i].trimmed().toUtf8().constData());
+        // Qt's dialog reads the patterns from between the parentheses: never translated.
+        entries.append(QStringLiteral("%1 (%2)").arg(name, parts[i + 1].trimmed()));
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -23,8 +23,8 @@
 namespace vellorin {
 namespace {
 
-QPushButton* Button(const char* text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
@@ -40,27 +40,29 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
       path_(path),
       personalBest_(personalBest),
       window_(window) {
-    setWindowTitle(QStringLiteral("Table of rounds"));
+    setWindowTitle(tr("Table of rounds"));
     // Made in the order Tab visits them.
     name_ = new QLineEdit(table_.name, this);
     name_->setObjectName(QStringLiteral("TableName"));
     intro_ = new QLineEdit(ValueText(TableValue::Intro, table_.intro), this);
     intro_->setObjectName(QStringLiteral("TableIntro"));
-    intro_->setPlaceholderText(QStringLiteral("m:ss or seconds"));
+    //: How a time is typed: minutes and seconds like 3:05, or a number of seconds.
+    intro_->setPlaceholderText(tr("m:ss or seconds"));
     profile_ = new QComboBox(this);
     profile_->setObjectName(QStringLiteral("TableProfile"));
     CueProfileMenu::FillChooser(profile_, window_.UserDataFolder(), table_.profile);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("Rounds"));
     list_->setMinimumSize(360, 160);
-    add_ = Button("&Add", "AddRound", this);
-    duplicate_ = Button("&Duplicate", "DuplicateRound", this);
-    remove_ = Button("&Remove", "RemoveRound", this);
-    up_ = Button("Move up", "MoveRoundUp", this);
-    down_ = Button("Move down", "MoveRoundDown", this);
-    up_->setToolTip(QStringLiteral("Ctrl+Up"));
-    down_->setToolTip(QStringLiteral("Ctrl+Down"));
-    auto* fill = Button("&Fill from the six settings", "FillFromSettings", this);
+    add_ = Button(tr("&Add"), "AddRound", this);
+    duplicate_ = Button(tr("&Duplicate"), "DuplicateRound", this);
+    remove_ = Button(tr("&Remove"), "RemoveRound", this);
+    up_ = Button(tr("Move up"), "MoveRoundUp", this);
+    down_ = Button(tr("Move down"), "MoveRoundDown", this);
+    up_->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Up).toString(QKeySequence::NativeText));
+    down_->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Down).toString(QKeySequence::NativeText));
+    //: The six settings: the six fields of the main window that make a classic table.
+    auto* fill = Button(tr("&Fill from the six settings"), "FillFromSettings", this);
     QLayout* rowForm = BuildRowForm();
     total_ = new QLabel(this);
     total_->setObjectName(QStringLiteral("TableTotal"));
@@ -68,16 +70,18 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
     note_->setObjectName(QStringLiteral("TableNote"));
     note_->setWordWrap(true);
     note_->setTextFormat(Qt::PlainText);  // a name is shown as it is
-    auto* save = Button("&Save", "SaveTable", this);
-    auto* saveAs = Button("Sa&ve as...", "SaveTableAs", this);
-    auto* use = Button("&Use this table", "UseTable", this);
-    auto* cancel = Button("Cancel", "CancelTable", this);
+    auto* save = Button(tr("&Save"), "SaveTable", this);
+    auto* saveAs = Button(tr("Sa&ve as..."), "SaveTableAs", this);
+    auto* use = Button(tr("&Use this table"), "UseTable", this);
+    auto* cancel = Button(tr("Cancel"), "CancelTable", this);
     use->setDefault(true);
 
     auto* head = new QFormLayout;
-    head->addRow(QStringLiteral("&Name:"), name_);
-    head->addRow(QStringLiteral("&Intro:"), intro_);
-    head->addRow(QStringLiteral("&What you hear:"), profile_);
+    head->addRow(tr("&Name:"), name_);
+    //: The countdown before the first hold of the table.
+    head->addRow(tr("&Intro:"), intro_);
+    //: The cue profile the table plays.
+    head->addRow(tr("&What you hear:"), profile_);
     auto* rowButtons = new QVBoxLayout;
     for (QPushButton* button : {add_, duplicate_, remove_, up_, down_, fill}) {
         rowButtons->addWidget(button);
@@ -86,7 +90,7 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
     auto* rows = new QHBoxLayout;
     rows->addWidget(list_, 1);
     rows->addLayout(rowButtons);
-    auto* roundsLabel = new QLabel(QStringLiteral("R&ounds:"), this);
+    auto* roundsLabel = new QLabel(tr("R&ounds:"), this);
     roundsLabel->setBuddy(list_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(save);
@@ -138,13 +142,14 @@ RoundsEditor::RoundsEditor(const RoundsTable& table, const QString& path,
 void RoundsEditor::FillFromSettings() {
     const ClassicRounds classic = RoundsFromClassic(window_);
     if (!classic.table) {
-        ShowMessage(QStringLiteral("Could not fill the table from the six settings: %1.")
+        //: %1 is the reason, a clause without a full stop.
+        ShowMessage(tr("Could not fill the table from the six settings: %1.")
                         .arg(WithoutFullStop(classic.problem)));
         return;
     }
     if (table_ != saved_ &&
-        !Confirm(QStringLiteral("Replace the rounds with the six settings' table? The changes "
-                                "you have not saved are lost."))) {
+        !Confirm(tr("Replace the rounds with the six settings' table? The changes you have "
+                    "not saved are lost."))) {
         return;
     }
     // The name and the cue profile stay the table's own.
@@ -171,14 +176,17 @@ bool RoundsEditor::SaveTo(const QString& path) {
         return false;
     }
     if (const QString own = programFileName_ ? programFileName_(path) : QString(); !own.isEmpty()) {
-        ShowMessage(QStringLiteral("Could not save the table to \"%1\": it is %2 Vellorin "
-                                   "keeps, which a table must not replace.")
+        //: %1 is a file name, %2 the name of one of the program's own files, as "the
+        //: training log".
+        ShowMessage(tr("Could not save the table to \"%1\": it is %2 Vellorin keeps, which a "
+                       "table must not replace.")
                         .arg(path, own));
         return false;
     }
     if (const QString failure = WriteTableFile(path, table_); !failure.isEmpty()) {
-        ShowMessage(QStringLiteral("Could not save the table to \"%1\": %2.")
-                        .arg(path, WithoutFullStop(failure)));
+        //: %1 is a file name, %2 the reason, a clause without a full stop.
+        ShowMessage(
+            tr("Could not save the table to \"%1\": %2.").arg(path, WithoutFullStop(failure)));
         return false;
     }
     path_ = path;
@@ -194,16 +202,15 @@ void RoundsEditor::UseTable() {
 }
 
 void RoundsEditor::reject() {
-    if (table_ != saved_ &&
-        !Confirm(QStringLiteral("Close the table without saving your changes to it?"))) {
+    if (table_ != saved_ && !Confirm(tr("Close the table without saving your changes to it?"))) {
         return;
     }
     QDialog::reject();
 }
 
 QString RoundsEditor::AskSavePath(const QString& folder, const QString& proposed) {
-    QFileDialog dialog(this, QStringLiteral("Save the table of rounds"), folder,
-                       QStringLiteral("Vellorin tables (*.vtable)"));
+    QFileDialog dialog(this, tr("Save the table of rounds"), folder,
+                       tr("Vellorin tables (*.vtable)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("vtable"));

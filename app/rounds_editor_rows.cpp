@@ -23,20 +23,35 @@ struct ValueField {
     const char* label;
     const char* name;
 };
+// The labels are translated where they are shown, in the context "vellorin::RoundsEditor".
 constexpr ValueField kHoldFields[] = {
-    {TableValue::HoldSeconds, "Hold &length:", "HoldSeconds"},
-    {TableValue::Margin, "Mar&gin:", "Margin"},
-    {TableValue::Contractions, "Con&tractions:", "Contractions"},
-    {TableValue::Cap, "&Cap:", "Cap"},
-    {TableValue::Minimum, "&Minimum:", "Minimum"},
+    {TableValue::HoldSeconds, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Hold &length:"),
+     "HoldSeconds"},
+    //: The time a hold goes on after the first contraction.
+    {TableValue::Margin, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Mar&gin:"), "Margin"},
+    //: The count of contractions that ends a hold.
+    {TableValue::Contractions, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Con&tractions:"),
+     "Contractions"},
+    //: The longest a hold may go on.
+    {TableValue::Cap, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "&Cap:"), "Cap"},
+    //: The shortest a hold may be.
+    {TableValue::Minimum, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "&Minimum:"), "Minimum"},
 };
 constexpr ValueField kRestFields[] = {
-    {TableValue::RestSeconds, "Rest lengt&h:", "RestSeconds"},
-    {TableValue::Cycle, "C&ycle:", "Cycle"},
-    {TableValue::Floor, "&Floor (shortest rest):", "Floor"},
-    {TableValue::BreathMaximum, "Longest &breath:", "BreathMaximum"},
+    {TableValue::RestSeconds, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Rest lengt&h:"),
+     "RestSeconds"},
+    //: The time from the start of a hold to the start of the next, the rest taking what the
+    //: hold leaves.
+    {TableValue::Cycle, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "C&ycle:"), "Cycle"},
+    {TableValue::Floor, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "&Floor (shortest rest):"),
+     "Floor"},
+    //: The longest a one-breath rest may last.
+    {TableValue::BreathMaximum, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Longest &breath:"),
+     "BreathMaximum"},
 };
-constexpr ValueField kRepeatField[] = {{TableValue::Repeat, "Re&peat:", "Repeat"}};
+//: How many times the round is run.
+constexpr ValueField kRepeatField[] = {
+    {TableValue::Repeat, QT_TRANSLATE_NOOP("vellorin::RoundsEditor", "Re&peat:"), "Repeat"}};
 
 }  // namespace
 
@@ -46,9 +61,10 @@ QLayout* RoundsEditor::BuildRowForm() {
             auto* edit = new QLineEdit(this);
             edit->setObjectName(QString::fromLatin1(field.name));
             if (field.value != TableValue::Contractions && field.value != TableValue::Repeat) {
-                edit->setPlaceholderText(QStringLiteral("m:ss or seconds"));
+                //: How a time is typed: minutes and seconds like 3:05, or a number of seconds.
+                edit->setPlaceholderText(tr("m:ss or seconds"));
             }
-            form->addRow(QString::fromLatin1(field.label), edit);
+            form->addRow(tr(field.label), edit);
             fields_[field.value] = {edit, form};
             connect(edit, &QLineEdit::textEdited, this,
                     [this, value = field.value] { TypedValue(value); });
@@ -58,17 +74,25 @@ QLayout* RoundsEditor::BuildRowForm() {
     // RestRule::End.
     holdEnds_ = new QComboBox(this);
     holdEnds_->setObjectName(QStringLiteral("HoldEnds"));
-    holdEnds_->addItems({QStringLiteral("Timed"), QStringLiteral("First contraction + margin"),
-                         QStringLiteral("N-th contraction")});
+    //: A kind of hold: one of a set length.
+    holdEnds_->addItems({tr("Timed", "hold"),
+                         //: A kind of hold: it ends a margin after the first contraction.
+                         tr("First contraction + margin"),
+                         //: A kind of hold: it ends at a given count of contractions.
+                         tr("N-th contraction")});
     auto* hold = new QFormLayout;
-    hold->addRow(QStringLiteral("&Kind of hold:"), holdEnds_);
+    hold->addRow(tr("&Kind of hold:"), holdEnds_);
     addFields(hold, kHoldFields);
     restEnds_ = new QComboBox(this);
     restEnds_->setObjectName(QStringLiteral("RestEnds"));
-    restEnds_->addItems(
-        {QStringLiteral("Timed"), QStringLiteral("Cycle"), QStringLiteral("One breath")});
+    //: A kind of rest: one of a set length.
+    restEnds_->addItems({tr("Timed", "rest"),
+                         //: A kind of rest: it lasts what the hold leaves of a set cycle.
+                         tr("Cycle"),
+                         //: A kind of rest: a single breath.
+                         tr("One breath")});
     auto* rest = new QFormLayout;
-    rest->addRow(QStringLiteral("Kind of r&est:"), restEnds_);
+    rest->addRow(tr("Kind of r&est:"), restEnds_);
     addFields(rest, kRestFields);
     auto* repeat = new QFormLayout;
     addFields(repeat, kRepeatField);
@@ -162,13 +186,20 @@ QString RoundsEditor::RowText(int row, const QList<TableProblem>& problems) cons
     const auto problem = std::find_if(problems.begin(), problems.end(),
                                       [row](const TableProblem& p) { return p.round == row + 1; });
     if (problem != problems.end()) {
-        return QStringLiteral("%1. To mend: %2").arg(row + 1).arg(problem->reason);
+        //: A row of the table that cannot be run: its number, and what is wrong with it.
+        return tr("%1. To mend: %2").arg(QString::number(row + 1), problem->reason);
     }
     const Round& round = table_.rounds[row];
-    const QString times = round.repeat == 1 ? QString() : QStringLiteral("%1 × ").arg(round.repeat);
-    return QStringLiteral("%1. %2hold %3, rest %4")
-        .arg(row + 1)
-        .arg(times, HoldText(round.hold), RestText(round.rest));
+    if (round.repeat == 1) {
+        //: A row of the table: its number, its hold and its rest, as "3. hold 1:30, rest 2:00".
+        return tr("%1. hold %2, rest %3")
+            .arg(QString::number(row + 1), HoldText(round.hold), RestText(round.rest));
+    }
+    //: A row of the table run more than once: its number, how many times it runs, its hold and
+    //: its rest, as "3. 4 × hold 1:30, rest 2:00".
+    return tr("%1. %2 × hold %3, rest %4")
+        .arg(QString::number(row + 1), QString::number(round.repeat), HoldText(round.hold),
+             RestText(round.rest));
 }
 
 void RoundsEditor::Refresh() {
@@ -176,21 +207,25 @@ void RoundsEditor::Refresh() {
     if (const int row = CurrentRow(); row >= 0) {
         list_->item(row)->setText(RowText(row, problems));
     }
-    total_->setText(QStringLiteral("Total: ") + TotalText(table_));
+    //: How long the whole table takes, as "24:30" or "up to 24:30".
+    total_->setText(tr("Total: %1").arg(TotalText(table_)));
     QStringList lines;
     for (const TableProblem& problem : problems.mid(0, kShownProblems)) {
         lines.append(problem.Sentence());
     }
     if (problems.size() > kShownProblems) {
-        lines.append(QStringLiteral("And %1 more to mend.").arg(problems.size() - kShownProblems));
+        //: After the first problems of the table: how many more there are.
+        lines.append(tr("And %n more to mend.", nullptr,
+                        static_cast<int>(problems.size() - kShownProblems)));
     }
     const QList<TableProblem> warnings = HoldsAbovePersonalBest(table_, personalBest_);
     for (const TableProblem& warning : warnings.mid(0, kShownProblems)) {
         lines.append(warning.Sentence());
     }
     if (warnings.size() > kShownProblems) {
-        lines.append(QStringLiteral("And %1 more holds longer than your personal best.")
-                         .arg(warnings.size() - kShownProblems));
+        //: After the first holds longer than the personal best: how many more there are.
+        lines.append(tr("And %n more holds longer than your personal best.", nullptr,
+                        static_cast<int>(warnings.size() - kShownProblems)));
     }
     note_->setText(lines.join(QLatin1Char('\n')));
 }
