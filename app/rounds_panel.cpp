@@ -21,7 +21,7 @@ RoundsPanel::RoundsPanel(QWidget* parent) : QWidget(parent) {
     position_->setWordWrap(true);
     rows_ = new QListWidget(this);
     rows_->setObjectName(QStringLiteral("RoundsList"));
-    rows_->setAccessibleName(QStringLiteral("The table's rounds"));
+    rows_->setAccessibleName(tr("The table's rounds"));
     rows_->setFocusPolicy(Qt::NoFocus);  // shown, never in the way of Space and Enter
     rows_->setSelectionMode(QAbstractItemView::SingleSelection);
     rows_->setUniformItemSizes(true);  // a list of thousands of rounds lays out at once
@@ -62,7 +62,9 @@ void RoundsPanel::Follow(const SessionController& controller, const TrainerWindo
         return;
     }
     position_->setText(PositionText(*at));
-    next_ = QStringLiteral("Next: %1").arg(AheadText(at->next));
+    //: What comes next in the session, under the lights-out displays; %1 is "hold 1:30",
+    //: "rest up to 2:00" or "the end".
+    next_ = tr("Next: %1").arg(AheadText(at->next));
     if (rows_->currentRow() != at->round - 1) {
         rows_->setCurrentRow(at->round - 1);
         rows_->scrollToItem(rows_->currentItem(), QAbstractItemView::PositionAtCenter);
@@ -89,42 +91,61 @@ void RoundsPanel::SetScale(qreal scale) {
 }
 
 QString RoundsPanel::RoundText(int number, const RunRound& round) {
-    QString text = QStringLiteral("%1. Hold %2").arg(number).arg(HoldText(round.hold));
     if (round.rest) {
-        text += QStringLiteral(", rest %1").arg(RestText(*round.rest));
+        //: A round in the list of the table's rounds: its number, its hold and its rest, as
+        //: "3. Hold 1:30, rest 2:00".
+        return tr("%1. Hold %2, rest %3")
+            .arg(QString::number(number), HoldText(round.hold), RestText(*round.rest));
     }
-    return text;
+    //: The last round, which has no rest: its number and its hold, as "8. Hold 1:30".
+    return tr("%1. Hold %2").arg(QString::number(number), HoldText(round.hold));
 }
 
 QString RoundsPanel::LengthText(const RoundList& list) {
     if (!list.problem.isEmpty()) {
-        return QStringLiteral("The table cannot be run: %1.").arg(list.problem);
+        //: %1 is the reason, a clause without a full stop.
+        return tr("The table cannot be run: %1.").arg(list.problem);
     }
-    const qsizetype count = list.rounds.size();
-    return QStringLiteral("%1 %2, %3%4")
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("round") : QStringLiteral("rounds"))
-        .arg(list.length.exact ? QString() : QStringLiteral("up to "))
-        .arg(FormatTotal(list.length.seconds));
+    const int count = static_cast<int>(list.rounds.size());
+    const QString length = FormatTotal(list.length.seconds);
+    if (list.length.exact) {
+        //: The table's rounds and how long it takes, as "8 rounds, 24:30".
+        return tr("%n rounds, %1", nullptr, count).arg(length);
+    }
+    //: The table's rounds and the longest it may take, as "8 rounds, up to 24:30".
+    return tr("%n rounds, up to %1", nullptr, count).arg(length);
 }
 
 QString RoundsPanel::PositionText(const SessionPosition& position) {
-    return QStringLiteral("Round %1 of %2. Next: %3.")
-        .arg(position.round)
-        .arg(position.rounds)
-        .arg(AheadText(position.next));
+    //: Where the session is: %1 the round under way, %2 the rounds in all, %3 what comes
+    //: next ("hold 1:30", "rest up to 2:00" or "the end").
+    return tr("Round %1 of %2. Next: %3.")
+        .arg(QString::number(position.round), QString::number(position.rounds),
+             AheadText(position.next));
 }
 
 QString RoundsPanel::AheadText(const PhaseAhead& next) {
-    const QString length =
-        (next.exact ? QString() : QStringLiteral("up to ")) + FormatSeconds(next.seconds);
+    const QString length = FormatSeconds(next.seconds);
     switch (next.kind) {
         case PhaseAhead::Kind::Hold:
-            return QStringLiteral("hold %1").arg(length);
+            if (next.exact) {
+                //: What comes next, after "Next:": a breath-hold this long (a time like 1:30).
+                return tr("hold %1").arg(length);
+            }
+            //: What comes next, after "Next:": a breath-hold that may end sooner, at most this
+            //: long (a time like 1:30).
+            return tr("hold up to %1").arg(length);
         case PhaseAhead::Kind::Rest:
-            return QStringLiteral("rest %1").arg(length);
+            if (next.exact) {
+                //: What comes next, after "Next:": a rest this long (a time like 2:00).
+                return tr("rest %1").arg(length);
+            }
+            //: What comes next, after "Next:": a rest that may end sooner, at most this long
+            //: (a time like 2:00).
+            return tr("rest up to %1").arg(length);
         case PhaseAhead::Kind::End:
-            return QStringLiteral("the end");
+            //: What comes next, after "Next:": the end of the session.
+            return tr("the end");
     }
     return {};
 }

@@ -121,7 +121,8 @@ bool SingleInstance::HandOverOrListen(const QByteArray& name) {
             QFileInfo::exists(lockPath) ? OpenRegularFile(lockPath, lockFile) : QString();
         !problem.isEmpty()) {
         qCWarning(lcInstance).noquote()
-            << QStringLiteral("the lock file \"%1\" cannot be used: %2; it is left as it is")
+            //: A warning: %1 is a file name, %2 the reason, a clause.
+            << tr("the lock file \"%1\" cannot be used: %2; it is left as it is")
                    .arg(Printable(lockPath), problem);
     } else {
         lockFile.close();
@@ -155,7 +156,8 @@ SingleInstance::Answer SingleInstance::HandOver(const QByteArray& name) const {
     int polls = 0;
     const auto wait = [&polls] {
         if (++polls == kQuietPolls) {
-            qCWarning(lcInstance) << "waiting for the Vellorin window that runs to answer";
+            qCWarning(lcInstance).noquote()
+                << tr("waiting for the Vellorin window that runs to answer");
         }
     };
     // A window too busy to accept is not refused: the system queues the connection, or Qt
@@ -193,28 +195,29 @@ SingleInstance::Answer SingleInstance::HandOver(const QByteArray& name) const {
 
 void SingleInstance::Listen() {
     const auto cannot = [this](const QString& reason) {
-        problem_ = QStringLiteral(
-                       "the socket \"%1\" cannot be used: %2; this window does not hear later "
-                       "starts, which open windows of their own")
+        //: A warning: %1 is the socket's file name, %2 the reason, a clause. A later start of
+        //: the program would hand its file to this window through the socket.
+        problem_ = tr("the socket \"%1\" cannot be used: %2; this window does not hear later "
+                      "starts, which open windows of their own")
                        .arg(Printable(socketPath_), reason);
     };
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(socketPath_);
     if (path.size() >= qsizetype(sizeof(sockaddr_un::sun_path))) {
-        cannot(QStringLiteral("its path is longer than the %1 bytes a socket's path may have")
-                   .arg(sizeof(sockaddr_un::sun_path) - 1));
+        cannot(tr("its path is longer than the %n bytes a socket's path may have", nullptr,
+                  static_cast<int>(sizeof(sockaddr_un::sun_path) - 1)));
         return;
     }
     struct stat status {};
     if (::lstat(path.constData(), &status) == 0) {
         if (!S_ISSOCK(status.st_mode)) {
-            cannot(QStringLiteral("it is not a socket"));
+            cannot(tr("it is not a socket"));
             return;  // and whatever it is stays
         }
         // Nobody took the request. Looked at again, so that a window that answers is never
         // cut off: only a socket that refuses, one a killed window left, is replaced.
         if (Listened(path)) {
-            cannot(QStringLiteral("the window listening on it does not take requests"));
+            cannot(tr("the window listening on it does not take requests"));
             return;
         }
         if (::unlink(path.constData()) != 0) {

@@ -1,5 +1,6 @@
 #include "sleep_inhibitor.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusReply>
@@ -11,7 +12,11 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcInhibit, "vellorin.inhibit", QtWarningMsg)
 
-const QString kReason = QStringLiteral("Breath-hold session running");
+// Why the desktop is asked not to sleep, as it may show it to the user.
+QString Reason() {
+    //: Shown by the desktop as the reason it does not sleep or lock the screen.
+    return QCoreApplication::translate("SleepInhibitor", "Breath-hold session running");
+}
 constexpr int kCallTimeoutMs = 1000;
 
 const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
@@ -46,7 +51,7 @@ void SleepInhibitor::Inhibit() {
     const QDBusReply<QDBusObjectPath> request = Call(
         bus_, kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
         QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"),
-        {windowHandle_, kPortalSuspendAndIdle, QVariantMap{{QStringLiteral("reason"), kReason}}});
+        {windowHandle_, kPortalSuspendAndIdle, QVariantMap{{QStringLiteral("reason"), Reason()}}});
     if (request.isValid()) {
         via_ = Via::Portal;
         portalRequest_ = request.value().path();
@@ -54,9 +59,9 @@ void SleepInhibitor::Inhibit() {
         return;
     }
     qCInfo(lcInhibit) << "no desktop portal:" << request.error().message();
-    const QDBusReply<uint> cookie =
-        Call(bus_, kScreenSaverService, QStringLiteral("/org/freedesktop/ScreenSaver"),
-             kScreenSaverService, QStringLiteral("Inhibit"), {QStringLiteral("Vellorin"), kReason});
+    const QDBusReply<uint> cookie = Call(
+        bus_, kScreenSaverService, QStringLiteral("/org/freedesktop/ScreenSaver"),
+        kScreenSaverService, QStringLiteral("Inhibit"), {QStringLiteral("Vellorin"), Reason()});
     if (cookie.isValid()) {
         via_ = Via::ScreenSaver;
         screenSaverCookie_ = cookie.value();

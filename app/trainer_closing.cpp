@@ -41,11 +41,11 @@ bool TrainerMainform::Confirm(const QString& question) {
 
 void TrainerMainform::closeEvent(QCloseEvent* event) {
     const bool running = secondsTimer_->isActive();  // from Start to the end tick or Reset
-    const QString what =
-        pbTest_.Running() ? QStringLiteral("A personal-best test") : QStringLiteral("A session");
+    const QString question = pbTest_.Running()
+                                 ? tr("A personal-best test is running. Close Vellorin and end it?")
+                                 : tr("A session is running. Close Vellorin and end it?");
     closing_ = true;
-    const bool close = !running || closingWithoutAsking_ ||
-                       Confirm(what + QStringLiteral(" is running. Close Vellorin and end it?")) ||
+    const bool close = !running || closingWithoutAsking_ || Confirm(question) ||
                        closingWithoutAsking_;  // a signal came while it asked
     closing_ = false;
     if (!close) {

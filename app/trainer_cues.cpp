@@ -40,7 +40,8 @@ void TrainerMainform::ChooseCueProfile() {
         toldProfile_ = true;
         const QString problem = chosen.problem;
         QTimer::singleShot(0, this, [this, problem] {
-            ShowMessage(problem + QStringLiteral(" The classic cues play."));
+            //: %1 is why the user's default cue profile cannot be used, in whole sentences.
+            ShowMessage(tr("%1 The classic cues play.").arg(problem));
         });
     }
     controller_.ChooseProfile(*found.profile);

@@ -19,15 +19,19 @@
 namespace vellorin {
 namespace {
 
-// The presets as the Tables menu offers them, in PresetKeys' order.
+// The presets as the Tables menu offers them, in PresetKeys' order. PB: personal best.
 const char* const kPresetTexts[] = {
-    "New &CO2 table from your PB",
-    "New &O2 table from your PB",
-    "New &pyramid from your PB",
-    "New &Wonka table (first contraction + 0:30)",
-    "New Wonka table by &count (10 contractions)",
-    "New &one-breath table (8 x 1:00)",
-    "New static &intervals (10 on a 2:00 cycle)",
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New &CO2 table from your PB"),
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New &O2 table from your PB"),
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New &pyramid from your PB"),
+    //: A Wonka table: each hold goes on a set time past the first contraction.
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New &Wonka table (first contraction + 0:30)"),
+    //: A Wonka table by count: each hold ends at a count of contractions.
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New Wonka table by &count (10 contractions)"),
+    //: A table whose rests are one breath each: 8 holds of one minute.
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New &one-breath table (8 x 1:00)"),
+    //: Ten holds, one starting every two minutes.
+    QT_TRANSLATE_NOOP("vellorin::TrainerMainform", "New static &intervals (10 on a 2:00 cycle)"),
 };
 
 }  // namespace
@@ -36,7 +40,7 @@ void TrainerMainform::AddPresetActions(QMenu* tables) {
     tables->addSeparator();
     const QStringList keys = PresetKeys();
     for (qsizetype i = 0; i < keys.size(); ++i) {
-        QAction* action = tables->addAction(QString::fromLatin1(kPresetTexts[i]));
+        QAction* action = tables->addAction(tr(kPresetTexts[i]));
         action->setObjectName(QStringLiteral("preset-") + keys[i]);
         const RoundsPreset preset = *PresetFromKey(keys[i]);
         connect(action, &QAction::triggered, this, [this, preset] { NewPresetCmd(preset); });
@@ -53,12 +57,11 @@ std::optional<int> TrainerMainform::AskPersonalBest() {
     bool ok = false;
     const QString text = QInputDialog::getText(
         this, QStringLiteral("Vellorin"),
-        QStringLiteral("No personal best is on record. Your personal best (m:ss or seconds):"),
+        tr("No personal best is on record. Your personal best (m:ss or seconds):"),
         QLineEdit::Normal, QString(), &ok);
     const std::optional<qint32> seconds = ok ? ParseClockText(text) : std::nullopt;
     if (ok && !seconds) {
-        ShowMessage(
-            QStringLiteral("\"%1\" is not a time: type it as m:ss or in seconds.").arg(text));
+        ShowMessage(tr("\"%1\" is not a time: type it as m:ss or in seconds.").arg(text));
     }
     return seconds;
 }
@@ -74,12 +77,14 @@ void TrainerMainform::NewPresetCmd(RoundsPreset preset) {
     }
     const PresetTable made = MakePreset(preset, pb.value_or(0));
     if (!made.table) {
-        ShowMessage(QStringLiteral("Could not make the table: %1.").arg(made.problem));
+        //: %1 is the reason, a clause without a full stop.
+        ShowMessage(tr("Could not make the table: %1.").arg(made.problem));
         return;
     }
     if (const QString warning = PresetWarning(preset, *made.table, best);
         !warning.isEmpty() &&
-        !Confirm(warning + QStringLiteral("\n\nUse this table all the same?"))) {
+        //: %1 is a warning about the table, in whole sentences.
+        !Confirm(tr("%1\n\nUse this table all the same?").arg(warning))) {
         return;
     }
     sessionFiles_.UseRounds(made.table, QString());

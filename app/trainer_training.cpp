@@ -17,14 +17,14 @@ void TrainerMainform::PersonalBestTestCmd() {
     if (pbTest_.Running() || (State().Mode == 1 && !controller_.Ended())) {
         return;  // a session and a test never run at once
     }
+    //: %1 is the safety advice, a sentence. "hold" is the word the test says as the hold
+    //: begins; Space is the key.
     const QString question =
-        QStringLiteral(
-            "%1\n\nA countdown of %2 seconds, then \"hold\": hold your breath as long as you "
-            "safely "
-            "can, and press Space when you breathe. A soft mark sounds every 30 seconds and every "
-            "whole minute is spoken.\n\nStart the test?")
-            .arg(QString::fromLatin1(kBreathHoldSafety))
-            .arg(PersonalBestTest::kCountdown);
+        tr("%1\n\nA countdown of %n seconds, then \"hold\": hold your breath as long as you "
+           "safely can, and press Space when you breathe. A soft mark sounds every 30 seconds and "
+           "every whole minute is spoken.\n\nStart the test?",
+           nullptr, PersonalBestTest::kCountdown)
+            .arg(BreathHoldSafety());
     if (!Confirm(question)) {
         return;
     }
@@ -74,7 +74,8 @@ void TrainerMainform::NewTableFromPbCmd() {
     const QStringList settings = PbTableSettings(request->kind, request->personalBest);
     if (const QString warning = PbTableWarning(request->kind, settings, best);
         !warning.isEmpty() &&
-        !Confirm(warning + QStringLiteral("\n\nFill the fields with this table all the same?"))) {
+        //: %1 is a warning about the table, in whole sentences.
+        !Confirm(tr("%1\n\nFill the fields with this table all the same?").arg(warning))) {
         return;
     }
     for (qsizetype i = 0; i < settings.size(); ++i) {
