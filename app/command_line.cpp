@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include <QCoreApplication>
+
 #include "cue_profile.h"
 
 #include "rounds_presets.h"
@@ -43,8 +45,13 @@ QString UnknownOptions(const QStringList& names, const QStringList& arguments) {
         }
         typed.append(QStringLiteral("'%1'").arg(shown));
     }
-    return typed.size() == 1 ? QStringLiteral("Unknown option %1.").arg(typed.constFirst())
-                             : QStringLiteral("Unknown options: %1.").arg(typed.join(", "));
+    if (typed.size() == 1) {
+        //: %1 is the option as typed, in quotes: '--bogus'.
+        return QCoreApplication::translate("CommandLine", "Unknown option %1.")
+            .arg(typed.constFirst());
+    }
+    //: %1 lists the options as typed, in quotes: '--bogus', '-x'.
+    return QCoreApplication::translate("CommandLine", "Unknown options: %1.").arg(typed.join(", "));
 }
 
 }  // namespace
@@ -53,38 +60,58 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // "-style" is one option, as Qt reads it, not the five letters s, t, y, l and e.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Vellorin, a timer for breath-hold training tables with spoken cues."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Vellorin, a timer for breath-hold training tables with spoken cues."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version."));
+                                  QCoreApplication::translate("CommandLine", "Show this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version."));
+    // The names of the values (FILE.ses, OUT, KIND, PB, NAME) are the words the descriptions
+    // use for them; a translation names them alike in both.
     const QCommandLineOption table(
         QStringLiteral("table"),
-        QStringLiteral("Print the table of a session file loop by loop, or of a table file "
-                       "(.vtable) round by round."),
-        QStringLiteral("FILE.ses"));
+        QCoreApplication::translate("CommandLine",
+                                    "Print the table of a session file loop by loop, or of a "
+                                    "table file (.vtable) round by round."),
+        //: The value of an option: a session file, named with its ending .ses.
+        QCoreApplication::translate("CommandLine", "FILE.ses"));
     const QCommandLineOption exportAudio(
         QStringLiteral("export-audio"),
-        QStringLiteral("Export its whole session as audio file OUT; a table file (.vtable) "
-                       "only when its every hold and rest is timed."),
-        QStringLiteral("FILE.ses"));
+        //: OUT is the output file's name in the usage, as the help lists it.
+        QCoreApplication::translate("CommandLine",
+                                    "Export its whole session as audio file OUT; a table file "
+                                    "(.vtable) only when its every hold and rest is timed."),
+        QCoreApplication::translate("CommandLine", "FILE.ses"));
     const QCommandLineOption newTable(
         QStringLiteral("new-table"),
-        QStringLiteral("Write table KIND (%1) made from personal best PB (m:ss or seconds) to "
-                       "OUT: a table file when OUT ends in .vtable (one-breath and intervals "
-                       "need no PB), else a session file (co2 and o2).")
+        //: %1 lists the kinds (co2, o2, ...), typed as they are in every language, as are co2,
+        //: o2, one-breath and intervals here. KIND, PB and OUT are the values' names in the
+        //: usage, as the help lists them.
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write table KIND (%1) made from personal best PB (m:ss or seconds) to OUT: a table "
+            "file when OUT ends in .vtable (one-breath and intervals need no PB), else a session "
+            "file (co2 and o2).")
             .arg(PresetKeys().join(QStringLiteral(", "))),
-        QStringLiteral("KIND"));
+        //: The value of --new-table: the kind of table.
+        QCoreApplication::translate("CommandLine", "KIND"));
     const QCommandLineOption cues(
         QStringLiteral("cues"),
-        QStringLiteral("With --table, print every cue heard instead: its second and its words."));
+        QCoreApplication::translate(
+            "CommandLine",
+            "With --table, print every cue heard instead: its second and its words."));
     const QCommandLineOption profile(
         QStringLiteral("profile"),
-        QStringLiteral("With --table --cues or --export-audio, the cue profile: %1, a profile "
-                       "of yours by name or a .vcues file; else the table's or your default.")
+        //: %1 lists the built-in profiles (classic, guided, ...), typed as they are in every
+        //: language.
+        QCoreApplication::translate("CommandLine",
+                                    "With --table --cues or --export-audio, the cue profile: "
+                                    "%1, a profile of yours by name or a .vcues file; else the "
+                                    "table's or your default.")
             .arg(BuiltInProfileKeys().join(QStringLiteral(", "))),
-        QStringLiteral("NAME"));
+        //: The value of --profile: a cue profile's name.
+        QCoreApplication::translate("CommandLine", "NAME"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(table);
@@ -93,9 +120,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOption(cues);
     parser.addOption(profile);
     parser.addPositionalArgument(
-        QStringLiteral("FILE.ses"),
-        QStringLiteral("A session file to open; with --export-audio, OUT."),
-        QStringLiteral("[FILE.ses | OUT]"));
+        QCoreApplication::translate("CommandLine", "FILE.ses"),
+        QCoreApplication::translate("CommandLine",
+                                    "A session file to open; with --export-audio, OUT."),
+        //: The arguments after the options in the usage line: a session file, or with
+        //: --export-audio the output file.
+        QCoreApplication::translate("CommandLine", "[FILE.ses | OUT]"));
 
     CommandLine line;
     line.helpText =
@@ -117,12 +147,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                    int(parser.isSet(newTable)) >
                1) {
         line.mode = CommandLine::Mode::UsageError;
-        line.error =
-            QStringLiteral("--table, --export-audio and --new-table cannot be used together.");
+        line.error = QCoreApplication::translate(
+            "CommandLine", "--table, --export-audio and --new-table cannot be used together.");
     } else if ((parser.isSet(cues) && !parser.isSet(table)) ||
                (parser.isSet(profile) && !parser.isSet(exportAudio) && !parser.isSet(cues))) {
         line.mode = CommandLine::Mode::UsageError;
-        line.error = QStringLiteral(
+        line.error = QCoreApplication::translate(
+            "CommandLine",
             "--cues goes with --table, and --profile with --table --cues or --export-audio.");
     } else if (parser.isSet(newTable)) {
         const std::optional<RoundsPreset> preset = PresetFromKey(parser.value(newTable));
@@ -132,7 +163,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.tableKind = parser.value(newTable);
         line.personalBest = withoutBest ? QString() : positional.value(0);
         line.output = positional.value(positional.size() - 1);
-        line.error = QStringLiteral(
+        line.error = QCoreApplication::translate(
+            "CommandLine",
             "--new-table KIND takes a personal best and OUT (.ses or .vtable); one-breath and "
             "intervals may go without the personal best.");
     } else if (parser.isSet(table)) {
@@ -140,17 +172,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         line.sessionFile = parser.value(table);
         line.cues = parser.isSet(cues);
         line.profile = parser.value(profile);
-        line.error = QStringLiteral("--table takes no other argument.");
+        line.error = QCoreApplication::translate("CommandLine", "--table takes no other argument.");
     } else if (parser.isSet(exportAudio)) {
         line.mode =
             positional.size() == 1 ? CommandLine::Mode::ExportAudio : CommandLine::Mode::UsageError;
         line.sessionFile = parser.value(exportAudio);
         line.profile = parser.value(profile);
         line.output = positional.value(0);
-        line.error = QStringLiteral("--export-audio FILE.ses takes one output file, OUT.");
+        line.error = QCoreApplication::translate(
+            "CommandLine", "--export-audio FILE.ses takes one output file, OUT.");
     } else if (positional.size() > 1) {
         line.mode = CommandLine::Mode::UsageError;
-        line.error = QStringLiteral("Only one session file can be opened.");
+        line.error =
+            QCoreApplication::translate("CommandLine", "Only one session file can be opened.");
     } else if (positional.size() == 1) {
         line.sessionFile = positional.constFirst();
     }

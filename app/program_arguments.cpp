@@ -1,5 +1,6 @@
 #include "program_arguments.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstring>
@@ -75,9 +76,13 @@ QStringList LeaveOutUnusableQtFiles(int& argc, char** argv) {
                 if (problem.isEmpty()) {
                     taken = 0;
                 } else {
+                    //: Printed after "vellorin: ". %1 is a file name, %2 the option that
+                    //: named it (-stylesheet), %3 the reason, a clause.
                     leftOut.append(
-                        QStringLiteral("the file \"%1\" given to %2 cannot be used: %3; it is "
-                                       "left out.")
+                        QCoreApplication::translate(
+                            "CommandLine",
+                            "the file \"%1\" given to %2 cannot be used: %3; it is "
+                            "left out.")
                             .arg(PrintableBytes(file), QLatin1String(option.name), problem));
                 }
                 break;
