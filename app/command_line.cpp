@@ -128,8 +128,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QCoreApplication::translate("CommandLine", "[FILE.ses | OUT]"));
 
     CommandLine line;
-    line.helpText =
-        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("vellorin"));
+    // Qt names the program "<executable_name>", or by the path it was started by once there is
+    // an application object (the help in the user's language): the help says vellorin either way.
+    line.helpText = parser.helpText();
+    const QString started = QCoreApplication::instance() != nullptr
+                                ? QCoreApplication::arguments().value(0)
+                                : QStringLiteral("<executable_name>");
+    if (const qsizetype at = line.helpText.indexOf(started); !started.isEmpty() && at >= 0) {
+        line.helpText.replace(at, started.size(), QStringLiteral("vellorin"));
+    }
     AddQtOptions(parser);
     if (!parser.parse(arguments)) {
         line.mode = CommandLine::Mode::UsageError;
