@@ -6,32 +6,32 @@
     <message>
         <source>it holds a control character</source>
         <extracomment>Why a line (&quot;it&quot;) of the personal-best attempts file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>it is not a date and time followed by the seconds held</source>
         <extracomment>Why a line (&quot;it&quot;) of the personal-best attempts file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une date et une heure suivies des secondes d&apos;apnée</translation>
     </message>
     <message>
         <source>it does not begin with a date and time with its offset from UTC</source>
         <extracomment>Why a line (&quot;it&quot;) of the personal-best attempts file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle ne commence pas par une date et une heure avec leur décalage par rapport à UTC</translation>
     </message>
     <message>
         <source>the seconds held are not a whole number from %1 to %2</source>
         <extracomment>Why a line of the personal-best attempts file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les secondes d&apos;apnée ne sont pas un nombre entier de %1 à %2</translation>
     </message>
     <message>
         <source>Could not read the attempts in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the attempts file&apos;s name, %2 the reason it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les tentatives dans &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>the file has changed since it was read; open the list again</source>
         <extracomment>Why an attempt could not be removed from the personal-best attempts file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a changé depuis sa lecture ; rouvrez la liste</translation>
     </message>
 </context>
 <context>
@@ -39,46 +39,46 @@
     <message>
         <source>Cannot tell the audio format of &quot;%1&quot;: name it .wav, .flac, .ogg or .mp3.</source>
         <extracomment>%1 is the output file&apos;s name; .wav, .flac, .ogg and .mp3 are the endings it may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déterminer le format audio de &quot;%1&quot; : nommez-le .wav, .flac, .ogg ou .mp3.</translation>
     </message>
     <message>
         <source>Could not export the session to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the output file&apos;s name, %2 the reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter la séance vers &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>round %1&apos;s hold ends at a contraction, which an audio file cannot wait for; only a table whose every hold and rest is timed can be exported</source>
         <extracomment>%1 is the round&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;apnée de la série %1 se termine à une contraction, qu&apos;un fichier audio ne peut pas attendre ; seule une table dont chaque apnée et chaque récupération ont une durée fixe peut être exportée</translation>
     </message>
     <message>
         <source>round %1&apos;s rest ends at the breath key, which an audio file cannot wait for; only a table whose every hold and rest is timed can be exported</source>
         <extracomment>%1 is the round&apos;s number; the breath key ends a rest of one breath.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la récupération de la série %1 se termine à la touche de respiration, qu&apos;un fichier audio ne peut pas attendre ; seule une table dont chaque apnée et chaque récupération ont une durée fixe peut être exportée</translation>
     </message>
     <message>
         <source>it is not one of the program&apos;s cues</source>
         <extracomment>Why a sound file (&quot;it&quot;) cannot be played as a cue.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas l&apos;un des signaux du programme</translation>
     </message>
     <message>
         <source>the cue &quot;%1&quot; cannot be used: %2</source>
         <extracomment>%1 is a cue&apos;s sound file, %2 why it cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le signal &quot;%1&quot; ne peut pas être utilisé : %2</translation>
     </message>
     <message>
         <source>the export was cancelled</source>
         <extracomment>Why an audio file was not written: the user cancelled its export.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;export a été annulé</translation>
     </message>
     <message>
         <source>Exporting the session to %1...</source>
         <extracomment>%1 is the audio file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Export de la séance vers %1...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -86,50 +86,50 @@
     <message>
         <source>Loop %1</source>
         <extracomment>The loop display; %1 is the round under way. Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Boucle %1</translation>
     </message>
     <message>
         <source>Intro</source>
         <extracomment>The phase display: the breathe-up before the first hold. Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Hold</source>
         <extracomment>The phase display: the breath is held (a noun, the phase). Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnée</translation>
     </message>
     <message>
         <source>Rest</source>
         <extracomment>The phase display: breathing between two holds. Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Récup</translation>
     </message>
     <message>
         <source>End!</source>
         <extracomment>The phase display once the session or the test is over. Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fin !</translation>
     </message>
     <message>
         <source>PB test</source>
         <extracomment>The loop display during a personal-best test. Must stay short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test RP</translation>
     </message>
     <message>
         <source>Start</source>
         <extracomment>The button that starts a session.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Départ</translation>
     </message>
     <message>
         <source>Reset</source>
         <extracomment>The button that stops a session and sets it back to its start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>RAZ</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprise</translation>
     </message>
 </context>
 <context>
@@ -137,227 +137,227 @@
     <message>
         <source>Start would refuse this table: %1.</source>
         <extracomment>Start: the window&apos;s button that starts a session. %1 is the reason, such as &quot;every hold must last at least 1 second&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Départ refuserait cette table : %1.</translation>
     </message>
     <message numerus="yes">
         <source>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</source>
         <extracomment>%n is how many cues were written, %1 the audio&apos;s length in seconds, %2 the file&apos;s name, %3 how long the export took in milliseconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Séance exportée, %n signal dans %1 s d&apos;audio, vers &quot;%2&quot; en %3 ms.</numerusform>
+            <numerusform>Séance exportée, %n signaux dans %1 s d&apos;audio, vers &quot;%2&quot; en %3 ms.</numerusform>
         </translation>
     </message>
     <message>
         <source>--new-table takes %1 or %2 and a personal best as m:ss or seconds, not &quot;%3&quot; and &quot;%4&quot;.</source>
         <extracomment>%1 and %2 are the kinds of table (&quot;co2, o2, ...&quot; and &quot;intervals&quot;), typed as they are in every language; %3 and %4 what was typed for the kind and the personal best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--new-table attend %1 ou %2 et un record personnel en m:ss ou en secondes, pas &quot;%3&quot; et &quot;%4&quot;.</translation>
     </message>
     <message>
         <source>--new-table %1 makes a table of rounds, which a session file cannot hold: name OUT .vtable.</source>
         <extracomment>%1 is the kind of table, such as one-breath, typed as it is in every language. OUT is the output file&apos;s name in the usage, as the help lists it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--new-table %1 crée une table de séries, qu&apos;un fichier de séance ne peut pas contenir : nommez OUT en .vtable.</translation>
     </message>
     <message>
         <source>The table&apos;s cue profile &quot;%1&quot; is not there: %2 plays.</source>
         <extracomment>%1 is the cue profile the table names, %2 the one played instead.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le profil de signaux &quot;%1&quot; de la table est introuvable : %2 est joué.</translation>
     </message>
     <message>
         <source>Cue profile: %1</source>
         <extracomment>Before the list of the cues a session plays: %1 is the cue profile&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Profil de signaux : %1</translation>
     </message>
     <message>
         <source>Could not export &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the table file&apos;s name, %2 why its session cannot be exported.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not list the cues of &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the table file&apos;s name, %2 why the cues of its session cannot be listed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lister les signaux de &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>first contraction + %1, at least %2, up to %3</source>
         <extracomment>A hold that ends a time after its first contraction: %1 is that time, %2 the least and %3 the most the hold lasts, each like 00:30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>première contraction + %1, au moins %2, au plus %3</translation>
     </message>
     <message>
         <source>first contraction + %1, up to %2</source>
         <extracomment>A hold that ends a time after its first contraction: %1 is that time, %2 the most the hold lasts, each like 00:30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>première contraction + %1, au plus %2</translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, at least %1, up to %2</source>
         <extracomment>A hold that ends at its %n-th contraction: %1 is the least and %2 the most it lasts, each like 00:30.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, au moins %1, au plus %2</numerusform>
+            <numerusform>%n contractions, au moins %1, au plus %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, up to %1</source>
         <extracomment>A hold that ends at its %n-th contraction: %1 is the most it lasts, like 03:00.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, au plus %1</numerusform>
+            <numerusform>%n contractions, au plus %1</numerusform>
         </translation>
     </message>
     <message>
         <source>cycle %1 (at least %2)</source>
         <extracomment>A rest that lasts until the next hold&apos;s start, a cycle after this hold&apos;s: %1 is the cycle and %2 the shortest the rest lasts, each like 02:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cycle %1 (au moins %2)</translation>
     </message>
     <message>
         <source>one breath (up to %1)</source>
         <extracomment>A rest of one breath, ended by a key: %1 is the most it lasts, like 00:10.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une respiration (au plus %1)</translation>
     </message>
     <message>
         <source>Hold</source>
         <extracomment>The heading of the column of the holds&apos; lengths in a table&apos;s preview (the noun: a breath hold); best within 5 letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnée</translation>
     </message>
     <message>
         <source>Intro %1</source>
         <extracomment>The first line of a table&apos;s preview: %1 is the intro&apos;s length, like 00:30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intro %1</translation>
     </message>
     <message>
         <source>Round</source>
         <extracomment>The heading of the column of the rounds&apos; numbers in the preview of a table of rounds; best within 5 letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <source>Rest</source>
         <extracomment>The heading of the column of the rests&apos; lengths in a table&apos;s preview (the noun); best within 5 letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Récup</translation>
     </message>
     <message>
         <source>Total %1 (%2 s)</source>
         <extracomment>The last line of a table&apos;s preview: %1 is its length as the clock shows it, like 17:15, %2 the same in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total %1 (%2 s)</translation>
     </message>
     <message>
         <source>Total up to %1 (%2 s)</source>
         <extracomment>The last line of a table&apos;s preview: %1 is the most it can last as the clock shows it, like 41:10, %2 the same in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total jusqu&apos;à %1 (%2 s)</translation>
     </message>
     <message>
         <source>Loop</source>
         <extracomment>The heading of the column of the loops&apos; numbers in a table&apos;s preview; best within 5 letters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Boucle</translation>
     </message>
     <message>
         <source>Session clock</source>
         <extracomment>The heading of the column of what the session clock shows as each hold begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horloge de séance</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
         <extracomment>%1 is the option as typed, in quotes: &apos;--bogus&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue %1.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>%1 lists the options as typed, in quotes: &apos;--bogus&apos;, &apos;-x&apos;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options inconnues : %1.</translation>
     </message>
     <message>
         <source>Vellorin, a timer for breath-hold training tables with spoken cues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellorin, un minuteur pour tables d&apos;entraînement à l&apos;apnée avec signaux parlés.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>Show the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version.</translation>
     </message>
     <message>
         <source>Print the table of a session file loop by loop, or of a table file (.vtable) round by round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la table d&apos;un fichier de séance boucle par boucle, ou d&apos;un fichier de table (.vtable) série par série.</translation>
     </message>
     <message>
         <source>FILE.ses</source>
         <extracomment>The value of an option: a session file, named with its ending .ses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER.ses</translation>
     </message>
     <message>
         <source>Export its whole session as audio file OUT; a table file (.vtable) only when its every hold and rest is timed.</source>
         <extracomment>OUT is the output file&apos;s name in the usage, as the help lists it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporte toute sa séance dans le fichier audio OUT ; un fichier de table (.vtable) uniquement si chaque apnée et chaque récupération ont une durée fixe.</translation>
     </message>
     <message>
         <source>Write table KIND (%1) made from personal best PB (m:ss or seconds) to OUT: a table file when OUT ends in .vtable (one-breath and intervals need no PB), else a session file (co2 and o2).</source>
         <extracomment>%1 lists the kinds (co2, o2, ...), typed as they are in every language, as are co2, o2, one-breath and intervals here. KIND, PB and OUT are the values&apos; names in the usage, as the help lists them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans OUT la table KIND (%1) calculée à partir du record personnel PB (m:ss ou secondes) : un fichier de table si OUT se termine par .vtable (one-breath et intervals n&apos;ont pas besoin de PB), sinon un fichier de séance (co2 et o2).</translation>
     </message>
     <message>
         <source>KIND</source>
         <extracomment>The value of --new-table: the kind of table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>KIND</translation>
     </message>
     <message>
         <source>With --table, print every cue heard instead: its second and its words.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec --table, affiche plutôt chaque signal entendu : sa seconde et ses mots.</translation>
     </message>
     <message>
         <source>With --table --cues or --export-audio, the cue profile: %1, a profile of yours by name or a .vcues file; else the table&apos;s or your default.</source>
         <extracomment>%1 lists the built-in profiles (classic, guided, ...), typed as they are in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avec --table --cues ou --export-audio, le profil de signaux : %1, l&apos;un de vos profils par son nom ou un fichier .vcues ; sinon celui de la table ou votre profil par défaut.</translation>
     </message>
     <message>
         <source>NAME</source>
         <extracomment>The value of --profile: a cue profile&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>A session file to open; with --export-audio, OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier de séance à ouvrir ; avec --export-audio, OUT.</translation>
     </message>
     <message>
         <source>[FILE.ses | OUT]</source>
         <extracomment>The arguments after the options in the usage line: a session file, or with --export-audio the output file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[FICHIER.ses | OUT]</translation>
     </message>
     <message>
         <source>--table, --export-audio and --new-table cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--table, --export-audio et --new-table ne peuvent pas être utilisées ensemble.</translation>
     </message>
     <message>
         <source>--cues goes with --table, and --profile with --table --cues or --export-audio.</source>
-        <translation type="unfinished"></translation>
+        <translation>--cues va avec --table, et --profile avec --table --cues ou --export-audio.</translation>
     </message>
     <message>
         <source>--new-table KIND takes a personal best and OUT (.ses or .vtable); one-breath and intervals may go without the personal best.</source>
-        <translation type="unfinished"></translation>
+        <translation>--new-table KIND attend un record personnel et OUT (.ses ou .vtable) ; one-breath et intervals peuvent se passer du record personnel.</translation>
     </message>
     <message>
         <source>--table takes no other argument.</source>
-        <translation type="unfinished"></translation>
+        <translation>--table n&apos;accepte aucun autre argument.</translation>
     </message>
     <message>
         <source>--export-audio FILE.ses takes one output file, OUT.</source>
-        <translation type="unfinished"></translation>
+        <translation>--export-audio FICHIER.ses attend un seul fichier de sortie, OUT.</translation>
     </message>
     <message>
         <source>Only one session file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul fichier de séance peut être ouvert.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be represented in this system&apos;s encoding, so Vellorin cannot open or write a file of that name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom &quot;%1&quot; ne peut pas être représenté dans l&apos;encodage de ce système : Vellorin ne peut donc ni ouvrir ni écrire un fichier de ce nom.</translation>
     </message>
     <message>
         <source>the output could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie n&apos;a pas pu être écrite : %1</translation>
     </message>
     <message>
         <source>the file &quot;%1&quot; given to %2 cannot be used: %3; it is left out.</source>
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier &quot;%1&quot; donné à %2 ne peut pas être utilisé : %3 ; il est ignoré.</translation>
     </message>
 </context>
 <context>
@@ -365,57 +365,57 @@
     <message>
         <source>the rest call %1 cannot be spoken</source>
         <extracomment>A call is a time said in the rest, like &quot;two minutes&quot;; %1 is the call, like 00:25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant la récupération ne peut pas être dite</translation>
     </message>
     <message>
         <source>the rest call %1 cannot be counted</source>
         <extracomment>A call is a second counted in the rest, like &quot;five&quot;; %1 is the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant la récupération ne peut pas être comptée</translation>
     </message>
     <message>
         <source>the hold call %1 cannot be spoken</source>
         <extracomment>A call is a time said in a hold, like &quot;thirty seconds&quot;; %1 is the call, like 00:25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant l&apos;apnée ne peut pas être dite</translation>
     </message>
     <message>
         <source>the hold call %1 cannot be counted</source>
         <extracomment>A call is a second counted in a hold, like &quot;five&quot;; %1 is the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant l&apos;apnée ne peut pas être comptée</translation>
     </message>
     <message>
         <source>the last hold call %1 cannot be spoken</source>
         <extracomment>A call is a time said in the session&apos;s last hold; %1 is the call, like 00:25.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant la dernière apnée ne peut pas être dite</translation>
     </message>
     <message>
         <source>the last hold call %1 cannot be counted</source>
         <extracomment>A call is a second counted in the session&apos;s last hold; %1 is the count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce %1 pendant la dernière apnée ne peut pas être comptée</translation>
     </message>
     <message>
         <source>the elapsed calls must come every 0:30, 1:00, ... up to 30:00, or never (0)</source>
         <extracomment>The elapsed calls say how long a hold has lasted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les annonces du temps écoulé doivent venir toutes les 0:30, 1:00, ... jusqu&apos;à 30:00, ou jamais (0)</translation>
     </message>
     <message>
         <source>the last breath must come 0 to 60 seconds before a hold</source>
         <extracomment>The last breath: the cue that asks for the last breath before a hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la dernière inspiration doit venir de 0 à 60 secondes avant une apnée</translation>
     </message>
     <message>
         <source>the recovery breaths must be 0 to 3</source>
         <extracomment>The recovery breaths: the breaths called for after a hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les respirations de récupération doivent être de 0 à 3</translation>
     </message>
     <message>
         <source>a paced breath must be 2 to 20 seconds in and 2 to 30 seconds out</source>
         <extracomment>A paced breath: a breath in and out timed by the cues in a rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une respiration rythmée doit durer de 2 à 20 secondes à l&apos;inspiration et de 2 à 30 secondes à l&apos;expiration</translation>
     </message>
     <message>
         <source>the paced part of a rest must be 0 to 1:00:00, or all</source>
         <extracomment>The paced part: the end of a rest in which the cues time each breath.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la partie rythmée d&apos;une récupération doit être de 0 à 1:00:00, ou toute la récupération</translation>
     </message>
 </context>
 <context>
@@ -423,97 +423,97 @@
     <message>
         <source>its sample rate is %1 Hz, not the %2 Hz of the other cues</source>
         <extracomment>Why a cue&apos;s sound file cannot be used; %1 and %2 are sample rates, like 22050.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa fréquence d&apos;échantillonnage est de %1 Hz, et non les %2 Hz des autres signaux</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu : %1</translation>
     </message>
     <message numerus="yes">
         <source>it is not mono (it has %n channels)</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used; mono: of one channel.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il n&apos;est pas mono (il a %n canal)</numerusform>
+            <numerusform>il n&apos;est pas mono (il a %n canaux)</numerusform>
         </translation>
     </message>
     <message>
         <source>its sample rate of %1 Hz is not one a cue can have</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa fréquence d&apos;échantillonnage de %1 Hz n&apos;est pas possible pour un signal</translation>
     </message>
     <message numerus="yes">
         <source>its samples (format %1, %n bits) are neither integer PCM nor float</source>
         <extracomment>Why a cue&apos;s sound file cannot be used; %1 is the number of its sample format, %n the bits of a sample.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ses échantillons (format %1, %n bit) ne sont ni du PCM entier ni des flottants</numerusform>
+            <numerusform>ses échantillons (format %1, %n bits) ne sont ni du PCM entier ni des flottants</numerusform>
         </translation>
     </message>
     <message>
         <source>it holds no sound</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun son</translation>
     </message>
     <message>
         <source>it lasts %1 s, longer than the %2 s a cue may last</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used; %1 and %2 are lengths in seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il dure %1 s, plus que les %2 s que peut durer un signal</translation>
     </message>
     <message>
         <source>its float samples are not numbers or go beyond full scale, so they cannot be scaled</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ses échantillons flottants ne sont pas des nombres ou dépassent la pleine échelle : ils ne peuvent pas être mis à l&apos;échelle</translation>
     </message>
     <message>
         <source>it is not a WAV file</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier WAV</translation>
     </message>
     <message>
         <source>it is not a WAV file Vellorin can read (no format)</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier WAV que Vellorin peut lire (aucun format)</translation>
     </message>
 </context>
 <context>
     <name>CueWords</name>
     <message>
         <source>(tick)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tic)</translation>
     </message>
     <message>
         <source>(tone: hold)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son : apnée)</translation>
     </message>
     <message>
         <source>(tone: breathe)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son : respirez)</translation>
     </message>
     <message>
         <source>(tone: the end)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son : fin)</translation>
     </message>
     <message>
         <source>(tone: time call)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son : annonce du temps)</translation>
     </message>
     <message>
         <source>(tone: last breath)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son : dernière inspiration)</translation>
     </message>
     <message>
         <source>(soft tone: hold the breath)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son doux : retenez votre souffle)</translation>
     </message>
     <message>
         <source>(soft rising tone: breathe in)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son doux montant : inspirez)</translation>
     </message>
     <message>
         <source>(soft falling tone: breathe out)</source>
-        <translation type="unfinished"></translation>
+        <translation>(son doux descendant : expirez)</translation>
     </message>
 </context>
 <context>
@@ -521,28 +521,28 @@
     <message>
         <source>Left out line %1 of &quot;%2&quot;: %3.</source>
         <extracomment>%1 is the line&apos;s number, %2 the file&apos;s name, %3 why the line was left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 de &quot;%2&quot; ignorée : %3.</translation>
     </message>
     <message numerus="yes">
         <source>Left out %n lines of &quot;%1&quot;: lines %2 and %3 more.</source>
         <extracomment>%n is how many lines were left out, %1 the file&apos;s name, %2 the first of the lines&apos; numbers, as a list (&quot;3, 4, 5, 6, 7&quot;), %3 how many more lines there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne de &quot;%1&quot; ignorée : lignes %2 et %3 autres.</numerusform>
+            <numerusform>%n lignes de &quot;%1&quot; ignorées : lignes %2 et %3 autres.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Left out %n lines of &quot;%1&quot;: lines %2 and %3.</source>
         <extracomment>%n is how many lines were left out, %1 the file&apos;s name, %2 all but the last of the lines&apos; numbers, as a list (&quot;3, 4, 5&quot;), %3 the last one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne de &quot;%1&quot; ignorée : lignes %2 et %3.</numerusform>
+            <numerusform>%n lignes de &quot;%1&quot; ignorées : lignes %2 et %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
         <extracomment>%1 is a line&apos;s number, %2 why it was left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2.</translation>
     </message>
 </context>
 <context>
@@ -550,17 +550,17 @@
     <message>
         <source>it is not a file</source>
         <extracomment>Why a path cannot be read or written: it names a folder, a device or a pipe.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>its bytes could not be written to the disk</source>
         <extracomment>Why a file (&quot;its&quot;) could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ses octets n&apos;ont pas pu être écrits sur le disque</translation>
     </message>
     <message>
         <source>it is larger than %1 bytes</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be read; %1 is the most bytes such a file may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 octets</translation>
     </message>
 </context>
 <context>
@@ -568,15 +568,15 @@
     <message>
         <source>Tables</source>
         <extracomment>In a file dialog&apos;s list of file types: session files and table files together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tables</translation>
     </message>
     <message>
         <source>Session files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de séance</translation>
     </message>
     <message>
         <source>Vellorin tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables Vellorin</translation>
     </message>
 </context>
 <context>
@@ -584,81 +584,81 @@
     <message>
         <source>Tables of rounds</source>
         <extracomment>A choice of the sessions shown: those of tables of rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tables de séries</translation>
     </message>
     <message>
         <source>Classic tables</source>
         <extracomment>A choice of the sessions shown: those of classic tables of six settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tables classiques</translation>
     </message>
     <message>
         <source>All tables</source>
         <extracomment>A choice of the sessions shown: all of them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les tables</translation>
     </message>
     <message>
         <source>d MMM hh:mm</source>
         <extracomment>The dates under a chart of sessions a few days apart, as a Qt date format: d the day, MMM the month&apos;s short name, hh:mm the time of day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM hh:mm</translation>
     </message>
     <message>
         <source>d MMM yyyy</source>
         <extracomment>The dates under a chart, as a Qt date format: d the day, MMM the month&apos;s short name, yyyy the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMM yyyy</translation>
     </message>
     <message>
         <source>s</source>
         <extracomment>The unit of a chart&apos;s values: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Mean first contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Première contraction moyenne</translation>
     </message>
     <message>
         <source>Range of first contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage des premières contractions</translation>
     </message>
     <message>
         <source>First contraction in each hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Première contraction de chaque apnée</translation>
     </message>
     <message>
         <source>Total time held</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps total d&apos;apnée</translation>
     </message>
     <message>
         <source>Personal-best attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentatives de record personnel</translation>
     </message>
     <message>
         <source>Time held in each session, and personal-best attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;apnée de chaque séance, et tentatives de record personnel</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Table</source>
         <extracomment>A column&apos;s heading: the training table a session ran.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Apnées</translation>
     </message>
     <message>
         <source>Time held</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;apnée</translation>
     </message>
     <message>
         <source>First contraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Première contraction</translation>
     </message>
     <message>
         <source>Contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractions</translation>
     </message>
 </context>
 <context>
@@ -666,66 +666,66 @@
     <message>
         <source>It is your personal best.</source>
         <extracomment>After &quot;You held your breath for 3:05.&quot;: &quot;it&quot; is that hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est votre record personnel.</translation>
     </message>
     <message>
         <source>No attempt before it could be read.</source>
         <extracomment>After &quot;You held your breath for 3:05.&quot;: &quot;it&quot; is that hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune tentative antérieure n&apos;a pu être lue.</translation>
     </message>
     <message>
         <source>A new personal best: it was %1.</source>
         <extracomment>%1 is the personal best before this attempt, a time like 3:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau record personnel : l&apos;ancien était de %1.</translation>
     </message>
     <message>
         <source>It beats the best attempt that could be read, %1.</source>
         <extracomment>%1 is a time like 3:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elle bat la meilleure tentative qui a pu être lue, %1.</translation>
     </message>
     <message>
         <source>Your personal best is %1.</source>
         <extracomment>%1 is a time like 3:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre record personnel est de %1.</translation>
     </message>
     <message>
         <source>The best attempt that could be read is %1.</source>
         <extracomment>%1 is a time like 3:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La meilleure tentative qui a pu être lue est de %1.</translation>
     </message>
     <message>
         <source>The test ended within the first second of the hold: too short for an attempt, so nothing was kept.</source>
         <extracomment>After a personal-best test: nothing was kept in the attempts file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le test s&apos;est terminé dans la première seconde de l&apos;apnée : trop court pour une tentative, rien n&apos;a donc été conservé.</translation>
     </message>
     <message>
         <source>You held your breath for %1.</source>
         <extracomment>%1 is the time held, like 3:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez retenu votre souffle pendant %1.</translation>
     </message>
     <message>
         <source>Whether it is a personal best is not known.</source>
         <extracomment>After &quot;You held your breath for 3:05.&quot;: &quot;it&quot; is that hold; the attempts file could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>On ne sait pas s&apos;il s&apos;agit d&apos;un record personnel.</translation>
     </message>
     <message>
         <source>The attempt could not be kept in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the attempts file&apos;s name, %2 the system&apos;s reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tentative n&apos;a pas pu être conservée dans &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Its last hold, %1, is over 80 % of your personal best, %2.</source>
         <extracomment>%1 is the table&apos;s last hold and %2 the personal best, each a time like 03:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa dernière apnée, %1, dépasse 80 % de votre record personnel, %2.</translation>
     </message>
     <message>
         <source>Its longest hold, %1, is longer than your personal best, %2.</source>
         <extracomment>%1 is the table&apos;s longest hold and %2 the personal best, each a time like 03:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa plus longue apnée, %1, dépasse votre record personnel, %2.</translation>
     </message>
     <message>
         <source>Train breath-holds only on dry land, sitting or lying, never in or near water, and never alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne vous entraînez à l&apos;apnée que sur la terre ferme, assis ou allongé, jamais dans l&apos;eau ni à proximité, et jamais seul.</translation>
     </message>
 </context>
 <context>
@@ -733,85 +733,85 @@
     <message>
         <source>line %1: %2</source>
         <extracomment>%1 is a line&apos;s number in the cue profile&apos;s file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time from 0 to %2</source>
         <extracomment>%1 is the value in the file, %2 the longest time it may be, like 1:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une durée de 0 à %2</translation>
     </message>
     <message>
         <source>the call &quot;%1&quot; cannot be spoken</source>
         <extracomment>A call is a time said (written m:ss) or a second counted (a bare number); %1 is the call as the file writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce &quot;%1&quot; ne peut pas être dite</translation>
     </message>
     <message>
         <source>the call &quot;%1&quot; cannot be counted (1 to 20)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce &quot;%1&quot; ne peut pas être comptée (1 à 20)</translation>
     </message>
     <message>
         <source>it must be %1 or %2</source>
         <extracomment>Why a value (&quot;it&quot;) is refused; %1 and %2 are the two words the file may hold, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la valeur doit être %1 ou %2</translation>
     </message>
     <message>
         <source>the name must be 1 to 100 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom doit compter de 1 à 100 caractères</translation>
     </message>
     <message>
         <source>it must be a whole number from 0 to %1</source>
         <extracomment>Why a value (&quot;it&quot;) of a cue profile&apos;s file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la valeur doit être un nombre entier de 0 à %1</translation>
     </message>
     <message>
         <source>it must be two counts of seconds, or none</source>
         <extracomment>Why a value (&quot;it&quot;) is refused; none is the word the file holds for no paced breathing, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la valeur doit être deux nombres de secondes, ou none</translation>
     </message>
     <message>
         <source>it is not &quot;key = value&quot;</source>
         <extracomment>Why a line (&quot;it&quot;) of a cue profile&apos;s file is refused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas &quot;clé = valeur&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is given again</source>
         <extracomment>%1 is a setting&apos;s key in the file, such as rest-calls.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est donné une deuxième fois</translation>
     </message>
     <message>
         <source>it is not a cue profile</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a cue profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un profil de signaux</translation>
     </message>
     <message>
         <source>it was written by a newer Vellorin</source>
         <extracomment>Why a cue profile&apos;s file (&quot;it&quot;) cannot be loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Vellorin</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a setting of a cue profile</source>
         <extracomment>%1 is a key in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un réglage de profil de signaux</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is missing</source>
         <extracomment>%1 is a key the file must hold, format or name, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est absent</translation>
     </message>
     <message>
         <source>Could not load the cue profile &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the cue profile&apos;s file name, %2 the reason it cannot be loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger le profil de signaux &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>it is not UTF-8 text</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a cue profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>There is no cue profile &quot;%1&quot;: the profiles are %2, or those in &quot;%3&quot;.</source>
         <extracomment>%1 is the name asked for, %2 the built-in profiles&apos; names (&quot;classic, guided, ...&quot;), %3 the folder of the user&apos;s own profiles.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe aucun profil de signaux &quot;%1&quot; : les profils sont %2, ou ceux de &quot;%3&quot;.</translation>
     </message>
 </context>
 <context>
@@ -819,25 +819,25 @@
     <message numerus="yes">
         <source>%n rounds</source>
         <extracomment>The total below a table&apos;s rounds, while a value is still to mend.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n série</numerusform>
+            <numerusform>%n séries</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, %1</source>
         <extracomment>The total below a table&apos;s rounds; %1 is how long the table lasts, like 24:30.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n série, %1</numerusform>
+            <numerusform>%n séries, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, up to %1</source>
         <extracomment>The total below a table&apos;s rounds; %1 is the most the table can last, like 24:30, as a hold or a rest ends at a contraction or a key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n série, au plus %1</numerusform>
+            <numerusform>%n séries, au plus %1</numerusform>
         </translation>
     </message>
 </context>
@@ -846,49 +846,49 @@
     <message>
         <source>CO2 from a PB of %1</source>
         <extracomment>The name of a new table; %1 is the personal best it is made from, like 03:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CO2 d&apos;après un RP de %1</translation>
     </message>
     <message>
         <source>O2 from a PB of %1</source>
         <extracomment>The name of a new table; %1 is the personal best it is made from, like 03:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O2 d&apos;après un RP de %1</translation>
     </message>
     <message>
         <source>Pyramid from a PB of %1</source>
         <extracomment>The name of a new table; %1 is the personal best it is made from, like 03:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pyramide d&apos;après un RP de %1</translation>
     </message>
     <message>
         <source>Wonka from a PB of %1</source>
         <extracomment>The name of a new table whose holds end after the first contraction (&quot;Wonka&quot; is a name); %1 is the personal best it is made from, like 03:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wonka d&apos;après un RP de %1</translation>
     </message>
     <message>
         <source>Wonka by count from a PB of %1</source>
         <extracomment>The name of a new table whose holds end at a count of contractions; %1 is the personal best it is made from, like 03:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wonka au compte d&apos;après un RP de %1</translation>
     </message>
     <message>
         <source>One-breath</source>
         <extracomment>The name of a new table whose rests are one breath each.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une respiration</translation>
     </message>
     <message>
         <source>Static intervals</source>
         <extracomment>The name of a new table whose holds start at a fixed interval.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intervalles statiques</translation>
     </message>
     <message>
         <source>the personal best must be from 00:01 to %1 for a table of rounds</source>
         <extracomment>%1 is the longest personal best a table is made from, a time like 24:00:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le record personnel doit être de 00:01 à %1 pour une table de séries</translation>
     </message>
 </context>
 <context>
     <name>SessionController</name>
     <message>
         <source>An error occured. Please check the values in the input fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite. Veuillez vérifier les valeurs des champs de saisie.</translation>
     </message>
 </context>
 <context>
@@ -896,81 +896,81 @@
     <message>
         <source>the training log</source>
         <extracomment>One of Vellorin&apos;s own files, named in &quot;it is the training log Vellorin keeps, not a table&quot; (and so are the other two).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le journal d&apos;entraînement</translation>
     </message>
     <message>
         <source>the personal-best attempts</source>
         <extracomment>One of Vellorin&apos;s own files: the attempts of personal-best tests.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les tentatives de record personnel</translation>
     </message>
     <message>
         <source>the window&apos;s settings</source>
         <extracomment>One of Vellorin&apos;s own files: the window&apos;s size and other settings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les réglages de la fenêtre</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: it is %2 Vellorin keeps, not a table.</source>
         <extracomment>%1 is a file&apos;s name, %2 one of Vellorin&apos;s own files, such as &quot;the training log&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : c&apos;est un fichier propre à Vellorin (%2), pas une table.</translation>
     </message>
     <message>
         <source>Could not save the session to &quot;%1&quot;: it is %2 Vellorin keeps, which a table must not replace.</source>
         <extracomment>%1 is a file&apos;s name, %2 one of Vellorin&apos;s own files, such as &quot;the training log&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la séance dans &quot;%1&quot; : c&apos;est un fichier propre à Vellorin (%2), qu&apos;une table ne doit pas remplacer.</translation>
     </message>
     <message>
         <source>Could not save the table to &quot;%1&quot;: it is %2 Vellorin keeps, which a table must not replace.</source>
         <extracomment>%1 is a file&apos;s name, %2 one of Vellorin&apos;s own files.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la table dans &quot;%1&quot; : c&apos;est un fichier propre à Vellorin (%2), qu&apos;une table ne doit pas remplacer.</translation>
     </message>
     <message>
         <source>Could not save the session to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la séance dans &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not save the table to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file&apos;s name, %2 the reason it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la table dans &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not save the session: the field &quot;%1&quot; holds a line break, which a session file cannot keep.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la séance : le champ &quot;%1&quot; contient un saut de ligne, qu&apos;un fichier de séance ne peut pas conserver.</translation>
     </message>
     <message>
         <source>Could not save the session: the field &quot;%1&quot; holds a NUL character, which a session file cannot keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la séance : le champ &quot;%1&quot; contient un caractère NUL, qu&apos;un fichier de séance ne peut pas conserver.</translation>
     </message>
     <message>
         <source>Could not save the session: the field &quot;%1&quot; holds characters this system&apos;s encoding cannot keep in a session file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la séance : le champ &quot;%1&quot; contient des caractères que l&apos;encodage de ce système ne peut pas conserver dans un fichier de séance.</translation>
     </message>
     <message>
         <source>Could not find default.ses in session folder. Make sure to safe a session as default.ses to eliminate this warning.</source>
-        <translation type="unfinished"></translation>
+        <translation>default.ses est introuvable dans le dossier des séances. Enregistrez une séance sous default.ses pour ne plus voir cet avertissement.</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason it cannot be loaded.
 ----------
 %1 is the file&apos;s name, %2 the system&apos;s reason it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: it holds only %2 of the %3 lines of a session.</source>
         <extracomment>%1 is the file&apos;s name, %2 how many lines it holds, %3 how many a session file has (6).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : il ne contient que %2 des %3 lignes d&apos;une séance.</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: line %2 is longer than %3 characters.</source>
         <extracomment>%1 is the file&apos;s name, %2 a line&apos;s number, %3 the most characters a line holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : la ligne %2 dépasse %3 caractères.</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: it is not a table (line %2 is not text).</source>
         <extracomment>%1 is the file&apos;s name, %2 a line&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : ce n&apos;est pas une table (la ligne %2 n&apos;est pas du texte).</translation>
     </message>
 </context>
 <context>
@@ -978,127 +978,127 @@
     <message>
         <source>the intro lasts more than %1 seconds, the most a table of rounds holds</source>
         <extracomment>%1 is the most seconds a phase of a table of rounds lasts (86400).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intro dure plus de %1 secondes, le maximum que contient une table de séries</translation>
     </message>
     <message>
         <source>loop %1 lasts more than %2 seconds, the most a hold or a rest of a table of rounds lasts</source>
         <extracomment>%1 is the loop&apos;s number, %2 the most seconds a hold or a rest of a table of rounds lasts (86400).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la boucle %1 dure plus de %2 secondes, le maximum que dure une apnée ou une récupération d&apos;une table de séries</translation>
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>une phase doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
-        <translation type="unfinished"></translation>
+        <translation>une valeur calculée n&apos;est pas un nombre fini</translation>
     </message>
     <message>
         <source>not a number: &quot;%1&quot;</source>
         <extracomment>%1 is the text of a settings field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre : &quot;%1&quot;</translation>
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de secondes calculé est hors limites</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de boucles doit être un nombre entier de 1 à 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intro doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque apnée doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque récupération doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is not a number: &quot;%2&quot;</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;, %2 its text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le champ &quot;%1&quot; n&apos;est pas un nombre : &quot;%2&quot;</translation>
     </message>
     <message>
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le champ à corriger : &quot;%1&quot;. La raison : %2.</translation>
     </message>
 </context>
 <context>
     <name>SessionSummary</name>
     <message>
         <source>no contractions</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune contraction</translation>
     </message>
     <message numerus="yes">
         <source>%n contractions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction</numerusform>
+            <numerusform>%n contractions</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, the first at %1</source>
         <extracomment>%1 is the time into the hold of the first contraction (&quot;01:45&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, la première à %1</numerusform>
+            <numerusform>%n contractions, la première à %1</numerusform>
         </translation>
     </message>
     <message>
         <source>no holds done</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune apnée effectuée</translation>
     </message>
     <message numerus="yes">
         <source>%n holds done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n apnée effectuée</numerusform>
+            <numerusform>%n apnées effectuées</numerusform>
         </translation>
     </message>
     <message>
         <source>no holds done of %1 begun</source>
         <extracomment>%1 is how many holds were begun.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aucune apnée effectuée sur %1</translation>
     </message>
     <message numerus="yes">
         <source>%n holds done of %1 begun</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n apnée effectuée sur %1</numerusform>
+            <numerusform>%n apnées effectuées sur %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Session over: %1, %2 held</source>
         <extracomment>%1 tells the holds done (&quot;8 holds done&quot;), %2 the time held in all (&quot;12:30&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Séance terminée : %1, %2 d&apos;apnée</translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, the first at %1 on average</source>
         <extracomment>%1 is the average time into a hold of its first contraction (&quot;01:45&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, la première à %1 en moyenne</numerusform>
+            <numerusform>%n contractions, la première à %1 en moyenne</numerusform>
         </translation>
     </message>
     <message>
         <source>Hold %1: %2, %3</source>
         <extracomment>%1 is the hold&apos;s number, %2 the time held, %3 its contractions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnée %1 : %2, %3</translation>
     </message>
     <message>
         <source>Hold %1: %2, %3, cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Apnée %1 : %2, %3, interrompue</translation>
     </message>
     <message>
         <source>Holds %1 to %2: %3 held, %4</source>
         <extracomment>The holds past those listed one by one: %1 and %2 their first and last number, %3 the time held in all, %4 their contractions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnées %1 à %2 : %3 d&apos;apnée, %4</translation>
     </message>
 </context>
 <context>
@@ -1106,7 +1106,7 @@
     <message>
         <source>Breath-hold session running</source>
         <extracomment>Shown by the desktop as the reason it does not sleep or lock the screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Séance d&apos;apnée en cours</translation>
     </message>
 </context>
 <context>
@@ -1114,112 +1114,112 @@
     <message>
         <source>it must be a JSON object</source>
         <extracomment>Why a table file cannot be loaded: &quot;it&quot; is a value of the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce doit être un objet JSON</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is missing</source>
         <extracomment>%1 is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est absent</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number of seconds from %2 to %3</source>
         <extracomment>%1 is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un nombre entier de secondes de %2 à %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
         <extracomment>%1 is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be a text of at most %2 characters, without control characters</source>
         <extracomment>%1 is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; doit être un texte d&apos;au plus %2 caractères, sans caractères de contrôle</translation>
     </message>
     <message>
         <source>&quot;end&quot; must be %1 or %2</source>
         <extracomment>&quot;end&quot; is a key of the table file; %1 and %2 are the words it may hold, quoted (&quot;&quot;time&quot;, &quot;cycle&quot;&quot; and &quot;&quot;breath&quot;&quot;), all kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;end&quot; doit être %1 ou %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a value a table file holds</source>
         <extracomment>%1 is a key found in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une valeur que contient un fichier de table</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a place in a table file, such as &quot;round 3, hold&quot;, %2 what is wrong there.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>it is not a Vellorin table file (its &quot;format&quot; is not &quot;%1&quot;)</source>
         <extracomment>&quot;format&quot; is a key of the table file, %1 the word it must hold, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de table Vellorin (son &quot;format&quot; n&apos;est pas &quot;%1&quot;)</translation>
     </message>
     <message>
         <source>it was written by a newer Vellorin (table format version %1; this one reads version %2)</source>
         <extracomment>%1 and %2 are version numbers of the table file&apos;s format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Vellorin (version %1 du format de table ; cette version-ci lit la version %2)</translation>
     </message>
     <message>
         <source>&quot;version&quot; must be %1</source>
         <extracomment>&quot;version&quot; is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;version&quot; doit être %1</translation>
     </message>
     <message>
         <source>&quot;rounds&quot; must be a list of 1 to %1 rounds</source>
         <extracomment>&quot;rounds&quot; is a key of the table file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;rounds&quot; doit être une liste de 1 à %1 séries</translation>
     </message>
     <message>
         <source>round %1</source>
         <extracomment>A place in a table file, before what is wrong there: &quot;round 3: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>série %1</translation>
     </message>
     <message>
         <source>round %1, hold</source>
         <extracomment>A place in a table file, the hold of a round: &quot;round 3, hold: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>série %1, apnée</translation>
     </message>
     <message>
         <source>round %1, rest</source>
         <extracomment>A place in a table file, the rest of a round: &quot;round 3, rest: ...&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>série %1, récupération</translation>
     </message>
     <message>
         <source>it is not a table file (it holds a NUL byte)</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a table file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de table (il contient un octet NUL)</translation>
     </message>
     <message>
         <source>it is not a table file (it is not UTF-8 text)</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a table file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de table (ce n&apos;est pas du texte UTF-8)</translation>
     </message>
     <message>
         <source>it is not a table file (it begins with a byte-order mark)</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a table file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de table (il commence par une marque d&apos;ordre des octets)</translation>
     </message>
     <message>
         <source>Could not load &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the table file&apos;s name, %2 the reason it cannot be loaded.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>round %1: %2</source>
         <extracomment>%1 is a round&apos;s number in the table, %2 a reason such as &quot;the cap must be at least the minimum&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>série %1 : %2</translation>
     </message>
     <message>
         <source>it is larger than %1 bytes</source>
         <extracomment>Why a file (&quot;it&quot;) cannot be loaded as a table file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 octets</translation>
     </message>
     <message>
         <source>it is not a table file (not JSON: %1 at byte %2)</source>
         <extracomment>%1 is why the JSON cannot be read, such as &quot;unterminated object&quot;, %2 where.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier de table (pas du JSON : %1 à l&apos;octet %2)</translation>
     </message>
 </context>
 <context>
@@ -1227,105 +1227,105 @@
     <message>
         <source>the hold of %1 is longer than your personal best of %2</source>
         <extracomment>%1 is the hold&apos;s length and %2 the personal best, each a time like 03:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;apnée de %1 dépasse votre record personnel de %2</translation>
     </message>
     <message>
         <source>the cap of %1 is longer than your personal best of %2</source>
         <extracomment>The cap: the longest a hold that ends at a contraction may last. %1 is the cap and %2 the personal best, each a time like 03:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le plafond de %1 dépasse votre record personnel de %2</translation>
     </message>
     <message>
         <source>Round %1: %2.</source>
         <extracomment>%1 is the round&apos;s number in the table, %2 a reason such as &quot;the cap must be at least the minimum&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Série %1 : %2.</translation>
     </message>
     <message>
         <source>the hold must last from %1 to %2 seconds</source>
         <extracomment>A reason, after &quot;Round 3: &quot; or on its own with a capital first letter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;apnée doit durer de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the margin after the first contraction must be from %1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la marge après la première contraction doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the number of contractions must be from 1 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de contractions doit être de 1 à %1</translation>
     </message>
     <message>
         <source>the cap must be from %1 to %2 seconds</source>
         <extracomment>The cap: the longest a hold that ends at a contraction may last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le plafond doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the minimum must be from %1 to %2 seconds</source>
         <extracomment>The minimum: the shortest a hold that ends at a contraction may last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le minimum doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the cap must be at least the minimum</source>
-        <translation type="unfinished"></translation>
+        <translation>le plafond doit être au moins égal au minimum</translation>
     </message>
     <message>
         <source>the rest must last from %1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la récupération doit durer de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the cycle must be from %1 to %2 seconds</source>
         <extracomment>The cycle: the time from one hold&apos;s start to the next one&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le cycle doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the shortest rest of the cycle must be from %1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la récupération la plus courte du cycle doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the longest one-breath rest must be from %1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>la plus longue récupération d&apos;une respiration doit être de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the name must be at most %1 characters, without control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom doit compter au plus %1 caractères, sans caractères de contrôle</translation>
     </message>
     <message>
         <source>the intro must last from %1 to %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intro doit durer de %1 à %2 secondes</translation>
     </message>
     <message>
         <source>the cue profile&apos;s name must be at most %1 characters, without control characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du profil de signaux doit compter au plus %1 caractères, sans caractères de contrôle</translation>
     </message>
     <message>
         <source>the table must have at least one round</source>
-        <translation type="unfinished"></translation>
+        <translation>la table doit avoir au moins une série</translation>
     </message>
     <message>
         <source>the repeat must be from 1 to %1</source>
         <extracomment>The repeat: how many times in a row the round is run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la répétition doit être de 1 à %1</translation>
     </message>
     <message numerus="yes">
         <source>the table runs %n rounds with its repeats, more than %1</source>
         <extracomment>%n is how many rounds the table runs, %1 the most a table may run.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la table compte %n série avec ses répétitions, plus de %1</numerusform>
+            <numerusform>la table compte %n séries avec ses répétitions, plus de %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the table lasts %n seconds in all, more than %1</source>
         <extracomment>%n is how long the table lasts, %1 the most a session may last, both in seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la table dure %n seconde en tout, plus de %1</numerusform>
+            <numerusform>la table dure %n secondes en tout, plus de %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the table lasts up to %n seconds in all, more than %1</source>
         <extracomment>%n is the most the table can last, %1 the most a session may last, both in seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>la table dure jusqu&apos;à %n seconde en tout, plus de %1</numerusform>
+            <numerusform>la table dure jusqu&apos;à %n secondes en tout, plus de %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1333,103 +1333,103 @@
     <name>TrainerMainform</name>
     <message>
         <source>Intro</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>Breath hold(max)</source>
-        <translation type="unfinished"></translation>
+        <translation>Apnée (max)</translation>
     </message>
     <message>
         <source>Increase hold time by</source>
-        <translation type="unfinished"></translation>
+        <translation>Allonger l&apos;apnée de</translation>
     </message>
     <message>
         <source>Initial rest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Récup initiale</translation>
     </message>
     <message>
         <source>Decrease rest by</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la récup de</translation>
     </message>
     <message>
         <source>Loops</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucles</translation>
     </message>
     <message>
         <source>Session Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de la séance</translation>
     </message>
     <message>
         <source>Intro:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro :</translation>
     </message>
     <message>
         <source>sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Breath hold(max):</source>
-        <translation type="unfinished"></translation>
+        <translation>Apnée (max) :</translation>
     </message>
     <message>
         <source>Increase hold time by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Allonger l&apos;apnée de :</translation>
     </message>
     <message>
         <source>Initial rest time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Récup initiale :</translation>
     </message>
     <message>
         <source>Decrease rest by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire la récup de :</translation>
     </message>
     <message>
         <source> Start</source>
-        <translation type="unfinished"></translation>
+        <translation> Départ</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Loop 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle 1</translation>
     </message>
     <message>
         <source>Current Sequence</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase en cours</translation>
     </message>
     <message>
         <source>Holding</source>
-        <translation type="unfinished"></translation>
+        <translation>Apnée</translation>
     </message>
     <message>
         <source>Current loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle en cours</translation>
     </message>
     <message>
         <source>Session time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant de la séance</translation>
     </message>
     <message>
         <source>Current phase</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase en cours</translation>
     </message>
     <message>
         <source>Phase time left</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant de la phase</translation>
     </message>
     <message>
         <source>Every key works whatever has the focus, also in the lights-out view.
@@ -1450,7 +1450,24 @@ F11	lights-out: the four displays alone, full screen (Esc leaves)
 F1	about Vellorin and its keys
 Ctrl+Q	quit
 Enter	click the focused button, when no session runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque touche fonctionne quel que soit l&apos;élément actif, y compris dans la vue sombre.
+
+Space	lancer une séance si aucune n&apos;est en cours ; mettre en pause ou reprendre la séance en cours
+Ctrl+R	remettre la séance à son début
+Ctrl+O	charger une table
+Ctrl+Z	annuler le dernier chargement (une saisie dans un champ est annulée d&apos;abord)
+Ctrl+S	enregistrer la table
+Ctrl+E	exporter la séance en audio
+Ctrl+T	un test de record personnel (Space le termine)
+Ctrl+N	une nouvelle table d&apos;après votre record personnel
+Ctrl+B	modifier la table de séries (une nouvelle d&apos;après les six réglages)
+Ctrl+H	l&apos;historique d&apos;entraînement
+Enter ou C	pendant une apnée : noter une contraction ; pendant une récupération d&apos;une respiration : la respiration est prise
+	(ailleurs dans une séance : un léger &quot;pas maintenant&quot;)
+F11	vue sombre : les quatre affichages seuls, en plein écran (Esc pour quitter)
+F1	à propos de Vellorin et de ses touches
+Ctrl+Q	quitter
+Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</translation>
     </message>
 </context>
 <context>
@@ -1458,88 +1475,88 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>Could not keep the session in the training log &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the training log&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver la séance dans le journal d&apos;entraînement &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>its %1 is not a whole number from %2 to %3</source>
         <extracomment>Why a row of the training log is left out; %1 is a column&apos;s name in the file, such as held_seconds, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne %1 n&apos;est pas un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <source>the row was cut short</source>
         <extracomment>Why a row of the training log is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne a été tronquée</translation>
     </message>
     <message>
         <source>it is longer than %1 bytes</source>
         <extracomment>Why a row (&quot;it&quot;) of the training log is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle dépasse %1 octets</translation>
     </message>
     <message>
         <source>%1 or %2</source>
         <extracomment>Two numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message numerus="yes">
         <source>it has %n columns, not %1</source>
         <extracomment>%n is how many columns the row has, %1 how many the log expects: a number, or two as &quot;13 or 14&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>elle a %n colonne, et non %1</numerusform>
+            <numerusform>elle a %n colonnes, et non %1</numerusform>
         </translation>
     </message>
     <message>
         <source>its session_start is not a date and time</source>
         <extracomment>session_start is a column&apos;s name in the file, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne session_start n&apos;est pas une date et une heure</translation>
     </message>
     <message>
         <source>its completed is neither yes nor no</source>
         <extracomment>completed is a column&apos;s name in the file, yes and no the words it holds, all kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne completed n&apos;est ni yes ni no</translation>
     </message>
     <message>
         <source>its kind is neither classic nor rounds</source>
         <extracomment>kind is a column&apos;s name in the file, classic and rounds the words it holds, all kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne kind n&apos;est ni classic ni rounds</translation>
     </message>
     <message>
         <source>its %1 is not a rule of how a hold ends</source>
         <extracomment>%1 is a column&apos;s name in the file, hold or hold_rule, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne %1 n&apos;est pas une règle de fin d&apos;apnée</translation>
     </message>
     <message>
         <source>its %1 is not a rule of how a rest ends</source>
         <extracomment>%1 is a column&apos;s name in the file, rest or rest_rule, kept as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne %1 n&apos;est pas une règle de fin de récupération</translation>
     </message>
     <message>
         <source>the export was stopped</source>
         <extracomment>Why the training log&apos;s copy was not written: the user stopped it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;export a été arrêté</translation>
     </message>
     <message>
         <source>it is the training log itself</source>
         <extracomment>Why the training log cannot be exported to the file chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est le journal d&apos;entraînement lui-même</translation>
     </message>
     <message>
         <source>Could not read the training log &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the training log&apos;s file name, %2 the reason it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le journal d&apos;entraînement &quot;%1&quot; : %2.</translation>
     </message>
     <message numerus="yes">
         <source>it holds %n bytes, more than the %1 a training log may hold</source>
         <extracomment>%n is the file&apos;s size and %1 the largest a training log may be, both in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il contient %n octet, plus que les %1 que peut contenir un journal d&apos;entraînement</numerusform>
+            <numerusform>il contient %n octets, plus que les %1 que peut contenir un journal d&apos;entraînement</numerusform>
         </translation>
     </message>
     <message>
         <source>it grew past %1 bytes</source>
         <extracomment>%1 is the largest a training log may be, in bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il a dépassé %1 octets</translation>
     </message>
 </context>
 <context>
@@ -1547,31 +1564,31 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>it is larger than %1 bytes</source>
         <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used; %1 is a number of bytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 octets</translation>
     </message>
     <message>
         <source>its folder cannot be written</source>
         <extracomment>Why the window&apos;s settings file (&quot;its&quot;) cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son dossier n&apos;est pas accessible en écriture</translation>
     </message>
     <message>
         <source>it cannot be written</source>
         <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être écrit</translation>
     </message>
     <message>
         <source>it is not in the INI format</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;est pas au format INI</translation>
     </message>
     <message>
         <source>The setting could not be kept in &quot;%1&quot;: %2. It holds until Vellorin closes.</source>
         <extracomment>%1 is the settings file&apos;s name, %2 the reason it cannot be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage n&apos;a pas pu être conservé dans &quot;%1&quot; : %2. Il reste valable jusqu&apos;à la fermeture de Vellorin.</translation>
     </message>
     <message>
         <source>The window&apos;s settings file &quot;%1&quot; cannot be used: %2. The window&apos;s size and the training log switch hold only until Vellorin closes.</source>
         <extracomment>%1 is the settings file&apos;s name, %2 the reason it cannot be used. The training log switch turns the keeping of the training log on and off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages de la fenêtre &quot;%1&quot; ne peut pas être utilisé : %2. La taille de la fenêtre et l&apos;option du journal d&apos;entraînement ne restent valables que jusqu&apos;à la fermeture de Vellorin.</translation>
     </message>
 </context>
 <context>
@@ -1579,285 +1596,285 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>up to %1</source>
         <extracomment>In the window&apos;s title: the most the table can last, %1 a time like 40:30.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jusqu&apos;à %1</translation>
     </message>
 </context>
 <context>
     <name>vellorin::AttemptsDialog</name>
     <message>
         <source>Personal bests</source>
-        <translation type="unfinished"></translation>
+        <translation>Records personnels</translation>
     </message>
     <message>
         <source>Began</source>
         <extracomment>The headings of the list of attempts: when each began, and the time held.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Held</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>&amp;Remove...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>m:ss or seconds</source>
         <extracomment>How a time is typed: minutes and seconds like 3:05, or a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m:ss ou secondes</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Began:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Début :</translation>
     </message>
     <message>
         <source>&amp;Held:</source>
         <extracomment>The field of the time held in an attempt.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urée :</translation>
     </message>
     <message>
         <source>Your attempts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos tentatives :</translation>
     </message>
     <message>
         <source>A personal best from elsewhere:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un record personnel réalisé ailleurs :</translation>
     </message>
     <message>
         <source>Remove the attempt that began %1, held %2? It cannot be brought back.</source>
         <extracomment>%1 is when the attempt began (2024-05-01 07:30), %2 the time held (03:05).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la tentative commencée le %1, d&apos;une durée de %2 ? Elle ne pourra pas être restaurée.</translation>
     </message>
     <message>
         <source>Could not remove the attempt from &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the attempts file&apos;s name, %2 the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer la tentative de &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>The time held is typed as m:ss (&quot;3:05&quot;) or in seconds (&quot;185&quot;), at least 1 second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps d&apos;apnée se saisit en m:ss (&quot;3:05&quot;) ou en secondes (&quot;185&quot;), au moins 1 seconde.</translation>
     </message>
     <message>
         <source>Could not add the attempt to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is the attempts file&apos;s name, %2 the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter la tentative à &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
     <name>vellorin::CueProfileDialog</name>
     <message>
         <source>Cue profile - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil de signaux - Vellorin</translation>
     </message>
     <message>
         <source>Start &amp;from:</source>
         <extracomment>The built-in profile whose settings fill the fields.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partir de :</translation>
     </message>
     <message>
         <source>words</source>
         <extracomment>A profile&apos;s sound: calls spoken in words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mots</translation>
     </message>
     <message>
         <source>tones</source>
         <extracomment>A profile&apos;s sound: tones, no words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sons</translation>
     </message>
     <message>
         <source>hold</source>
         <extracomment>What a hold begins with: the word &quot;hold&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>bloquez</translation>
     </message>
     <message>
         <source>top</source>
         <extracomment>What a hold begins with: &quot;official top&quot;, as at a freediving competition.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>top</translation>
     </message>
     <message>
         <source>Pace in &amp;words, not soft tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Rythmer avec des &amp;mots, pas des sons doux</translation>
     </message>
     <message>
         <source>Say the holds and the time held at the &amp;end</source>
-        <translation type="unfinished"></translation>
+        <translation>Dire les apnées et le temps d&apos;apnée à la &amp;fin</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Sound:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son :</translation>
     </message>
     <message>
         <source>A hold &amp;begins with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une apnée &amp;commence par :</translation>
     </message>
     <message>
         <source>Calls before a &amp;hold:</source>
         <extracomment>The times called out in each rest, before the hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Annonces avant une &amp;apnée :</translation>
     </message>
     <message>
         <source>Calls in every h&amp;old:</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces dans chaque apné&amp;e :</translation>
     </message>
     <message>
         <source>Calls in the &amp;last hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces dans la &amp;dernière apnée :</translation>
     </message>
     <message>
         <source>Time held called e&amp;very:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;apnée annoncé &amp;toutes les :</translation>
     </message>
     <message>
         <source>&quot;Last b&amp;reath&quot;, seconds before a hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Dernière &amp;inspiration&quot;, secondes avant une apnée :</translation>
     </message>
     <message>
         <source>Re&amp;covery breaths after a hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respirations de réc&amp;upération après une apnée :</translation>
     </message>
     <message>
         <source>Paced breathing, seconds &amp;in:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respiration rythmée, secondes d&apos;inspi&amp;ration :</translation>
     </message>
     <message>
         <source>Paced breathing, seconds o&amp;ut:</source>
-        <translation type="unfinished"></translation>
+        <translation>Respiration rythmée, secondes d&apos;e&amp;xpiration :</translation>
     </message>
     <message>
         <source>Pace the last part of a rest (m:ss or all):</source>
         <extracomment>&quot;all&quot; is typed as it is, in English: the profile file&apos;s word for the whole rest.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rythmer la dernière partie d&apos;une récupération (m:ss ou all) :</translation>
     </message>
     <message>
         <source>Calls are written m:ss to be spoken (0:30 &quot;thirty seconds&quot;) and as a bare number to be counted (5 &quot;five&quot;).</source>
         <extracomment>How the calls are typed: a time m:ss is spoken as a time, a bare number is counted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les annonces s&apos;écrivent en m:ss pour être dites (0:30 &quot;trente secondes&quot;) et en nombre seul pour être comptées (5 &quot;cinq&quot;).</translation>
     </message>
     <message>
         <source>My %1</source>
         <extracomment>The name proposed for a profile of the user&apos;s own made from a built-in one; %1 is the built-in profile&apos;s key, as &quot;guided&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mon %1</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>A hold begins with</source>
-        <translation type="unfinished"></translation>
+        <translation>Une apnée commence par</translation>
     </message>
     <message>
         <source>Calls before a hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces avant une apnée</translation>
     </message>
     <message>
         <source>Calls in every hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces dans chaque apnée</translation>
     </message>
     <message>
         <source>Calls in the last hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces dans la dernière apnée</translation>
     </message>
     <message>
         <source>Time held called every</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;apnée annoncé toutes les</translation>
     </message>
     <message>
         <source>Last breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière inspiration</translation>
     </message>
     <message>
         <source>Recovery breaths</source>
-        <translation type="unfinished"></translation>
+        <translation>Respirations de récupération</translation>
     </message>
     <message>
         <source>Paced breathing</source>
-        <translation type="unfinished"></translation>
+        <translation>Respiration rythmée</translation>
     </message>
     <message>
         <source>Pace the last part of a rest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rythmer la dernière partie d&apos;une récupération</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A field of the profile and why its value cannot be used: &quot;Sound: it must be words or tones&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is the name of a built-in profile: choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est le nom d&apos;un profil intégré : choisissez un autre nom.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is kept in the file of your profile &quot;%2&quot;: choose another name.</source>
         <extracomment>%1 is the name typed, %2 the name of another profile whose file name would be the same.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est conservé dans le fichier de votre profil &quot;%2&quot; : choisissez un autre nom.</translation>
     </message>
     <message>
         <source>the folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>Could not save the cue profile to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file name, %2 the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le profil de signaux dans &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
     <name>vellorin::CueProfileMenu</name>
     <message>
         <source>Cue &amp;profile</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Profil de signaux</translation>
     </message>
     <message>
         <source>Classic</source>
         <extracomment>A built-in cue profile: the cues of the classic timer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>Guided</source>
         <extracomment>A built-in cue profile: calls that guide the breathing and the holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guidé</translation>
     </message>
     <message>
         <source>Competition countdown</source>
         <extracomment>A built-in cue profile: the countdown of a freediving competition.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compte à rebours de compétition</translation>
     </message>
     <message>
         <source>Tones only</source>
         <extracomment>A built-in cue profile: tones, no words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sons uniquement</translation>
     </message>
     <message>
         <source>Your default</source>
         <extracomment>In a table&apos;s list of cue profiles: the profile chosen in Training &gt; Cue profile.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre profil par défaut</translation>
     </message>
     <message>
         <source>%1 (not found: your default plays)</source>
         <extracomment>A cue profile a table names that this user does not have; %1 is its name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (introuvable : votre profil par défaut est joué)</translation>
     </message>
     <message>
         <source>%1: cannot be read</source>
         <extracomment>A profile file of the user&apos;s that cannot be read; %1 is its file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : illisible</translation>
     </message>
     <message>
         <source>&amp;Edit profile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le profil...</translation>
     </message>
 </context>
 <context>
@@ -1865,109 +1882,109 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>%1, %2, %3 held</source>
         <extracomment>The sessions shown and their holds: %1 is &quot;3 sessions&quot;, %2 &quot;6 holds&quot;, %3 the time held in them, as 09:00 or 12:05:00.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 d&apos;apnée</translation>
     </message>
     <message numerus="yes">
         <source>%n sessions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n séance</numerusform>
+            <numerusform>%n séances</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n holds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n apnée</numerusform>
+            <numerusform>%n apnées</numerusform>
         </translation>
     </message>
     <message>
         <source>History - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique - Vellorin</translation>
     </message>
     <message>
         <source>Reading the training log…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du journal d&apos;entraînement…</translation>
     </message>
     <message>
         <source>Export the &amp;log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le &amp;journal...</translation>
     </message>
     <message>
         <source>Export the &amp;sessions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;séances...</translation>
     </message>
     <message>
         <source>Tables shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables affichées</translation>
     </message>
     <message>
         <source>&amp;Tables:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tables :</translation>
     </message>
     <message>
         <source>No sessions: the training log is switched off (Training &gt; Keep a training log).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance : le journal d&apos;entraînement est désactivé (Entraînement &gt; Tenir un journal d&apos;entraînement).</translation>
     </message>
     <message>
         <source>The training log is switched off (Training &gt; Keep a training log): the sessions you train now are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;entraînement est désactivé (Entraînement &gt; Tenir un journal d&apos;entraînement) : les séances que vous faites maintenant ne sont pas conservées.</translation>
     </message>
     <message>
         <source>No sessions yet: every session you train is kept in the training log &quot;%1&quot;.</source>
         <extracomment>%1 is the training log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune séance pour l&apos;instant : chaque séance que vous faites est conservée dans le journal d&apos;entraînement &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The training log &quot;%1&quot; holds no sessions yet.</source>
         <extracomment>%1 is the training log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;entraînement &quot;%1&quot; ne contient encore aucune séance.</translation>
     </message>
     <message>
         <source>The training log holds no sessions of tables of rounds yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;entraînement ne contient encore aucune séance de tables de séries.</translation>
     </message>
     <message>
         <source>The training log holds no sessions of classic tables yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;entraînement ne contient encore aucune séance de tables classiques.</translation>
     </message>
     <message>
         <source>The training log holds no sessions of %1 yet.</source>
         <extracomment>%1 is the name of a table file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le journal d&apos;entraînement ne contient encore aucune séance de %1.</translation>
     </message>
     <message>
         <source>Export the sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les séances</translation>
     </message>
     <message>
         <source>Export the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le journal</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Could not export to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file name, %2 the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter vers &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
     <name>vellorin::LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The system&apos;s language (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue du système (%1)</translation>
     </message>
     <message>
         <source>Vellorin speaks %1 from its next start: its window, messages and spoken cues.</source>
         <extracomment>%1 is the language chosen, named in that language (&quot;Deutsch&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vellorin parlera %1 dès son prochain démarrage : sa fenêtre, ses messages et ses signaux parlés.</translation>
     </message>
 </context>
 <context>
@@ -1975,274 +1992,274 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>Paused</source>
         <extracomment>Shown large in lights-out while the session is paused.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>Contraction %1</source>
         <extracomment>Shown a moment after a contraction was marked; %1 is its number in the hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contraction %1</translation>
     </message>
     <message>
         <source>Contractions: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contractions : %1</translation>
     </message>
 </context>
 <context>
     <name>vellorin::PbTableDialog</name>
     <message>
         <source>New table from personal best</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table d&apos;après le record personnel</translation>
     </message>
     <message>
         <source>&amp;CO2 table: holds of 50 % of your PB, rests from 2:00 down by 15 s</source>
         <extracomment>PB: personal best, the longest breath-hold. 2:00 is two minutes; s: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Table &amp;CO2 : apnées de 50 % de votre RP, récupérations de 2:00 diminuant de 15 s</translation>
     </message>
     <message>
         <source>&amp;O2 table: rests of 2:00, holds up by 15 s to 80 % of your PB</source>
         <extracomment>PB: personal best, the longest breath-hold. 2:00 is two minutes; s: seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Table &amp;O2 : récupérations de 2:00, apnées augmentant de 15 s jusqu&apos;à 80 % de votre RP</translation>
     </message>
     <message>
         <source>m:ss or seconds</source>
         <extracomment>How a time is typed: minutes and seconds like 3:05, or a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m:ss ou secondes</translation>
     </message>
     <message>
         <source>&amp;Fill the fields</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplir les champs</translation>
     </message>
     <message>
         <source>&amp;Personal best:</source>
-        <translation type="unfinished"></translation>
+        <translation>Record &amp;personnel :</translation>
     </message>
     <message>
         <source>Type your personal best as m:ss or in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre record personnel en m:ss ou en secondes.</translation>
     </message>
 </context>
 <context>
     <name>vellorin::RoundsEditor</name>
     <message>
         <source>Table of rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de séries</translation>
     </message>
     <message>
         <source>m:ss or seconds</source>
         <extracomment>How a time is typed: minutes and seconds like 3:05, or a number of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>m:ss ou secondes</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>&amp;Fill from the six settings</source>
         <extracomment>The six settings: the six fields of the main window that make a classic table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remplir d&apos;après les si&amp;x réglages</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Sa&amp;ve as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer s&amp;ous...</translation>
     </message>
     <message>
         <source>&amp;Use this table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser cette table</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Intro:</source>
         <extracomment>The countdown before the first hold of the table.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intro :</translation>
     </message>
     <message>
         <source>&amp;What you hear:</source>
         <extracomment>The cue profile the table plays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce &amp;que vous entendez :</translation>
     </message>
     <message>
         <source>R&amp;ounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sé&amp;ries :</translation>
     </message>
     <message>
         <source>Could not fill the table from the six settings: %1.</source>
         <extracomment>%1 is the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de remplir la table d&apos;après les six réglages : %1.</translation>
     </message>
     <message>
         <source>Replace the rounds with the six settings&apos; table? The changes you have not saved are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les séries par la table des six réglages ? Les modifications non enregistrées seront perdues.</translation>
     </message>
     <message>
         <source>Could not save the table to &quot;%1&quot;: it is %2 Vellorin keeps, which a table must not replace.</source>
         <extracomment>%1 is a file name, %2 the name of one of the program&apos;s own files, as &quot;the training log&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la table dans &quot;%1&quot; : c&apos;est un fichier propre à Vellorin (%2), qu&apos;une table ne doit pas remplacer.</translation>
     </message>
     <message>
         <source>Could not save the table to &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a file name, %2 the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la table dans &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Close the table without saving your changes to it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la table sans enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>Save the table of rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la table de séries</translation>
     </message>
     <message>
         <source>Vellorin tables (*.vtable)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables Vellorin (*.vtable)</translation>
     </message>
     <message>
         <source>Hold &amp;length:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de l&apos;a&amp;pnée :</translation>
     </message>
     <message>
         <source>Mar&amp;gin:</source>
         <extracomment>The time a hold goes on after the first contraction.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mar&amp;ge :</translation>
     </message>
     <message>
         <source>Con&amp;tractions:</source>
         <extracomment>The count of contractions that ends a hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contractions :</translation>
     </message>
     <message>
         <source>&amp;Cap:</source>
         <extracomment>The longest a hold may go on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pla&amp;fond :</translation>
     </message>
     <message>
         <source>&amp;Minimum:</source>
         <extracomment>The shortest a hold may be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minimum :</translation>
     </message>
     <message>
         <source>Rest lengt&amp;h:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de &amp;la récup :</translation>
     </message>
     <message>
         <source>C&amp;ycle:</source>
         <extracomment>The time from the start of a hold to the start of the next, the rest taking what the hold leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cyc&amp;le :</translation>
     </message>
     <message>
         <source>&amp;Floor (shortest rest):</source>
-        <translation type="unfinished"></translation>
+        <translation>Planc&amp;her (récup la plus courte) :</translation>
     </message>
     <message>
         <source>Longest &amp;breath:</source>
         <extracomment>The longest a one-breath rest may last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Respiration maxima&amp;le :</translation>
     </message>
     <message>
         <source>Re&amp;peat:</source>
         <extracomment>How many times the round is run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom&amp;bre de répétitions :</translation>
     </message>
     <message>
         <source>Timed</source>
         <comment>hold</comment>
         <extracomment>A kind of hold: one of a set length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée fixe</translation>
     </message>
     <message>
         <source>First contraction + margin</source>
         <extracomment>A kind of hold: it ends a margin after the first contraction.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Première contraction + marge</translation>
     </message>
     <message>
         <source>N-th contraction</source>
         <extracomment>A kind of hold: it ends at a given count of contractions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N-ième contraction</translation>
     </message>
     <message>
         <source>&amp;Kind of hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type d&apos;apnée :</translation>
     </message>
     <message>
         <source>Timed</source>
         <comment>rest</comment>
         <extracomment>A kind of rest: one of a set length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée fixe</translation>
     </message>
     <message>
         <source>Cycle</source>
         <extracomment>A kind of rest: it lasts what the hold leaves of a set cycle.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cycle</translation>
     </message>
     <message>
         <source>One breath</source>
         <extracomment>A kind of rest: a single breath.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une respiration</translation>
     </message>
     <message>
         <source>Kind of r&amp;est:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ype de récup :</translation>
     </message>
     <message>
         <source>%1. To mend: %2</source>
         <extracomment>A row of the table that cannot be run: its number, and what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. À corriger : %2</translation>
     </message>
     <message>
         <source>%1. hold %2, rest %3</source>
         <extracomment>A row of the table: its number, its hold and its rest, as &quot;3. hold 1:30, rest 2:00&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. apnée %2, récup %3</translation>
     </message>
     <message>
         <source>%1. %2 × hold %3, rest %4</source>
         <extracomment>A row of the table run more than once: its number, how many times it runs, its hold and its rest, as &quot;3. 4 × hold 1:30, rest 2:00&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2 × apnée %3, récup %4</translation>
     </message>
     <message>
         <source>Total: %1</source>
         <extracomment>How long the whole table takes, as &quot;24:30&quot; or &quot;up to 24:30&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message numerus="yes">
         <source>And %n more to mend.</source>
         <extracomment>After the first problems of the table: how many more there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Et %n autre à corriger.</numerusform>
+            <numerusform>Et %n autres à corriger.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>And %n more holds longer than your personal best.</source>
         <extracomment>After the first holds longer than the personal best: how many more there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Et %n autre apnée plus longue que votre record personnel.</numerusform>
+            <numerusform>Et %n autres apnées plus longues que votre record personnel.</numerusform>
         </translation>
     </message>
 </context>
@@ -2250,84 +2267,84 @@ Enter	click the focused button, when no session runs</source>
     <name>vellorin::RoundsPanel</name>
     <message>
         <source>The table&apos;s rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Les séries de la table</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <extracomment>What comes next in the session, under the lights-out displays; %1 is &quot;hold 1:30&quot;, &quot;rest up to 2:00&quot; or &quot;the end&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ensuite : %1</translation>
     </message>
     <message>
         <source>%1. Hold %2, rest %3</source>
         <extracomment>A round in the list of the table&apos;s rounds: its number, its hold and its rest, as &quot;3. Hold 1:30, rest 2:00&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Apnée %2, récup %3</translation>
     </message>
     <message>
         <source>%1. Hold %2</source>
         <extracomment>The last round, which has no rest: its number and its hold, as &quot;8. Hold 1:30&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Apnée %2</translation>
     </message>
     <message>
         <source>The table cannot be run: %1.</source>
         <extracomment>%1 is the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La table ne peut pas être lancée : %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, %1</source>
         <extracomment>The table&apos;s rounds and how long it takes, as &quot;8 rounds, 24:30&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n série, %1</numerusform>
+            <numerusform>%n séries, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, up to %1</source>
         <extracomment>The table&apos;s rounds and the longest it may take, as &quot;8 rounds, up to 24:30&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n série, au plus %1</numerusform>
+            <numerusform>%n séries, au plus %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Round %1 of %2. Next: %3.</source>
         <extracomment>Where the session is: %1 the round under way, %2 the rounds in all, %3 what comes next (&quot;hold 1:30&quot;, &quot;rest up to 2:00&quot; or &quot;the end&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Série %1 sur %2. Ensuite : %3.</translation>
     </message>
     <message>
         <source>hold %1</source>
         <extracomment>What comes next, after &quot;Next:&quot;: a breath-hold this long (a time like 1:30).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>apnée %1</translation>
     </message>
     <message>
         <source>hold up to %1</source>
         <extracomment>What comes next, after &quot;Next:&quot;: a breath-hold that may end sooner, at most this long (a time like 1:30).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>apnée d&apos;au plus %1</translation>
     </message>
     <message>
         <source>rest %1</source>
         <extracomment>What comes next, after &quot;Next:&quot;: a rest this long (a time like 2:00).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>récup %1</translation>
     </message>
     <message>
         <source>rest up to %1</source>
         <extracomment>What comes next, after &quot;Next:&quot;: a rest that may end sooner, at most this long (a time like 2:00).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>récup d&apos;au plus %1</translation>
     </message>
     <message>
         <source>the end</source>
         <extracomment>What comes next, after &quot;Next:&quot;: the end of the session.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la fin</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SessionStateView</name>
     <message>
         <source>Any key: back to the displays</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;importe quelle touche : retour aux affichages</translation>
     </message>
     <message>
         <source>Vellorin: session summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellorin : bilan de la séance</translation>
     </message>
 </context>
 <context>
@@ -2335,7 +2352,7 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>%1 (%2 to %3)</source>
         <extracomment>A session&apos;s mean first contraction (%1) and the range of them (%2 to %3), each a time like 01:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 à %3)</translation>
     </message>
 </context>
 <context>
@@ -2343,168 +2360,168 @@ Enter	click the focused button, when no session runs</source>
     <message>
         <source>the lock file &quot;%1&quot; cannot be used: %2; it is left as it is</source>
         <extracomment>A warning: %1 is a file name, %2 the reason, a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de verrou &quot;%1&quot; ne peut pas être utilisé : %2 ; il est laissé tel quel</translation>
     </message>
     <message>
         <source>waiting for the Vellorin window that runs to answer</source>
-        <translation type="unfinished"></translation>
+        <translation>attente de la réponse de la fenêtre Vellorin déjà ouverte</translation>
     </message>
     <message>
         <source>the socket &quot;%1&quot; cannot be used: %2; this window does not hear later starts, which open windows of their own</source>
         <extracomment>A warning: %1 is the socket&apos;s file name, %2 the reason, a clause. A later start of the program would hand its file to this window through the socket.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le socket &quot;%1&quot; ne peut pas être utilisé : %2 ; cette fenêtre ne reçoit pas les lancements ultérieurs, qui ouvrent leur propre fenêtre</translation>
     </message>
     <message numerus="yes">
         <source>its path is longer than the %n bytes a socket&apos;s path may have</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>son chemin dépasse les %n octet que peut avoir le chemin d&apos;un socket</numerusform>
+            <numerusform>son chemin dépasse les %n octets que peut avoir le chemin d&apos;un socket</numerusform>
         </translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un socket</translation>
     </message>
     <message>
         <source>the window listening on it does not take requests</source>
-        <translation type="unfinished"></translation>
+        <translation>la fenêtre qui l&apos;écoute n&apos;accepte pas de requêtes</translation>
     </message>
 </context>
 <context>
     <name>vellorin::TrainerMainform</name>
     <message>
         <source>A personal-best test is running. Close Vellorin and end it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un test de record personnel est en cours. Fermer Vellorin et y mettre fin ?</translation>
     </message>
     <message>
         <source>A session is running. Close Vellorin and end it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une séance est en cours. Fermer Vellorin et y mettre fin ?</translation>
     </message>
     <message>
         <source>%1 The classic cues play.</source>
         <extracomment>%1 is why the user&apos;s default cue profile cannot be used, in whole sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les signaux classiques sont joués.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Load...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger...</translation>
     </message>
     <message>
         <source>&amp;Undo load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler le chargement</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>&amp;Export audio...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter l&apos;audio...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Session</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Séance</translation>
     </message>
     <message>
         <source>&amp;Start	Space</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Départ	Space</translation>
     </message>
     <message>
         <source>&amp;Pause/Resume	Space</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause/Reprise	Space</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remise à zéro</translation>
     </message>
     <message>
         <source>&amp;Lights-out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vue sombre</translation>
     </message>
     <message>
         <source>&amp;Training</source>
-        <translation type="unfinished"></translation>
+        <translation>En&amp;traînement</translation>
     </message>
     <message>
         <source>&amp;Personal best test...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test de record personnel...</translation>
     </message>
     <message>
         <source>&amp;New table from personal best...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle table d&apos;après le record personnel...</translation>
     </message>
     <message>
         <source>Personal &amp;bests...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Records personnels...</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>&amp;Keep a training log</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenir un &amp;journal d&apos;entraînement</translation>
     </message>
     <message>
         <source>Ta&amp;bles</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;bles</translation>
     </message>
     <message>
         <source>&amp;Edit table of rounds...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier la table de séries...</translation>
     </message>
     <message>
         <source>Use the &amp;six settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les &amp;six réglages</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Touches</translation>
     </message>
     <message>
         <source>&amp;About Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Vellorin</translation>
     </message>
     <message>
         <source>Start: Space. Reset: Ctrl+R.</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ : Space. Remise à zéro : Ctrl+R.</translation>
     </message>
     <message>
         <source>Pause or resume: Space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause ou reprise : Space.</translation>
     </message>
     <message>
         <source>Load a table: Ctrl+O.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une table : Ctrl+O.</translation>
     </message>
     <message>
         <source>Save the table: Ctrl+S.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la table : Ctrl+S.</translation>
     </message>
     <message>
         <source>Lights-out: double-click or F11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue sombre : double-clic ou F11.</translation>
     </message>
     <message>
         <source>Vellorin keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches de Vellorin</translation>
     </message>
     <message>
         <source>About Vellorin</source>
         <extracomment>%1 is the version, %2 the safety sentence, %3 the list of keys.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Vellorin</translation>
     </message>
     <message>
         <source>Vellorin %1
@@ -2515,71 +2532,80 @@ A timer for breath-hold training tables.
 Released under the MIT licence.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellorin %1
+Un minuteur pour tables d&apos;entraînement à l&apos;apnée.
+
+%2
+
+Publié sous licence MIT.
+
+%3</translation>
     </message>
     <message>
         <source>Export audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter l&apos;audio</translation>
     </message>
     <message>
         <source>Audio files (*.mp3 *.ogg *.flac *.wav);;MP3 (*.mp3);;Ogg Vorbis (*.ogg);;FLAC (*.flac);;WAV (*.wav)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio (*.mp3 *.ogg *.flac *.wav);;MP3 (*.mp3);;Ogg Vorbis (*.ogg);;FLAC (*.flac);;WAV (*.wav)</translation>
     </message>
     <message>
         <source>session</source>
         <comment>the name an export proposes</comment>
-        <translation type="unfinished"></translation>
+        <translation>séance</translation>
     </message>
     <message>
         <source>New &amp;CO2 table from your PB</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table &amp;CO2 d&apos;après votre RP</translation>
     </message>
     <message>
         <source>New &amp;O2 table from your PB</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table &amp;O2 d&apos;après votre RP</translation>
     </message>
     <message>
         <source>New &amp;pyramid from your PB</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle &amp;pyramide d&apos;après votre RP</translation>
     </message>
     <message>
         <source>New &amp;Wonka table (first contraction + 0:30)</source>
         <extracomment>A Wonka table: each hold goes on a set time past the first contraction.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table &amp;Wonka (première contraction + 0:30)</translation>
     </message>
     <message>
         <source>New Wonka table by &amp;count (10 contractions)</source>
         <extracomment>A Wonka table by count: each hold ends at a count of contractions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table Wonka au compte (&amp;10 contractions)</translation>
     </message>
     <message>
         <source>New &amp;one-breath table (8 x 1:00)</source>
         <extracomment>A table whose rests are one breath each: 8 holds of one minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle table à &amp;une respiration (8 x 1:00)</translation>
     </message>
     <message>
         <source>New static &amp;intervals (10 on a 2:00 cycle)</source>
         <extracomment>Ten holds, one starting every two minutes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux &amp;intervalles statiques (10 sur un cycle de 2:00)</translation>
     </message>
     <message>
         <source>No personal best is on record. Your personal best (m:ss or seconds):</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun record personnel n&apos;est enregistré. Votre record personnel (m:ss ou secondes) :</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time: type it as m:ss or in seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une durée : saisissez-la en m:ss ou en secondes.</translation>
     </message>
     <message>
         <source>Could not make the table: %1.</source>
         <extracomment>%1 is the reason, a clause without a full stop.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer la table : %1.</translation>
     </message>
     <message>
         <source>%1
 
 Use this table all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Utiliser quand même cette table ?</translation>
     </message>
     <message numerus="yes">
         <source>%1
@@ -2588,16 +2614,26 @@ A countdown of %n seconds, then &quot;hold&quot;: hold your breath as long as yo
 
 Start the test?</source>
         <extracomment>%1 is the safety advice, a sentence. &quot;hold&quot; is the word the test says as the hold begins; Space is the key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+Un compte à rebours de %n seconde, puis &quot;bloquez&quot; : retenez votre souffle aussi longtemps que vous le pouvez en sécurité, et appuyez sur Space quand vous respirez. Un signal léger retentit toutes les 30 secondes et chaque minute entière est annoncée.
+
+Lancer le test ?</numerusform>
+            <numerusform>%1
+
+Un compte à rebours de %n secondes, puis &quot;bloquez&quot; : retenez votre souffle aussi longtemps que vous le pouvez en sécurité, et appuyez sur Space quand vous respirez. Un signal léger retentit toutes les 30 secondes et chaque minute entière est annoncée.
+
+Lancer le test ?</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 
 Fill the fields with this table all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Remplir quand même les champs avec cette table ?</translation>
     </message>
 </context>
 </TS>
