@@ -143,9 +143,9 @@
         <source>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</source>
         <extracomment>%n is how many cues were written, %1 the audio&apos;s length in seconds, %2 the file&apos;s name, %3 how long the export took in milliseconds.</extracomment>
         <translation>
-            <numerusform>Wyeksportowano sesję, %n komunikat w %1 s dźwięku, do &quot;%2&quot; w %3 ms.</numerusform>
-            <numerusform>Wyeksportowano sesję, %n komunikaty w %1 s dźwięku, do &quot;%2&quot; w %3 ms.</numerusform>
-            <numerusform>Wyeksportowano sesję, %n komunikatów w %1 s dźwięku, do &quot;%2&quot; w %3 ms.</numerusform>
+            <numerusform>Wyeksportowano sesję (%n komunikat, %1 s dźwięku) do &quot;%2&quot; w %3 ms.</numerusform>
+            <numerusform>Wyeksportowano sesję (%n komunikaty, %1 s dźwięku) do &quot;%2&quot; w %3 ms.</numerusform>
+            <numerusform>Wyeksportowano sesję (%n komunikatów, %1 s dźwięku) do &quot;%2&quot; w %3 ms.</numerusform>
         </translation>
     </message>
     <message>
