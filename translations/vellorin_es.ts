@@ -231,7 +231,7 @@
     <message>
         <source>Rest</source>
         <extracomment>The heading of the column of the rests&apos; lengths in a table&apos;s preview (the noun); best within 5 letters.</extracomment>
-        <translation>Desc.</translation>
+        <translation>Descanso</translation>
     </message>
     <message>
         <source>Total %1 (%2 s)</source>
