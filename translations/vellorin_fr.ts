@@ -137,7 +137,7 @@
     <message>
         <source>Start would refuse this table: %1.</source>
         <extracomment>Start: the window&apos;s button that starts a session. %1 is the reason, such as &quot;every hold must last at least 1 second&quot;.</extracomment>
-        <translation>Départ refuserait cette table : %1.</translation>
+        <translation>Le bouton Départ refuserait cette table : %1.</translation>
     </message>
     <message numerus="yes">
         <source>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</source>
@@ -2013,12 +2013,12 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     <message>
         <source>&amp;CO2 table: holds of 50 % of your PB, rests from 2:00 down by 15 s</source>
         <extracomment>PB: personal best, the longest breath-hold. 2:00 is two minutes; s: seconds.</extracomment>
-        <translation>Table &amp;CO2 : apnées de 50 % de votre RP, récupérations de 2:00 diminuant de 15 s</translation>
+        <translation>Table &amp;CO2 : apnées de 50 % de votre RP, récupérations partant de 2:00 et réduites de 15 s à chaque série</translation>
     </message>
     <message>
         <source>&amp;O2 table: rests of 2:00, holds up by 15 s to 80 % of your PB</source>
         <extracomment>PB: personal best, the longest breath-hold. 2:00 is two minutes; s: seconds.</extracomment>
-        <translation>Table &amp;O2 : récupérations de 2:00, apnées augmentant de 15 s jusqu&apos;à 80 % de votre RP</translation>
+        <translation>Table &amp;O2 : récupérations de 2:00, apnées allongées de 15 s à chaque série jusqu&apos;à 80 % de votre RP</translation>
     </message>
     <message>
         <source>m:ss or seconds</source>
