@@ -1,5 +1,7 @@
 #include "classic_rounds.h"
 
+#include <QCoreApplication>
+
 #include "session_error.h"
 #include "session_plan.h"
 
@@ -35,9 +37,12 @@ ClassicRounds RoundsFromClassic(const TrainerWindow& window) {
         RoundsTable table;
         table.intro = plan.IntroCount();
         if (!RunsAsRound(table.intro)) {
-            return {std::nullopt, QStringLiteral("the intro lasts more than %1 seconds, the most "
-                                                 "a table of rounds holds")
-                                      .arg(kMaxPhaseSeconds)};
+            //: %1 is the most seconds a phase of a table of rounds lasts (86400).
+            return {std::nullopt,
+                    QCoreApplication::translate("SessionPlan",
+                                                "the intro lasts more than %1 seconds, the most a "
+                                                "table of rounds holds")
+                        .arg(kMaxPhaseSeconds)};
         }
         // StartProblem has checked that the loops are a whole number from 1 to 32767.
         const int loops = static_cast<int>(plan.Loops());
@@ -54,11 +59,13 @@ ClassicRounds RoundsFromClassic(const TrainerWindow& window) {
                 }
             }
             if (!RunsAsRound(hold) || !RunsAsRound(rest)) {
+                //: %1 is the loop's number, %2 the most seconds a hold or a rest of a table
+                //: of rounds lasts (86400).
                 return {std::nullopt,
-                        QStringLiteral("loop %1 lasts more than %2 seconds, the most a hold or a "
-                                       "rest of a table of rounds lasts")
-                            .arg(k)
-                            .arg(kMaxPhaseSeconds)};
+                        QCoreApplication::translate("SessionPlan",
+                                                    "loop %1 lasts more than %2 seconds, the most "
+                                                    "a hold or a rest of a table of rounds lasts")
+                            .arg(QString::number(k), QString::number(kMaxPhaseSeconds))};
             }
             lastRest = rest;
             Append(table, {HoldRule::Timed(hold), RestRule::Timed(rest), 1});

@@ -1,5 +1,7 @@
 #include "classic_table.h"
 
+#include <QCoreApplication>
+
 #include "session_error.h"
 
 namespace vellorin {
@@ -9,7 +11,10 @@ namespace {
 qint32 PhaseLength(double seconds) {
     const qint32 length = RoundToLong(seconds);
     if (length < 1) {
-        throw SessionError("a phase must last at least 1 second");
+        //: Why a session under way stops: a hold or rest would be shorter than a second.
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "a phase must last at least 1 second")
+                .toStdString());
     }
     return length;
 }

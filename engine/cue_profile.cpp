@@ -1,5 +1,6 @@
 #include "cue_profile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "allgemein.h"
@@ -70,15 +71,15 @@ CueProfile Tones() {
     return profile;
 }
 
-void CheckCalls(const QList<CueCall>& calls, const char* which, QStringList& problems) {
+// spoken and counted are QT_TRANSLATE_NOOP sentences, %1 standing for the call.
+void CheckCalls(const QList<CueCall>& calls, const char* spoken, const char* counted,
+                QStringList& problems) {
     for (const CueCall& call : calls) {
         if (!IsSpeakable(call)) {
-            const QString text =
-                call.spoken ? FormatSeconds(call.seconds) : QString::number(call.seconds);
             problems.append(
-                QStringLiteral("the %1 call %2 cannot be %3")
-                    .arg(QLatin1String(which), text,
-                         call.spoken ? QStringLiteral("spoken") : QStringLiteral("counted")));
+                call.spoken ? QCoreApplication::translate("CueProfile", spoken)
+                                  .arg(FormatSeconds(call.seconds))
+                            : QCoreApplication::translate("CueProfile", counted).arg(call.seconds));
         }
     }
 }
@@ -115,29 +116,47 @@ std::optional<CueProfile> BuiltInProfile(const QString& key) {
 
 QStringList ProfileProblems(const CueProfile& p) {
     QStringList problems;
-    CheckCalls(p.restCalls, "rest", problems);
-    CheckCalls(p.holdCalls, "hold", problems);
-    CheckCalls(p.lastHoldCalls, "last hold", problems);
+    //: A call is a time said in the rest, like "two minutes"; %1 is the call, like 00:25.
+    CheckCalls(p.restCalls, QT_TRANSLATE_NOOP("CueProfile", "the rest call %1 cannot be spoken"),
+               //: A call is a second counted in the rest, like "five"; %1 is the count.
+               QT_TRANSLATE_NOOP("CueProfile", "the rest call %1 cannot be counted"), problems);
+    //: A call is a time said in a hold, like "thirty seconds"; %1 is the call, like 00:25.
+    CheckCalls(p.holdCalls, QT_TRANSLATE_NOOP("CueProfile", "the hold call %1 cannot be spoken"),
+               //: A call is a second counted in a hold, like "five"; %1 is the count.
+               QT_TRANSLATE_NOOP("CueProfile", "the hold call %1 cannot be counted"), problems);
+    //: A call is a time said in the session's last hold; %1 is the call, like 00:25.
+    CheckCalls(
+        p.lastHoldCalls, QT_TRANSLATE_NOOP("CueProfile", "the last hold call %1 cannot be spoken"),
+        //: A call is a second counted in the session's last hold; %1 is the count.
+        QT_TRANSLATE_NOOP("CueProfile", "the last hold call %1 cannot be counted"), problems);
     // A time held is said up to 30:00.
     if (p.elapsedEvery < 0 || p.elapsedEvery % 30 != 0 ||
         p.elapsedEvery > kMostSpokenMinutes * 60) {
-        problems.append(QStringLiteral(
+        //: The elapsed calls say how long a hold has lasted.
+        problems.append(QCoreApplication::translate(
+            "CueProfile",
             "the elapsed calls must come every 0:30, 1:00, ... up to 30:00, or never (0)"));
     }
     if (p.lastBreath < 0 || p.lastBreath > 60) {
-        problems.append(QStringLiteral("the last breath must come 0 to 60 seconds before a hold"));
+        //: The last breath: the cue that asks for the last breath before a hold.
+        problems.append(QCoreApplication::translate(
+            "CueProfile", "the last breath must come 0 to 60 seconds before a hold"));
     }
     if (p.recoveryBreaths < 0 || p.recoveryBreaths > kMostRecoveryBreaths) {
-        problems.append(QStringLiteral("the recovery breaths must be 0 to 3"));
+        //: The recovery breaths: the breaths called for after a hold.
+        problems.append(
+            QCoreApplication::translate("CueProfile", "the recovery breaths must be 0 to 3"));
     }
     const bool paced = p.paceIn != 0 || p.paceOut != 0;
     if (paced && (p.paceIn < 2 || p.paceIn > 20 || p.paceOut < 2 || p.paceOut > 30)) {
-        problems.append(
-            QStringLiteral("a paced breath must be 2 to 20 seconds in and 2 to 30 "
-                           "seconds out"));
+        //: A paced breath: a breath in and out timed by the cues in a rest.
+        problems.append(QCoreApplication::translate(
+            "CueProfile", "a paced breath must be 2 to 20 seconds in and 2 to 30 seconds out"));
     }
     if (p.paceLast < 0 || (p.paceLast > 3600 && p.paceLast != kPaceWholeRest)) {
-        problems.append(QStringLiteral("the paced part of a rest must be 0 to 1:00:00, or all"));
+        //: The paced part: the end of a rest in which the cues time each breath.
+        problems.append(QCoreApplication::translate(
+            "CueProfile", "the paced part of a rest must be 0 to 1:00:00, or all"));
     }
     return problems;
 }

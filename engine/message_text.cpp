@@ -1,6 +1,7 @@
 #include "message_text.h"
 
 #include <QStringDecoder>
+#include <limits>
 
 namespace vellorin {
 namespace {
@@ -59,6 +60,20 @@ QString WithoutFullStop(QString reason) {
         reason.chop(1);
     }
     return reason;
+}
+
+int PluralCount(qint64 count) {
+    if (count <= std::numeric_limits<int>::max()) {
+        return static_cast<int>(count);
+    }
+    return 1000000 + static_cast<int>(count % 100);
+}
+
+QString ShownCount(QString text, qint64 count, const QString& shown) {
+    if (const QString filled = QString::number(PluralCount(count)); filled != shown) {
+        text.replace(filled, shown);
+    }
+    return text;
 }
 
 }  // namespace vellorin

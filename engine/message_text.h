@@ -18,4 +18,13 @@ QString PrintableBytes(const QByteArray& bytes);
 // it may end with, so that the sentence ends with exactly one.
 QString WithoutFullStop(QString reason);
 
+// Qt fills a plural form's %n only with an int's plain digits. PluralCount is the count to
+// choose the form by, for a count (never negative) of any size: the count itself when an int
+// holds it, else a number of seven digits with the same last two, all any plural rule reads.
+int PluralCount(qint64 count);
+// A text translated with PluralCount(count), its %n then written as shown ("5,000", or a count
+// beyond an int). The digits replaced differ from shown only from 1000 on, so they never match
+// a placeholder such as %1.
+QString ShownCount(QString text, qint64 count, const QString& shown);
+
 }  // namespace vellorin

@@ -1,5 +1,6 @@
 #include "pb_tables.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -26,6 +27,10 @@ QStringList PbTableSettings(PbTableKind kind, int pbSeconds) {
     return {text(last), text(kPbTableStep), text(kPbTableRest), text(0), text(loops)};
 }
 
+QString BreathHoldSafety() {
+    return QCoreApplication::translate("PersonalBest", kBreathHoldSafety);
+}
+
 std::optional<int> ParsePersonalBest(const QString& text) {
     const std::optional<qint32> seconds = ParseClockText(text);
     return seconds && *seconds >= 1 ? std::optional<int>(*seconds) : std::nullopt;
@@ -41,7 +46,9 @@ QString PbTableWarning(PbTableKind kind, const QStringList& settings,
         return warning;
     }
     if (kind == PbTableKind::O2 && longest > Percent(*recordedBest, 80)) {
-        return QStringLiteral("Its last hold, %1, is over 80 % of your personal best, %2.")
+        //: %1 is the table's last hold and %2 the personal best, each a time like 03:05.
+        return QCoreApplication::translate(
+                   "PersonalBest", "Its last hold, %1, is over 80 % of your personal best, %2.")
             .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
     }
     return {};
@@ -51,7 +58,9 @@ QString LongestHoldWarning(int longest, std::optional<int> recordedBest) {
     if (!recordedBest || longest <= *recordedBest) {
         return {};
     }
-    return QStringLiteral("Its longest hold, %1, is longer than your personal best, %2.")
+    //: %1 is the table's longest hold and %2 the personal best, each a time like 03:05.
+    return QCoreApplication::translate(
+               "PersonalBest", "Its longest hold, %1, is longer than your personal best, %2.")
         .arg(FormatSeconds(longest), FormatSeconds(*recordedBest));
 }
 

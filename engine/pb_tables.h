@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <optional>
 
 namespace vellorin {
@@ -14,10 +15,12 @@ namespace vellorin {
 // Holds are rounded to whole seconds.
 enum class PbTableKind { Co2, O2 };
 
-// Said once, plainly, where the user looks before a test or a table from a PB.
-inline constexpr char kBreathHoldSafety[] =
+// Said once, plainly, where the user looks before a test or a table from a PB; shown through
+// BreathHoldSafety(), translated.
+inline constexpr char kBreathHoldSafety[] = QT_TRANSLATE_NOOP(
+    "PersonalBest",
     "Train breath-holds only on dry land, sitting or lying, never in or near water, and never "
-    "alone.";
+    "alone.");
 
 inline constexpr int kPbTableLoops = 8;
 inline constexpr int kPbTableRest = 120;
@@ -27,6 +30,9 @@ inline constexpr int kShortestO2Hold = 20;
 // The texts of the five fields after the intro (hold, hold increase, rest, rest decrease,
 // loops) for a table of this kind from a PB of pbSeconds.
 QStringList PbTableSettings(PbTableKind kind, int pbSeconds);
+
+// kBreathHoldSafety in the user's language.
+QString BreathHoldSafety();
 
 // A PB as typed: "m:ss" ("3:00"), "h:mm:ss" ("1:02:05") or whole seconds ("180"); nothing for
 // anything else or for a PB of less than a second.

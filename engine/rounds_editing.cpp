@@ -1,9 +1,11 @@
 #include "rounds_editing.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
 #include "allgemein.h"
+#include "message_text.h"
 
 namespace vellorin {
 namespace {
@@ -168,13 +170,28 @@ void SetRoundValue(Round& round, TableValue value, qint32 number) {
 
 QString TotalText(const RoundsTable& table) {
     const qint64 count = RunRoundCount(table);
-    QString text = count == 1 ? QStringLiteral("1 round") : QStringLiteral("%1 rounds").arg(count);
+    const int plural = PluralCount(count);
+    const QString shown = QString::number(count);
     if (table.rounds.isEmpty() || !TableProblems(table).isEmpty()) {
-        return text;
+        //: The total below a table's rounds, while a value is still to mend.
+        return ShownCount(
+            QCoreApplication::translate("RoundsEditing", "%n rounds", nullptr, plural), count,
+            shown);
     }
     const TableLength length = Length(table);
-    return text + (length.exact ? QStringLiteral(", ") : QStringLiteral(", up to ")) +
-           Clock(length.seconds);
+    if (length.exact) {
+        //: The total below a table's rounds; %1 is how long the table lasts, like 24:30.
+        return ShownCount(
+                   QCoreApplication::translate("RoundsEditing", "%n rounds, %1", nullptr, plural),
+                   count, shown)
+            .arg(Clock(length.seconds));
+    }
+    //: The total below a table's rounds; %1 is the most the table can last, like 24:30, as a
+    //: hold or a rest ends at a contraction or a key.
+    return ShownCount(
+               QCoreApplication::translate("RoundsEditing", "%n rounds, up to %1", nullptr, plural),
+               count, shown)
+        .arg(Clock(length.seconds));
 }
 
 QList<TableProblem> HoldsAbovePersonalBest(const RoundsTable& table,
@@ -188,10 +205,17 @@ QList<TableProblem> HoldsAbovePersonalBest(const RoundsTable& table,
         const bool timed = hold.end == HoldRule::End::Time;
         const qint32 longest = LongestHold(hold);
         if (longest > *personalBest) {
+            //: %1 is the hold's length and %2 the personal best, each a time like 03:05.
+            QString text = QCoreApplication::translate(
+                "TableProblems", "the hold of %1 is longer than your personal best of %2");
+            if (!timed) {
+                //: The cap: the longest a hold that ends at a contraction may last. %1 is the
+                //: cap and %2 the personal best, each a time like 03:05.
+                text = QCoreApplication::translate(
+                    "TableProblems", "the cap of %1 is longer than your personal best of %2");
+            }
             warnings.append({row + 1, timed ? TableValue::HoldSeconds : TableValue::Cap,
-                             QStringLiteral("the %1 of %2 is longer than your personal best of %3")
-                                 .arg(timed ? QStringLiteral("hold") : QStringLiteral("cap"),
-                                      FormatSeconds(longest), FormatSeconds(*personalBest))});
+                             text.arg(FormatSeconds(longest), FormatSeconds(*personalBest))});
         }
     }
     return warnings;

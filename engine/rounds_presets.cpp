@@ -1,5 +1,6 @@
 #include "rounds_presets.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,18 +15,33 @@ namespace {
 struct PresetEntry {
     RoundsPreset preset;
     const char* key;
-    const char* title;  // the table's name, before the PB it is made from
+    const char* title;  // the table's name, %1 standing for the PB it is made from
     bool usesBest;
 };
 // The one list of the presets: the command line's usage text and the menu follow it.
+// The names are translated where a table is made; the keys never are.
 constexpr std::array<PresetEntry, 7> kPresets{{
-    {RoundsPreset::Co2, "co2", "CO2", true},
-    {RoundsPreset::O2, "o2", "O2", true},
-    {RoundsPreset::Pyramid, "pyramid", "Pyramid", true},
-    {RoundsPreset::Wonka, "wonka", "Wonka", true},
-    {RoundsPreset::WonkaCount, "wonka-count", "Wonka by count", true},
-    {RoundsPreset::OneBreath, "one-breath", "One-breath", false},
-    {RoundsPreset::Intervals, "intervals", "Static intervals", false},
+    //: The name of a new table; %1 is the personal best it is made from, like 03:00.
+    {RoundsPreset::Co2, "co2", QT_TRANSLATE_NOOP("RoundsPresets", "CO2 from a PB of %1"), true},
+    //: The name of a new table; %1 is the personal best it is made from, like 03:00.
+    {RoundsPreset::O2, "o2", QT_TRANSLATE_NOOP("RoundsPresets", "O2 from a PB of %1"), true},
+    //: The name of a new table; %1 is the personal best it is made from, like 03:00.
+    {RoundsPreset::Pyramid, "pyramid",
+     QT_TRANSLATE_NOOP("RoundsPresets", "Pyramid from a PB of %1"), true},
+    //: The name of a new table whose holds end after the first contraction ("Wonka" is a name);
+    //: %1 is the personal best it is made from, like 03:00.
+    {RoundsPreset::Wonka, "wonka", QT_TRANSLATE_NOOP("RoundsPresets", "Wonka from a PB of %1"),
+     true},
+    //: The name of a new table whose holds end at a count of contractions; %1 is the personal
+    //: best it is made from, like 03:00.
+    {RoundsPreset::WonkaCount, "wonka-count",
+     QT_TRANSLATE_NOOP("RoundsPresets", "Wonka by count from a PB of %1"), true},
+    //: The name of a new table whose rests are one breath each.
+    {RoundsPreset::OneBreath, "one-breath", QT_TRANSLATE_NOOP("RoundsPresets", "One-breath"),
+     false},
+    //: The name of a new table whose holds start at a fixed interval.
+    {RoundsPreset::Intervals, "intervals", QT_TRANSLATE_NOOP("RoundsPresets", "Static intervals"),
+     false},
 }};
 
 constexpr int kPyramidPercents[] = {40, 50, 60, 70, 60, 50, 40};
@@ -125,9 +141,11 @@ bool HasClassicTable(RoundsPreset preset) {
 
 PresetTable MakePreset(RoundsPreset preset, int pbSeconds) {
     if (UsesPersonalBest(preset) && (pbSeconds < 1 || pbSeconds > kMaxPresetBest)) {
-        return {std::nullopt,
-                QStringLiteral("the personal best must be from 00:01 to %1 for a table of rounds")
-                    .arg(FormatSeconds(kMaxPresetBest))};
+        //: %1 is the longest personal best a table is made from, a time like 24:00:00.
+        return {std::nullopt, QCoreApplication::translate("RoundsPresets",
+                                                          "the personal best must be from 00:01 "
+                                                          "to %1 for a table of rounds")
+                                  .arg(FormatSeconds(kMaxPresetBest))};
     }
     PresetTable made;
     switch (preset) {
@@ -159,9 +177,9 @@ PresetTable MakePreset(RoundsPreset preset, int pbSeconds) {
     }
     if (made.table) {
         made.table->intro = kPresetIntro;
-        made.table->name = QString::fromLatin1(Entry(preset).title);
+        made.table->name = QCoreApplication::translate("RoundsPresets", Entry(preset).title);
         if (UsesPersonalBest(preset)) {
-            made.table->name += QStringLiteral(" from a PB of %1").arg(FormatSeconds(pbSeconds));
+            made.table->name = made.table->name.arg(FormatSeconds(pbSeconds));
         }
     }
     return made;

@@ -1,5 +1,6 @@
 #include "rounds_table.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace vellorin {
@@ -220,8 +221,13 @@ QString TableProblem::Sentence() const {
     if (!text.isEmpty()) {
         text[0] = text[0].toUpper();
     }
-    return round > 0 ? QStringLiteral("Round %1: %2.").arg(round).arg(reason)
-                     : QStringLiteral("%1.").arg(text);
+    if (round > 0) {
+        //: %1 is the round's number in the table, %2 a reason such as "the cap must be at least
+        //: the minimum".
+        return QCoreApplication::translate("TableProblems", "Round %1: %2.")
+            .arg(QString::number(round), reason);
+    }
+    return QStringLiteral("%1.").arg(text);
 }
 
 qsizetype TextLength(const QString& text) {

@@ -1,5 +1,6 @@
 #include "session_plan.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -13,7 +14,10 @@ namespace {
 // rather than a value to carry on with.
 double Finite(double x) {
     if (!std::isfinite(x)) {
-        throw SessionError("a computed value is not a finite number");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "a computed value is not a finite number")
+                .toStdString());
     }
     return x;
 }
@@ -26,7 +30,10 @@ double FieldValue(const QString& text) {
     bool ok = false;
     const double value = locale.toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value)) {
-        throw SessionError("not a number: \"" + text.toStdString() + "\"");
+        //: %1 is the text of a settings field.
+        throw SessionError(QCoreApplication::translate("SessionPlan", "not a number: \"%1\"")
+                               .arg(text)
+                               .toStdString());
     }
     return value;
 }
@@ -36,7 +43,10 @@ qint32 RoundToLong(double x) {
     const double rounded = std::nearbyint(Finite(x));
     if (rounded < std::numeric_limits<qint32>::min() ||
         rounded > std::numeric_limits<qint32>::max()) {
-        throw SessionError("a computed number of seconds is out of range");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(QCoreApplication::translate(
+                               "SessionPlan", "a computed number of seconds is out of range")
+                               .toStdString());
     }
     return static_cast<qint32>(rounded);
 }
@@ -76,18 +86,31 @@ qint32 SessionPlan::SessionDuration() const {
 void SessionPlan::CheckTableEnds(qint32 introTime) const {
     const double n = Loops();
     if (n != std::floor(n) || n < 1 || n > std::numeric_limits<qint16>::max()) {
-        throw SessionError("the number of loops must be a whole number from 1 to 32767");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(
+            QCoreApplication::translate(
+                "SessionPlan", "the number of loops must be a whole number from 1 to 32767")
+                .toStdString());
     }
     if (introTime < 1) {
-        throw SessionError("the intro must last at least 1 second");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "the intro must last at least 1 second")
+                .toStdString());
     }
     // Holds and rests change by a fixed step from loop to loop, so their shortest one is at
     // one end of the series.
     if (RoundToLong(LoopHoldTime(1)) < 1 || RoundToLong(LoopHoldTime(n)) < 1) {
-        throw SessionError("every hold must last at least 1 second");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "every hold must last at least 1 second")
+                .toStdString());
     }
     if (n >= 2 && (RoundToLong(LoopRestTime(1)) < 1 || RoundToLong(LoopRestTime(n - 1)) < 1)) {
-        throw SessionError("every rest must last at least 1 second");
+        //: A reason Start refuses the settings, shown after "The reason: ".
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "every rest must last at least 1 second")
+                .toStdString());
     }
 }
 
@@ -96,7 +119,9 @@ QString SessionPlan::StartProblem() const {
         try {
             FieldValue(window_.FieldText(field));
         } catch (const SessionError&) {
-            return QStringLiteral("the field \"%1\" is not a number: \"%2\"")
+            //: %1 is a settings field's name, such as "Initial rest time", %2 its text.
+            return QCoreApplication::translate("SessionPlan",
+                                               "the field \"%1\" is not a number: \"%2\"")
                 .arg(FieldCaption(field), window_.FieldText(field));
         }
     }
@@ -116,7 +141,9 @@ QString SessionPlan::StartRefusalDetail() const {
     if (!field) {
         return {};
     }
-    return QStringLiteral("The field to mend: \"%1\". The reason: %2.")
+    //: %1 is a settings field's name, such as "Initial rest time"; %2 is a reason such as
+    //: "every hold must last at least 1 second".
+    return QCoreApplication::translate("SessionPlan", "The field to mend: \"%1\". The reason: %2.")
         .arg(FieldCaption(*field), StartProblem());
 }
 

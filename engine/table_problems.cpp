@@ -1,7 +1,9 @@
 // The rules a table of rounds keeps to before it can be run, each naming the value to mend.
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
+#include "message_text.h"
 #include "rounds_table.h"
 
 namespace vellorin {
@@ -17,26 +19,28 @@ bool IsPlainText(const QString& text) {
                         [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
+// Each check translates its reason only when it fails: a table of thousands of rows is checked
+// on every edit and every load.
 class ProblemList {
 public:
-    void Check(bool ok, int round, TableValue value, const QString& reason) {
-        if (!ok) {
-            problems_.append({round, value, reason});
+    void Add(int round, TableValue value, const QString& reason) {
+        problems_.append({round, value, reason});
+    }
+    // sentence is marked with QT_TRANSLATE_NOOP, %1 and %2 standing for low and high.
+    void Seconds(qint32 seconds, qint32 low, qint32 high, int round, TableValue value,
+                 const char* sentence) {
+        if (seconds < low || seconds > high) {
+            Add(round, value,
+                QCoreApplication::translate("TableProblems", sentence)
+                    .arg(QString::number(low), QString::number(high)));
         }
     }
-    void Seconds(qint32 seconds, qint32 low, qint32 high, int round, TableValue value,
-                 const char* what) {
-        Check(seconds >= low && seconds <= high, round, value,
-              QStringLiteral("%1 from %2 to %3 seconds")
-                  .arg(QString::fromLatin1(what))
-                  .arg(low)
-                  .arg(high));
-    }
-    void Text(const QString& text, TableValue value, const char* what) {
-        Check(TextLength(text) <= kMaxTextLength && IsPlainText(text), 0, value,
-              QStringLiteral("%1 must be at most %2 characters, without control characters")
-                  .arg(QString::fromLatin1(what))
-                  .arg(kMaxTextLength));
+    // sentence is marked with QT_TRANSLATE_NOOP, %1 standing for the most characters.
+    void Text(const QString& text, TableValue value, const char* sentence) {
+        if (TextLength(text) > kMaxTextLength || !IsPlainText(text)) {
+            Add(0, value,
+                QCoreApplication::translate("TableProblems", sentence).arg(kMaxTextLength));
+        }
     }
     QList<TableProblem> Take() { return std::move(problems_); }
 
@@ -47,42 +51,62 @@ private:
 void CheckHold(ProblemList& problems, int round, const HoldRule& hold) {
     switch (hold.end) {
         case HoldRule::End::Time:
-            problems.Seconds(hold.seconds, 1, kMaxPhaseSeconds, round, TableValue::HoldSeconds,
-                             "the hold must last");
+            //: A reason, after "Round 3: " or on its own with a capital first letter.
+            problems.Seconds(
+                hold.seconds, 1, kMaxPhaseSeconds, round, TableValue::HoldSeconds,
+                QT_TRANSLATE_NOOP("TableProblems", "the hold must last from %1 to %2 seconds"));
             return;
         case HoldRule::End::FirstContraction:
             problems.Seconds(hold.margin, 0, kMaxMargin, round, TableValue::Margin,
-                             "the margin after the first contraction must be");
+                             QT_TRANSLATE_NOOP("TableProblems",
+                                               "the margin after the first contraction must be "
+                                               "from %1 to %2 seconds"));
             break;
         case HoldRule::End::Contractions:
-            problems.Check(hold.contractions >= 1 && hold.contractions <= kMaxContractions, round,
-                           TableValue::Contractions,
-                           QStringLiteral("the number of contractions must be from 1 to %1")
-                               .arg(kMaxContractions));
+            if (hold.contractions < 1 || hold.contractions > kMaxContractions) {
+                problems.Add(round, TableValue::Contractions,
+                             QCoreApplication::translate(
+                                 "TableProblems", "the number of contractions must be from 1 to %1")
+                                 .arg(kMaxContractions));
+            }
             break;
     }
-    problems.Seconds(hold.cap, 1, kMaxPhaseSeconds, round, TableValue::Cap, "the cap must be");
-    problems.Seconds(hold.minimum, 0, kMaxPhaseSeconds, round, TableValue::Minimum,
-                     "the minimum must be");
-    problems.Check(hold.cap >= hold.minimum, round, TableValue::Cap,
-                   QStringLiteral("the cap must be at least the minimum"));
+    //: The cap: the longest a hold that ends at a contraction may last.
+    problems.Seconds(hold.cap, 1, kMaxPhaseSeconds, round, TableValue::Cap,
+                     QT_TRANSLATE_NOOP("TableProblems", "the cap must be from %1 to %2 seconds"));
+    //: The minimum: the shortest a hold that ends at a contraction may last.
+    problems.Seconds(
+        hold.minimum, 0, kMaxPhaseSeconds, round, TableValue::Minimum,
+        QT_TRANSLATE_NOOP("TableProblems", "the minimum must be from %1 to %2 seconds"));
+    if (hold.cap < hold.minimum) {
+        problems.Add(
+            round, TableValue::Cap,
+            QCoreApplication::translate("TableProblems", "the cap must be at least the minimum"));
+    }
 }
 
 void CheckRest(ProblemList& problems, int round, const RestRule& rest) {
     switch (rest.end) {
         case RestRule::End::Time:
-            problems.Seconds(rest.seconds, 1, kMaxPhaseSeconds, round, TableValue::RestSeconds,
-                             "the rest must last");
+            problems.Seconds(
+                rest.seconds, 1, kMaxPhaseSeconds, round, TableValue::RestSeconds,
+                QT_TRANSLATE_NOOP("TableProblems", "the rest must last from %1 to %2 seconds"));
             return;
         case RestRule::End::Cycle:
-            problems.Seconds(rest.cycle, 1, kMaxPhaseSeconds, round, TableValue::Cycle,
-                             "the cycle must be");
+            //: The cycle: the time from one hold's start to the next one's.
+            problems.Seconds(
+                rest.cycle, 1, kMaxPhaseSeconds, round, TableValue::Cycle,
+                QT_TRANSLATE_NOOP("TableProblems", "the cycle must be from %1 to %2 seconds"));
             problems.Seconds(rest.floor, 1, kMaxPhaseSeconds, round, TableValue::Floor,
-                             "the shortest rest of the cycle must be");
+                             QT_TRANSLATE_NOOP("TableProblems",
+                                               "the shortest rest of the cycle must be from %1 to "
+                                               "%2 seconds"));
             return;
         case RestRule::End::Breath:
             problems.Seconds(rest.maximum, 1, kMaxBreathSeconds, round, TableValue::BreathMaximum,
-                             "the longest one-breath rest must be");
+                             QT_TRANSLATE_NOOP("TableProblems",
+                                               "the longest one-breath rest must be from %1 to %2 "
+                                               "seconds"));
             return;
     }
 }
@@ -91,34 +115,64 @@ void CheckRest(ProblemList& problems, int round, const RestRule& rest) {
 
 QList<TableProblem> TableProblems(const RoundsTable& table) {
     ProblemList problems;
-    problems.Text(table.name, TableValue::Name, "the name");
-    problems.Seconds(table.intro, 1, kMaxPhaseSeconds, 0, TableValue::Intro, "the intro must last");
-    problems.Text(table.profile, TableValue::Profile, "the cue profile's name");
-    problems.Check(!table.rounds.isEmpty(), 0, TableValue::Rounds,
-                   QStringLiteral("the table must have at least one round"));
+    problems.Text(table.name, TableValue::Name,
+                  QT_TRANSLATE_NOOP("TableProblems",
+                                    "the name must be at most %1 characters, without control "
+                                    "characters"));
+    problems.Seconds(
+        table.intro, 1, kMaxPhaseSeconds, 0, TableValue::Intro,
+        QT_TRANSLATE_NOOP("TableProblems", "the intro must last from %1 to %2 seconds"));
+    problems.Text(table.profile, TableValue::Profile,
+                  QT_TRANSLATE_NOOP("TableProblems",
+                                    "the cue profile's name must be at most %1 characters, without "
+                                    "control characters"));
+    if (table.rounds.isEmpty()) {
+        problems.Add(
+            0, TableValue::Rounds,
+            QCoreApplication::translate("TableProblems", "the table must have at least one round"));
+    }
     // Every row is checked, the last one's rest too though it is never run, so that a row
     // stays valid wherever it is moved.
     for (int row = 0; row < table.rounds.size(); ++row) {
         const Round& round = table.rounds[row];
-        problems.Check(round.repeat >= 1 && round.repeat <= kMaxRepeat, row + 1, TableValue::Repeat,
-                       QStringLiteral("the repeat must be from 1 to %1").arg(kMaxRepeat));
+        if (round.repeat < 1 || round.repeat > kMaxRepeat) {
+            //: The repeat: how many times in a row the round is run.
+            problems.Add(
+                row + 1, TableValue::Repeat,
+                QCoreApplication::translate("TableProblems", "the repeat must be from 1 to %1")
+                    .arg(kMaxRepeat));
+        }
         CheckHold(problems, row + 1, round.hold);
         CheckRest(problems, row + 1, round.rest);
     }
-    const qint64 runRounds = RunRoundCount(table);
-    problems.Check(runRounds <= kMaxRunRounds, 0, TableValue::Repeat,
-                   QStringLiteral("the table runs %1 rounds with its repeats, more than %2")
-                       .arg(runRounds)
-                       .arg(kMaxRunRounds));
+    if (const qint64 runRounds = RunRoundCount(table); runRounds > kMaxRunRounds) {
+        //: %n is how many rounds the table runs, %1 the most a table may run.
+        const QString text = QCoreApplication::translate(
+            "TableProblems", "the table runs %n rounds with its repeats, more than %1", nullptr,
+            PluralCount(runRounds));
+        problems.Add(0, TableValue::Repeat,
+                     ShownCount(text, runRounds, QString::number(runRounds)).arg(kMaxRunRounds));
+    }
     // The session clock counts 32-bit seconds: a longer table could be loaded and listed, but
     // never started.
     const TableLength length = Length(table);
     constexpr qint64 kMaxSessionSeconds = std::numeric_limits<qint32>::max();
-    problems.Check(length.seconds <= kMaxSessionSeconds, 0, TableValue::Repeat,
-                   QStringLiteral("the table lasts %1%2 seconds in all, more than %3")
-                       .arg(length.exact ? QString() : QStringLiteral("up to "))
-                       .arg(length.seconds)
-                       .arg(kMaxSessionSeconds));
+    if (length.seconds > kMaxSessionSeconds) {
+        const int count = PluralCount(length.seconds);
+        //: %n is how long the table lasts, %1 the most a session may last, both in seconds.
+        QString text = QCoreApplication::translate(
+            "TableProblems", "the table lasts %n seconds in all, more than %1", nullptr, count);
+        if (!length.exact) {
+            //: %n is the most the table can last, %1 the most a session may last, both in
+            //: seconds.
+            text = QCoreApplication::translate(
+                "TableProblems", "the table lasts up to %n seconds in all, more than %1", nullptr,
+                count);
+        }
+        problems.Add(0, TableValue::Repeat,
+                     ShownCount(text, length.seconds, QString::number(length.seconds))
+                         .arg(kMaxSessionSeconds));
+    }
     return problems.Take();
 }
 

@@ -1,5 +1,6 @@
 #include "window_title.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -15,8 +16,10 @@ QString WindowTitle(const QString& tableFile, bool edited, const SessionPlan& pl
     }
     if (rounds != nullptr) {
         const TableLength length = Length(*rounds);
-        parts.append((length.exact ? QString() : QStringLiteral("up to ")) +
-                     FormatTotal(length.seconds));
+        //: In the window's title: the most the table can last, %1 a time like 40:30.
+        parts.append(length.exact ? FormatTotal(length.seconds)
+                                  : QCoreApplication::translate("WindowTitle", "up to %1")
+                                        .arg(FormatTotal(length.seconds)));
     } else if (plan.StartProblem().isEmpty()) {
         parts.append(FormatSeconds(plan.SessionDuration()));
     }
