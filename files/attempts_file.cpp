@@ -1,5 +1,6 @@
 #include "attempts_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,25 +23,31 @@ QString ParseLine(const QByteArray& line, Attempt& attempt) {
     if (std::ranges::any_of(line, [](char c) {
             return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7f;
         })) {
-        return QStringLiteral("it holds a control character");
+        //: Why a line ("it") of the personal-best attempts file is left out.
+        return QCoreApplication::translate("AttemptsFile", "it holds a control character");
     }
     const QList<QByteArray> fields = line.simplified().split(' ');
     if (fields.size() != 2) {
-        return QStringLiteral("it is not a date and time followed by the seconds held");
+        //: Why a line ("it") of the personal-best attempts file is left out.
+        return QCoreApplication::translate(
+            "AttemptsFile", "it is not a date and time followed by the seconds held");
     }
     const QDateTime when = QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODate);
     // The offset must be written ("+01:00" or "Z"): a time without one names no moment.
     const bool offset = fields[0].endsWith('Z') || fields[0].lastIndexOf('+') > 10 ||
                         fields[0].lastIndexOf('-') > 10;
     if (!when.isValid() || !offset) {
-        return QStringLiteral("it does not begin with a date and time with its offset from UTC");
+        //: Why a line ("it") of the personal-best attempts file is left out.
+        return QCoreApplication::translate(
+            "AttemptsFile", "it does not begin with a date and time with its offset from UTC");
     }
     bool whole = std::ranges::all_of(fields[1], [](char c) { return c >= '0' && c <= '9'; });
     const qlonglong seconds = whole ? fields[1].toLongLong(&whole) : 0;
     if (!whole || seconds < kShortestAttemptSeconds || seconds > kLongestAttemptSeconds) {
-        return QStringLiteral("the seconds held are not a whole number from %1 to %2")
-            .arg(kShortestAttemptSeconds)
-            .arg(kLongestAttemptSeconds);
+        //: Why a line of the personal-best attempts file is left out.
+        return QCoreApplication::translate("AttemptsFile",
+                                           "the seconds held are not a whole number from %1 to %2")
+            .arg(QString::number(kShortestAttemptSeconds), QString::number(kLongestAttemptSeconds));
     }
     attempt.when = when;
     attempt.seconds = static_cast<int>(seconds);
@@ -99,7 +106,9 @@ AttemptsRead ReadAttemptsFile(const QString& path) {
     const FileRead file = CurrentBytes(path);
     if (!file.problem.isEmpty()) {
         AttemptsRead read;
-        read.problem = QStringLiteral("Could not read the attempts in \"%1\": %2.")
+        //: %1 is the attempts file's name, %2 the reason it cannot be read.
+        read.problem = QCoreApplication::translate("AttemptsFile",
+                                                   "Could not read the attempts in \"%1\": %2.")
                            .arg(path, WithoutFullStop(file.problem));
         return read;
     }
@@ -132,7 +141,9 @@ QString RemoveAttempt(const QString& path, const Attempt& attempt) {
     if (index < 0 || index >= lines.size() ||
         !ParseLine(Lines(file.bytes)[index].trimmed(), there).isEmpty() ||
         there.when != attempt.when || there.seconds != attempt.seconds) {
-        return QStringLiteral("the file has changed since it was read; open the list again");
+        //: Why an attempt could not be removed from the personal-best attempts file.
+        return QCoreApplication::translate(
+            "AttemptsFile", "the file has changed since it was read; open the list again");
     }
     if (index == 0 && lines[0].startsWith(kBom)) {
         lines[0] = kBom;  // the mark stays where it was

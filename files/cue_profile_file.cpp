@@ -1,6 +1,7 @@
 // Reads and writes cue profile files, refusing anything it does not know by line and reason.
 #include "cue_profile_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -18,6 +19,13 @@ struct Refusal {
     QString reason;
 };
 
+// The refusal of a line of the file, for a reason such as "it is not a cue profile".
+Refusal AtLine(int line, const QString& reason) {
+    //: %1 is a line's number in the cue profile's file, %2 what is wrong with it.
+    return {QCoreApplication::translate("ProfileFile", "line %1: %2")
+                .arg(QString::number(line), reason)};
+}
+
 QString MinutesText(qint32 seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
@@ -25,8 +33,10 @@ QString MinutesText(qint32 seconds) {
 qint32 Seconds(const QString& value, qint32 most) {
     const std::optional<qint32> seconds = ParseClockText(value);
     if (!seconds || *seconds < 0 || *seconds > most) {
+        //: %1 is the value in the file, %2 the longest time it may be, like 1:00.
         throw Refusal{
-            QStringLiteral("\"%1\" is not a time from 0 to %2").arg(value, MinutesText(most))};
+            QCoreApplication::translate("ProfileFile", "\"%1\" is not a time from 0 to %2")
+                .arg(value, MinutesText(most))};
     }
     return *seconds;
 }
@@ -37,9 +47,14 @@ QList<CueCall> Calls(const QString& value) {
         const bool spoken = word.contains(QLatin1Char(':'));
         const std::optional<qint32> seconds = ParseClockText(word);
         if (!seconds || !IsSpeakable({*seconds, spoken})) {
-            throw Refusal{QStringLiteral("the call \"%1\" cannot be %2")
-                              .arg(word, spoken ? QStringLiteral("spoken")
-                                                : QStringLiteral("counted (1 to 20)"))};
+            //: A call is a time said (written m:ss) or a second counted (a bare number); %1 is
+            //: the call as the file writes it.
+            throw Refusal{(spoken
+                               ? QCoreApplication::translate("ProfileFile",
+                                                             "the call \"%1\" cannot be spoken")
+                               : QCoreApplication::translate(
+                                     "ProfileFile", "the call \"%1\" cannot be counted (1 to 20)"))
+                              .arg(word)};
         }
         calls.append({*seconds, spoken});
     }
@@ -50,7 +65,10 @@ bool Choice(const QString& value, const char* yes, const char* no) {
     if (value == QLatin1String(yes) || value == QLatin1String(no)) {
         return value == QLatin1String(yes);
     }
-    throw Refusal{QStringLiteral("it must be %1 or %2").arg(QLatin1String(yes), QLatin1String(no))};
+    //: Why a value ("it") is refused; %1 and %2 are the two words the file may hold, kept as
+    //: they are.
+    throw Refusal{QCoreApplication::translate("ProfileFile", "it must be %1 or %2")
+                      .arg(QLatin1String(yes), QLatin1String(no))};
 }
 
 QString CallsText(const QList<CueCall>& calls) {
@@ -69,7 +87,8 @@ const QList<std::pair<QString, Setter>>& Keys() {
         {"name",
          [](CueProfile& p, const QString& v) {
              if (v.isEmpty() || v.size() > 100) {
-                 throw Refusal{QStringLiteral("the name must be 1 to 100 characters")};
+                 throw Refusal{QCoreApplication::translate("ProfileFile",
+                                                           "the name must be 1 to 100 characters")};
              }
              p.name = v;
          }},
@@ -91,7 +110,9 @@ const QList<std::pair<QString, Setter>>& Keys() {
              bool whole = false;
              p.recoveryBreaths = v.toInt(&whole);
              if (!whole || p.recoveryBreaths < 0 || p.recoveryBreaths > kMostRecoveryBreaths) {
-                 throw Refusal{QStringLiteral("it must be a whole number from 0 to %1")
+                 //: Why a value ("it") of a cue profile's file is refused.
+                 throw Refusal{QCoreApplication::translate("ProfileFile",
+                                                           "it must be a whole number from 0 to %1")
                                    .arg(kMostRecoveryBreaths)};
              }
          }},
@@ -103,7 +124,10 @@ const QList<std::pair<QString, Setter>>& Keys() {
                  return;
              }
              if (parts.size() != 2) {
-                 throw Refusal{QStringLiteral("it must be two counts of seconds, or none")};
+                 //: Why a value ("it") is refused; none is the word the file holds for no paced
+                 //: breathing, kept as it is.
+                 throw Refusal{QCoreApplication::translate(
+                     "ProfileFile", "it must be two counts of seconds, or none")};
              }
              p.paceIn = Seconds(parts[0], 20);
              p.paceOut = Seconds(parts[1], 30);
@@ -126,18 +150,22 @@ CueProfile Parse(const QString& text) {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
-        const QString where = QStringLiteral("line %1: ").arg(i + 1);
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
             continue;
         }
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0) {
-            throw Refusal{where + QStringLiteral("it is not \"key = value\"")};
+            //: Why a line ("it") of a cue profile's file is refused.
+            throw AtLine(i + 1,
+                         QCoreApplication::translate("ProfileFile", "it is not \"key = value\""));
         }
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).simplified();
         if (seen.contains(key)) {
-            throw Refusal{where + QStringLiteral("\"%1\" is given again").arg(key)};
+            //: %1 is a setting's key in the file, such as rest-calls.
+            throw AtLine(
+                i + 1,
+                QCoreApplication::translate("ProfileFile", "\"%1\" is given again").arg(key));
         }
         seen.insert(key, i + 1);
         try {
@@ -145,29 +173,35 @@ CueProfile Parse(const QString& text) {
                 static const QRegularExpression format(
                     QStringLiteral("^vellorin-cues (\\d{1,9})$"));
                 const QRegularExpressionMatch match = format.match(value);
-                if (!match.hasMatch()) {
-                    throw Refusal{QStringLiteral("it is not a cue profile")};
-                }
-                if (match.captured(1).toInt() < 1) {
-                    throw Refusal{QStringLiteral("it is not a cue profile")};
+                if (!match.hasMatch() || match.captured(1).toInt() < 1) {
+                    //: Why a file ("it") cannot be loaded as a cue profile.
+                    throw Refusal{
+                        QCoreApplication::translate("ProfileFile", "it is not a cue profile")};
                 }
                 if (match.captured(1).toInt() > kProfileFormatVersion) {
-                    throw Refusal{QStringLiteral("it was written by a newer Vellorin")};
+                    //: Why a cue profile's file ("it") cannot be loaded.
+                    throw Refusal{QCoreApplication::translate(
+                        "ProfileFile", "it was written by a newer Vellorin")};
                 }
                 continue;
             }
             const auto found = std::ranges::find(Keys(), key, &std::pair<QString, Setter>::first);
             if (found == Keys().end()) {
-                throw Refusal{QStringLiteral("\"%1\" is not a setting of a cue profile").arg(key)};
+                //: %1 is a key in the file.
+                throw Refusal{QCoreApplication::translate(
+                                  "ProfileFile", "\"%1\" is not a setting of a cue profile")
+                                  .arg(key)};
             }
             found->second(profile, value);
         } catch (const Refusal& refusal) {
-            throw Refusal{where + refusal.reason};
+            throw AtLine(i + 1, refusal.reason);
         }
     }
     for (const char* needed : {"format", "name"}) {
         if (!seen.contains(QString::fromLatin1(needed))) {
-            throw Refusal{QStringLiteral("\"%1\" is missing").arg(QLatin1String(needed))};
+            //: %1 is a key the file must hold, format or name, kept as it is.
+            throw Refusal{QCoreApplication::translate("ProfileFile", "\"%1\" is missing")
+                              .arg(QLatin1String(needed))};
         }
     }
     if (const QStringList problems = ProfileProblems(profile); !problems.isEmpty()) {
@@ -176,19 +210,23 @@ CueProfile Parse(const QString& text) {
     return profile;
 }
 
+QString CouldNotLoad(const QString& path, const QString& reason) {
+    //: %1 is the cue profile's file name, %2 the reason it cannot be loaded.
+    return QCoreApplication::translate("ProfileFile", "Could not load the cue profile \"%1\": %2.")
+        .arg(path, reason);
+}
+
 }  // namespace
 
 ProfileFileRead ParseProfileFile(const QByteArray& bytes, const QString& path) {
     const auto refused = [&](const QString& reason) {
-        return ProfileFileRead{
-            std::nullopt,
-            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, reason),
-            {}};
+        return ProfileFileRead{std::nullopt, CouldNotLoad(path, reason), {}};
     };
     QStringDecoder decoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError() || text.contains(QChar(0))) {
-        return refused(QStringLiteral("it is not UTF-8 text"));
+        //: Why a file ("it") cannot be loaded as a cue profile.
+        return refused(QCoreApplication::translate("ProfileFile", "it is not UTF-8 text"));
     }
     try {
         return {Parse(text), {}, {}};
@@ -200,10 +238,7 @@ ProfileFileRead ParseProfileFile(const QByteArray& bytes, const QString& path) {
 ProfileFileRead ReadProfileFile(const QString& path) {
     const FileRead read = ReadRegularFile(path, kMaxProfileFileBytes);
     if (!read.problem.isEmpty()) {
-        return {
-            std::nullopt,
-            QStringLiteral("Could not load the cue profile \"%1\": %2.").arg(path, read.problem),
-            path};
+        return {std::nullopt, CouldNotLoad(path, read.problem), path};
     }
     ProfileFileRead parsed = ParseProfileFile(read.bytes, path);
     parsed.path = path;
@@ -301,9 +336,12 @@ ProfileFileRead FindProfile(const QString& name, const QString& userDataFolder,
             return read;
         }
     }
+    //: %1 is the name asked for, %2 the built-in profiles' names ("classic, guided, ..."), %3
+    //: the folder of the user's own profiles.
     return {std::nullopt,
-            QStringLiteral("There is no cue profile \"%1\": the profiles are %2, or those in "
-                           "\"%3\".")
+            QCoreApplication::translate(
+                "ProfileFile",
+                "There is no cue profile \"%1\": the profiles are %2, or those in \"%3\".")
                 .arg(name, BuiltInProfileKeys().join(QStringLiteral(", ")),
                      UserProfileFolder(userDataFolder)),
             {}};

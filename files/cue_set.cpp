@@ -1,5 +1,6 @@
 #include "cue_set.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "cue_catalogue.h"
@@ -10,9 +11,10 @@ namespace {
 // The same sound refused when its rate is not the set's.
 void CheckRate(CueSound& sound, int sampleRate) {
     if (sound.problem.isEmpty() && sound.sampleRate != sampleRate) {
-        sound.problem = QStringLiteral("its sample rate is %1 Hz, not the %2 Hz of the other cues")
-                            .arg(sound.sampleRate)
-                            .arg(sampleRate);
+        //: Why a cue's sound file cannot be used; %1 and %2 are sample rates, like 22050.
+        sound.problem = QCoreApplication::translate(
+                            "CueSound", "its sample rate is %1 Hz, not the %2 Hz of the other cues")
+                            .arg(QString::number(sound.sampleRate), QString::number(sampleRate));
         sound.samples.clear();
     }
 }

@@ -1,5 +1,6 @@
 #include "cue_sound.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -54,7 +55,9 @@ public:
     qint64 Left() const { return device_.isSequential() ? -1 : device_.size() - device_.pos(); }
     bool Failed() const { return failed_; }
     QString Problem() const {
-        return QStringLiteral("it cannot be read: %1").arg(WithoutFullStop(device_.errorString()));
+        //: Why a cue's sound file ("it") cannot be used; %1 is the system's reason.
+        return QCoreApplication::translate("CueSound", "it cannot be read: %1")
+            .arg(WithoutFullStop(device_.errorString()));
     }
 
 private:
@@ -75,19 +78,26 @@ Format ParseFormat(const QByteArray& body) {
 
 QString FormatProblem(const Format& format) {
     if (format.channels != 1) {
-        return QStringLiteral("it is not mono (it has %1 channels)").arg(format.channels);
+        //: Why a cue's sound file ("it") cannot be used; mono: of one channel.
+        return QCoreApplication::translate("CueSound", "it is not mono (it has %n channels)",
+                                           nullptr, format.channels);
     }
     if (format.sampleRate < kMinCueRate || format.sampleRate > kMaxCueRate) {
-        return QStringLiteral("its sample rate of %1 Hz is not one a cue can have")
+        //: Why a cue's sound file ("it") cannot be used.
+        return QCoreApplication::translate("CueSound",
+                                           "its sample rate of %1 Hz is not one a cue can have")
             .arg(format.sampleRate);
     }
     const bool pcm = format.tag == kPcm && (format.bits == 8 || format.bits == 16 ||
                                             format.bits == 24 || format.bits == 32);
     const bool floats = format.tag == kFloat && (format.bits == 32 || format.bits == 64);
     if (!pcm && !floats) {
-        return QStringLiteral("its samples (format %1, %2 bits) are neither integer PCM nor float")
-            .arg(format.tag)
-            .arg(format.bits);
+        //: Why a cue's sound file cannot be used; %1 is the number of its sample format, %n the
+        //: bits of a sample.
+        return QCoreApplication::translate(
+                   "CueSound", "its samples (format %1, %n bits) are neither integer PCM nor float",
+                   nullptr, format.bits)
+            .arg(format.tag);
     }
     return {};
 }
@@ -123,12 +133,16 @@ CueSound DecodeSamples(Reader& reader, const Format& format, quint32 dataBytes) 
     const int sampleBytes = format.bits / 8;
     const quint64 frames = dataBytes / static_cast<quint32>(sampleBytes);
     if (frames == 0) {
-        return Refused(QStringLiteral("it holds no sound"));
+        //: Why a cue's sound file ("it") cannot be used.
+        return Refused(QCoreApplication::translate("CueSound", "it holds no sound"));
     }
     if (frames > quint64{format.sampleRate} * kMaxCueSeconds) {
-        return Refused(QStringLiteral("it lasts %1 s, longer than the %2 s a cue may last")
-                           .arg(static_cast<double>(frames) / format.sampleRate, 0, 'f', 1)
-                           .arg(kMaxCueSeconds));
+        //: Why a cue's sound file ("it") cannot be used; %1 and %2 are lengths in seconds.
+        return Refused(
+            QCoreApplication::translate("CueSound",
+                                        "it lasts %1 s, longer than the %2 s a cue may last")
+                .arg(QString::number(static_cast<double>(frames) / format.sampleRate, 'f', 1),
+                     QString::number(kMaxCueSeconds)));
     }
     CueSound sound;
     sound.sampleRate = static_cast<int>(format.sampleRate);
@@ -145,7 +159,9 @@ CueSound DecodeSamples(Reader& reader, const Format& format, quint32 dataBytes) 
         for (qsizetype at = 0; at < whole; at += sampleBytes) {
             const std::optional<qint16> sample = Sample(format, block.constData() + at);
             if (!sample) {
-                return Refused(QStringLiteral(
+                //: Why a cue's sound file ("it") cannot be used.
+                return Refused(QCoreApplication::translate(
+                    "CueSound",
                     "its float samples are not numbers or go beyond full scale, so they cannot be "
                     "scaled"));
             }
@@ -157,7 +173,7 @@ CueSound DecodeSamples(Reader& reader, const Format& format, quint32 dataBytes) 
         left -= static_cast<quint64>(want);
     }
     if (sound.samples.empty()) {
-        return Refused(QStringLiteral("it holds no sound"));
+        return Refused(QCoreApplication::translate("CueSound", "it holds no sound"));
     }
     return sound;
 }
@@ -199,10 +215,15 @@ CueSound DecodeWave(QIODevice& device) {
         return Refused(reader.Problem());
     }
     if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE") {
-        return Refused(QStringLiteral("it is not a WAV file"));
+        //: Why a cue's sound file ("it") cannot be used.
+        return Refused(QCoreApplication::translate("CueSound", "it is not a WAV file"));
     }
-    return Refused(format ? QStringLiteral("it holds no sound")
-                          : QStringLiteral("it is not a WAV file Vellorin can read (no format)"));
+    if (format) {
+        return Refused(QCoreApplication::translate("CueSound", "it holds no sound"));
+    }
+    //: Why a cue's sound file ("it") cannot be used.
+    return Refused(QCoreApplication::translate(
+        "CueSound", "it is not a WAV file Vellorin can read (no format)"));
 }
 
 CueSound ReadCueFile(const QString& path) {

@@ -1,8 +1,11 @@
 #include "damaged_lines.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
+
+#include "message_text.h"
 
 namespace vellorin {
 namespace {
@@ -33,7 +36,8 @@ QString DamagedLinesMessage(const QString& path, const QList<DamagedLine>& first
     }
     // One arg() for all: a file name holding "%1" is never taken for a place to fill.
     if (total == 1) {
-        return QStringLiteral("Left out line %1 of \"%2\": %3.")
+        //: %1 is the line's number, %2 the file's name, %3 why the line was left out.
+        return QCoreApplication::translate("DamagedLines", "Left out line %1 of \"%2\": %3.")
             .arg(QString::number(first.constFirst().line), path, first.constFirst().reason);
     }
     QStringList numbers;
@@ -41,19 +45,34 @@ QString DamagedLinesMessage(const QString& path, const QList<DamagedLine>& first
         numbers.append(Count(first[i].line));
     }
     const qint64 more = total - numbers.size();
-    const QString last = more > 0 ? QStringLiteral("%1 more").arg(Count(more)) : numbers.takeLast();
+    const int plural = PluralCount(total);
+    QString text;
+    if (more > 0) {
+        //: %n is how many lines were left out, %1 the file's name, %2 the first of the lines'
+        //: numbers, as a list ("3, 4, 5, 6, 7"), %3 how many more lines there are.
+        text = QCoreApplication::translate(
+            "DamagedLines", "Left out %n lines of \"%1\": lines %2 and %3 more.", nullptr, plural);
+    } else {
+        //: %n is how many lines were left out, %1 the file's name, %2 all but the last of the
+        //: lines' numbers, as a list ("3, 4, 5"), %3 the last one.
+        text = QCoreApplication::translate(
+            "DamagedLines", "Left out %n lines of \"%1\": lines %2 and %3.", nullptr, plural);
+    }
+    const QString last = more > 0 ? Count(more) : numbers.takeLast();
+    text =
+        ShownCount(text, total, Count(total)).arg(path, numbers.join(QStringLiteral(", ")), last);
     QList<DamagedLine> reasons;
     for (const DamagedLine& line : first) {
         if (reasons.size() < kReasonsNamed && !Named(reasons, line.reason)) {
             reasons.append(line);
         }
     }
-    QString why;
     for (const DamagedLine& reason : reasons) {
-        why += QStringLiteral(" Line %1: %2.").arg(Count(reason.line), reason.reason);
+        //: %1 is a line's number, %2 why it was left out.
+        text += QStringLiteral(" ") + QCoreApplication::translate("DamagedLines", "Line %1: %2.")
+                                          .arg(Count(reason.line), reason.reason);
     }
-    return QStringLiteral("Left out %1 lines of \"%2\": lines %3 and %4.%5")
-        .arg(Count(total), path, numbers.join(QStringLiteral(", ")), last, why);
+    return text;
 }
 
 void DamagedLines::Add(int line, const QString& reason) {

@@ -1,5 +1,6 @@
 #include "file_access.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "message_text.h"
@@ -21,7 +22,10 @@
 namespace vellorin {
 namespace {
 
-const char kNotAFile[] = "it is not a file";
+QString NotAFile() {
+    //: Why a path cannot be read or written: it names a folder, a device or a pipe.
+    return QCoreApplication::translate("FileAccess", "it is not a file");
+}
 
 #ifdef Q_OS_UNIX
 QString SystemError(int error) {
@@ -45,7 +49,7 @@ QString OpenRegularFile(const QString& path, QFile& file) {
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QString::fromLatin1(kNotAFile);
+        return NotAFile();
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -53,7 +57,7 @@ QString OpenRegularFile(const QString& path, QFile& file) {
     }
 #else
     if (QFileInfo info(path); info.exists() && !info.isFile()) {
-        return QString::fromLatin1(kNotAFile);
+        return NotAFile();
     }
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -66,7 +70,7 @@ QString OpenRegularFile(const QString& path, QFile& file) {
 QString WriteTargetProblem(const QString& path) {
     const QFileInfo target(path);  // exists() and isFile() follow links
     if (target.exists() && !target.isFile()) {
-        return QString::fromLatin1(kNotAFile);
+        return NotAFile();
     }
     return {};
 }
@@ -102,7 +106,9 @@ QString SyncToDisk(QFileDevice& file) {
     }
 #elif defined(Q_OS_WIN)
     if (::_commit(file.handle()) != 0) {
-        return QStringLiteral("its bytes could not be written to the disk");
+        //: Why a file ("its") could not be written.
+        return QCoreApplication::translate("FileAccess",
+                                           "its bytes could not be written to the disk");
     }
 #endif
     return {};
@@ -133,7 +139,9 @@ FileRead ReadRegularFile(const QString& path, qint64 maxBytes) {
         if (file.error() != QFileDevice::NoError) {
             read.problem = WithoutFullStop(file.errorString());
         } else if (read.bytes.size() > maxBytes) {
-            read.problem = QStringLiteral("it is larger than %1 bytes").arg(maxBytes);
+            //: Why a file ("it") cannot be read; %1 is the most bytes such a file may hold.
+            read.problem = QCoreApplication::translate("FileAccess", "it is larger than %1 bytes")
+                               .arg(maxBytes);
         }
     }
     if (!read.problem.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "log_keeper.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "training_log.h"
@@ -55,8 +56,10 @@ void TrainingLogKeeper::Write() {
             const QString failure = AppendToLog(next.path, next.record);
             lock.lock();
             if (!failure.isEmpty()) {
+                //: %1 is the training log's file name, %2 the system's reason.
                 problem_ =
-                    QStringLiteral("Could not keep the session in the training log \"%1\": %2.")
+                    QCoreApplication::translate(
+                        "TrainingLog", "Could not keep the session in the training log \"%1\": %2.")
                         .arg(next.path, failure);
                 break;
             }

@@ -1,6 +1,7 @@
 #include "log_row_reader.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QLocale>
 #include <limits>
 #include <optional>
@@ -29,10 +30,10 @@ std::optional<qint64> Whole(QByteArrayView text, qint64 low, qint64 high) {
 }
 
 QString NotWhole(const char* column, qint64 low, qint64 high) {
-    return QStringLiteral("its %1 is not a whole number from %2 to %3")
-        .arg(QLatin1String(column))
-        .arg(low)
-        .arg(high);
+    //: Why a row of the training log is left out; %1 is a column's name in the file, such as
+    //: held_seconds, kept as it is.
+    return QCoreApplication::translate("TrainingLog", "its %1 is not a whole number from %2 to %3")
+        .arg(QLatin1String(column), QString::number(low), QString::number(high));
 }
 
 constexpr LogColumn kTexts[] = {LogColumn::SessionStart, LogColumn::Table,        LogColumn::Intro,
@@ -54,12 +55,15 @@ LogRowReader::LogRowReader(RowSink onRow, DamageSink onDamaged)
 void LogRowReader::Take(const CsvRecord& record) {
     const bool first = std::exchange(first_, false);
     if (record.cutShort) {
-        return onDamaged_(record.line, QStringLiteral("the row was cut short"));
+        return onDamaged_(record.line,
+                          //: Why a row of the training log is left out.
+                          QCoreApplication::translate("TrainingLog", "the row was cut short"));
     }
     if (record.tooLong) {
-        return onDamaged_(
-            record.line,
-            QStringLiteral("it is longer than %1 bytes").arg(CsvStream::kMaxRecordBytes));
+        return onDamaged_(record.line,
+                          //: Why a row ("it") of the training log is left out.
+                          QCoreApplication::translate("TrainingLog", "it is longer than %1 bytes")
+                              .arg(CsvStream::kMaxRecordBytes));
     }
     if (record.fields == 1 && record.bytes.isEmpty()) {
         return;  // an empty line
@@ -91,11 +95,19 @@ const LogLayout* LogRowReader::LayoutOf(qsizetype fields) const {
 }
 
 QString LogRowReader::WrongCount(qsizetype fields) const {
-    return QStringLiteral("it has %1 %2, not %3")
-        .arg(fields)
-        .arg(fields == 1 ? "column" : "columns")
-        .arg(header_ ? QString::number(header_->Fields())
-                     : QStringLiteral("%1 or %2").arg(kLogColumnsWithoutRules).arg(kLogColumns));
+    QString expected;
+    if (header_) {
+        expected = QString::number(header_->Fields());
+    } else {
+        //: Two numbers of columns a row of the training log may have.
+        expected = QCoreApplication::translate("TrainingLog", "%1 or %2")
+                       .arg(QString::number(kLogColumnsWithoutRules), QString::number(kLogColumns));
+    }
+    const int count = static_cast<int>(fields);
+    //: %n is how many columns the row has, %1 how many the log expects: a number, or two as
+    //: "13 or 14".
+    return QCoreApplication::translate("TrainingLog", "it has %n columns, not %1", nullptr, count)
+        .arg(expected);
 }
 
 void LogRowReader::ReadTexts(const CsvRecord& record, const LogLayout& layout) {
@@ -137,7 +149,9 @@ void LogRowReader::ReadTexts(const CsvRecord& record, const LogLayout& layout) {
 QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
     ReadTexts(record, layout);
     if (!row_.sessionStart.isValid()) {
-        return QStringLiteral("its session_start is not a date and time");
+        //: session_start is a column's name in the file, kept as it is.
+        return QCoreApplication::translate("TrainingLog",
+                                           "its session_start is not a date and time");
     }
     const std::optional<qint64> loop = Whole(FieldOf(record, layout, LogColumn::Loop), 1, 32767);
     if (!loop) {
@@ -157,10 +171,14 @@ QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
     }
     const QByteArrayView completed = FieldOf(record, layout, LogColumn::Completed);
     if (completed != "yes" && completed != "no") {
-        return QStringLiteral("its completed is neither yes nor no");
+        //: completed is a column's name in the file, yes and no the words it holds, all kept
+        //: as they are.
+        return QCoreApplication::translate("TrainingLog", "its completed is neither yes nor no");
     }
     if (!kindRead_) {
-        return QStringLiteral("its kind is neither classic nor rounds");
+        //: kind is a column's name in the file, classic and rounds the words it holds, all kept
+        //: as they are.
+        return QCoreApplication::translate("TrainingLog", "its kind is neither classic nor rounds");
     }
     row_.hold.loop = static_cast<qint16>(*loop);
     row_.hold.planned = static_cast<qint32>(*values[0]);
@@ -186,8 +204,10 @@ QString LogRowReader::ReadRules(const CsvRecord& record, const LogLayout& layout
             holdRule_ = ParseHoldRule(hold);
         }
         if (!holdRule_) {
-            return QStringLiteral("its %1 is not a rule of how a hold ends")
-                .arg(rulesInSettings_ ? "hold" : "hold_rule");
+            //: %1 is a column's name in the file, hold or hold_rule, kept as it is.
+            return QCoreApplication::translate("TrainingLog",
+                                               "its %1 is not a rule of how a hold ends")
+                .arg(QLatin1String(rulesInSettings_ ? "hold" : "hold_rule"));
         }
         row_.hold.rule = *holdRule_;
     }
@@ -200,8 +220,9 @@ QString LogRowReader::ReadRules(const CsvRecord& record, const LogLayout& layout
         restRule_ = ParseRestRule(rest);
     }
     if (!restRule_) {
-        return QStringLiteral("its %1 is not a rule of how a rest ends")
-            .arg(rulesInSettings_ ? "rest" : "rest_rule");
+        //: %1 is a column's name in the file, rest or rest_rule, kept as it is.
+        return QCoreApplication::translate("TrainingLog", "its %1 is not a rule of how a rest ends")
+            .arg(QLatin1String(rulesInSettings_ ? "rest" : "rest_rule"));
     }
     row_.hold.rest = restRule_;
     return {};

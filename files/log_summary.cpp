@@ -1,5 +1,6 @@
 #include "log_summary.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
@@ -32,7 +33,8 @@ QString WriteInChunks(const QString& path, const std::function<bool(QByteArray&)
         // Asked after the last chunk too: a copy that could not read all is never put in place.
         if (cancelled && cancelled()) {
             file.cancelWriting();
-            return QStringLiteral("the export was stopped");
+            //: Why the training log's copy was not written: the user stopped it.
+            return QCoreApplication::translate("TrainingLog", "the export was stopped");
         }
     }
     return SyncAndCommit(file);
@@ -140,7 +142,8 @@ QString WriteSessionsCsv(const QString& path, const LogSummary& summary,
 QString CopyLog(const QString& from, const QString& to, const std::function<bool()>& cancelled) {
     if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath() &&
         QFileInfo::exists(to)) {
-        return QStringLiteral("it is the training log itself");
+        //: Why the training log cannot be exported to the file chosen.
+        return QCoreApplication::translate("TrainingLog", "it is the training log itself");
     }
     QFile log;
     if (const QString problem = OpenRegularFile(from, log); !problem.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "session_commands.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -70,7 +71,7 @@ DefaultSessionLoad SessionFileCommands::LoadDefaultSession() {
         FillFields(read.lines);
     }
     if (!read.problem.isEmpty()) {
-        window_.ShowMessage(kDefaultSessionMessage);
+        window_.ShowMessage(QCoreApplication::translate("SessionFile", kDefaultSessionMessage));
     } else {
         tableFile_ = path;
         tableTexts_ = FieldTexts(window_);
@@ -101,14 +102,20 @@ QString SessionFileCommands::ProgramFileName(const QString& path) const {
     if (!programFiles_) {
         return {};
     }
-    static const char* const names[] = {"the training log", "the personal-best attempts",
-                                        "the window's settings"};
+    //: One of Vellorin's own files, named in "it is the training log Vellorin keeps, not a
+    //: table" (and so are the other two).
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("SessionFile", "the training log"),
+        //: One of Vellorin's own files: the attempts of personal-best tests.
+        QT_TRANSLATE_NOOP("SessionFile", "the personal-best attempts"),
+        //: One of Vellorin's own files: the window's size and other settings.
+        QT_TRANSLATE_NOOP("SessionFile", "the window's settings")};
     const QStringList files = programFiles_();
     for (qsizetype i = 0; i < files.size() && i < qsizetype(std::size(names)); ++i) {
         // The same file by any spelling, symbolic or hard link; one not there yet by where a
         // write would put it.
         if (SameFile(path, files[i])) {
-            return QString::fromLatin1(names[i]);
+            return QCoreApplication::translate("SessionFile", names[i]);
         }
     }
     return {};
@@ -166,12 +173,16 @@ QString SessionFileCommands::LoadFile(const QString& path) {
     if (own.isEmpty() && IsRoundsFile(path)) {
         return LoadRounds(path);
     }
-    const SessionRead read =
-        own.isEmpty() ? ReadSessionFile(path)
-                      : SessionRead{{},
-                                    QStringLiteral("Could not load \"%1\": it is %2 Vellorin "
-                                                   "keeps, not a table.")
-                                        .arg(path, own)};
+    SessionRead read;
+    if (own.isEmpty()) {
+        read = ReadSessionFile(path);
+    } else {
+        //: %1 is a file's name, %2 one of Vellorin's own files, such as "the training log".
+        read.problem =
+            QCoreApplication::translate(
+                "SessionFile", "Could not load \"%1\": it is %2 Vellorin keeps, not a table.")
+                .arg(path, own);
+    }
     if (!read.problem.isEmpty()) {
         window_.ShowMessage(read.problem);
         return read.problem;
@@ -225,24 +236,40 @@ void SessionFileCommands::SetRounds(std::optional<RoundsTable> table,
     }
 }
 
-QString SessionFileCommands::AskSaveName(const char* what) {
+QString SessionFileCommands::AskSaveName(bool rounds) {
     const QString path = AskFileName(true);
     if (path.isEmpty()) {
         return {};
     }
     if (const QString own = ProgramFileName(path); !own.isEmpty()) {
-        window_.ShowMessage(QStringLiteral("Could not save the %1 to \"%2\": it is %3 "
-                                           "Vellorin keeps, which a table must not replace.")
-                                .arg(QLatin1String(what), path, own));
+        //: %1 is a file's name, %2 one of Vellorin's own files, such as "the training log".
+        QString text =
+            QCoreApplication::translate("SessionFile",
+                                        "Could not save the session to \"%1\": it is %2 "
+                                        "Vellorin keeps, which a table must not replace.");
+        if (rounds) {
+            //: %1 is a file's name, %2 one of Vellorin's own files.
+            text = QCoreApplication::translate("SessionFile",
+                                               "Could not save the table to \"%1\": it is %2 "
+                                               "Vellorin keeps, which a table must not replace.");
+        }
+        window_.ShowMessage(text.arg(path, own));
         return {};
     }
     return path;
 }
 
-bool SessionFileCommands::Written(const char* what, const QString& path, const QString& failure) {
+bool SessionFileCommands::Written(bool rounds, const QString& path, const QString& failure) {
     if (!failure.isEmpty()) {
-        window_.ShowMessage(QStringLiteral("Could not save the %1 to \"%2\": %3.")
-                                .arg(QLatin1String(what), path, failure));
+        //: %1 is a file's name, %2 the reason it could not be written.
+        QString text =
+            QCoreApplication::translate("SessionFile", "Could not save the session to \"%1\": %2.");
+        if (rounds) {
+            //: %1 is a file's name, %2 the reason it could not be written.
+            text = QCoreApplication::translate("SessionFile",
+                                               "Could not save the table to \"%1\": %2.");
+        }
+        window_.ShowMessage(text.arg(path, failure));
         return false;
     }
     tableFile_ = path;
@@ -250,8 +277,8 @@ bool SessionFileCommands::Written(const char* what, const QString& path, const Q
 }
 
 void SessionFileCommands::SaveRounds() {
-    if (const QString path = AskSaveName("table");
-        !path.isEmpty() && Written("table", path, WriteTableFile(path, *rounds_))) {
+    if (const QString path = AskSaveName(true);
+        !path.isEmpty() && Written(true, path, WriteTableFile(path, *rounds_))) {
         savedRounds_ = rounds_;
     }
 }
@@ -266,22 +293,32 @@ void SessionFileCommands::SaveCmd_Click() {
         const QString text = window_.FieldText(field);
         // A CR ends a line in a session file, so a text holding one would load back shifted;
         // characters the system's encoding has no bytes for would load back as others.
-        const char* cannotKeep =
-            text.contains(QLatin1Char('\r')) ? "a line break, which a session file cannot keep"
-            : text.contains(QChar(0))        ? "a NUL character, which a session file cannot keep"
-            : QString::fromLocal8Bit(text.toLocal8Bit()) != text
-                ? "characters this system's encoding cannot keep in a session file"
-                : nullptr;
-        if (cannotKeep != nullptr) {
-            window_.ShowMessage(
-                QStringLiteral("Could not save the session: the field \"%1\" holds %2.")
-                    .arg(FieldCaption(field), QLatin1String(cannotKeep)));
+        QString cannotKeep;
+        if (text.contains(QLatin1Char('\r'))) {
+            //: %1 is a settings field's name, such as "Initial rest time".
+            cannotKeep =
+                QCoreApplication::translate("SessionFile",
+                                            "Could not save the session: the field \"%1\" holds a "
+                                            "line break, which a session file cannot keep.");
+        } else if (text.contains(QChar(0))) {
+            cannotKeep =
+                QCoreApplication::translate("SessionFile",
+                                            "Could not save the session: the field \"%1\" holds a "
+                                            "NUL character, which a session file cannot keep.");
+        } else if (QString::fromLocal8Bit(text.toLocal8Bit()) != text) {
+            cannotKeep = QCoreApplication::translate(
+                "SessionFile",
+                "Could not save the session: the field \"%1\" holds characters this system's "
+                "encoding cannot keep in a session file.");
+        }
+        if (!cannotKeep.isEmpty()) {
+            window_.ShowMessage(cannotKeep.arg(FieldCaption(field)));
             return;
         }
         texts.append(text);
     }
-    if (const QString path = AskSaveName("session");
-        !path.isEmpty() && Written("session", path, WriteSessionFile(path, texts))) {
+    if (const QString path = AskSaveName(false);
+        !path.isEmpty() && Written(false, path, WriteSessionFile(path, texts))) {
         tableTexts_ = texts;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <functional>
 #include <optional>
 
@@ -10,9 +11,13 @@
 
 namespace vellorin {
 
-inline constexpr char kDefaultSessionMessage[] =
+// Shown translated, in the context "SessionFile".
+inline constexpr char kDefaultSessionMessage[] = QT_TRANSLATE_NOOP(
+    "SessionFile",
     "Could not find default.ses in session folder. Make sure to safe a session as default.ses "
-    "to eliminate this warning.";
+    "to eliminate this warning.");
+// The file dialog's filters, "display text|pattern": the dialog translates the display texts
+// where it shows them.
 inline constexpr char kSessionFilter[] = "Session files|*.ses";
 // Save of a table of rounds, and Load of either kind.
 inline constexpr char kRoundsFilter[] = "Vellorin tables|*.vtable";
@@ -108,11 +113,11 @@ private:
     void SetRounds(std::optional<RoundsTable> table, std::optional<RoundsTable> saved);
     QString LoadRounds(const QString& path);
     void SaveRounds();
-    // Save's file name for the kind of table named by what ("session", "table"); empty when
-    // none was chosen or it is one of the program's own files, which is then said.
-    QString AskSaveName(const char* what);
+    // Save's file name for a table of rounds (rounds) or a session; empty when none was chosen
+    // or it is one of the program's own files, which is then said.
+    QString AskSaveName(bool rounds);
     // Whether the write to path succeeded, saying why not; a success makes path the table file.
-    bool Written(const char* what, const QString& path, const QString& failure);
+    bool Written(bool rounds, const QString& path, const QString& failure);
 
     std::optional<RoundsTable> rounds_;
     std::optional<RoundsTable> savedRounds_;  // the table of rounds as its file holds it

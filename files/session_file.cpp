@@ -1,5 +1,6 @@
 #include "session_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -73,13 +74,15 @@ std::optional<QString> SessionLineReader::NextLine() {
 SessionRead ReadSessionFile(const QString& path) {
     QFile file;
     if (const QString problem = OpenRegularFile(path, file); !problem.isEmpty()) {
-        return {{}, QStringLiteral("Could not load \"%1\": %2.").arg(path, problem)};
+        return {{},
+                //: %1 is the file's name, %2 the reason it cannot be loaded.
+                QCoreApplication::translate("SessionFile", "Could not load \"%1\": %2.")
+                    .arg(path, problem)};
     }
     return ReadSessionLines(file, path);
 }
 
 SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
-    const QString name = QStringLiteral("\"%1\"").arg(path);
     SessionLineReader reader(device);
     QStringList lines;
     while (lines.size() < kSessionLines) {
@@ -89,34 +92,43 @@ SessionRead ReadSessionLines(QIODevice& device, const QString& path) {
         }
         lines.append(*line);
     }
+    // One arg() for the name and the numbers: a name holding "%2" is never taken for a place
+    // to fill.
+    const QString next = QString::number(lines.size() + 1);
     switch (reader.status()) {
         case SessionLineReader::Status::Ok:
             return {lines, {}};
         case SessionLineReader::Status::EndOfFile:
             return {lines,
-                    QStringLiteral("Could not load %1: it holds only %2 of the %3 lines of a "
-                                   "session.")
-                        .arg(name)
-                        .arg(lines.size())
-                        .arg(kSessionLines),
+                    //: %1 is the file's name, %2 how many lines it holds, %3 how many a session
+                    //: file has (6).
+                    QCoreApplication::translate(
+                        "SessionFile",
+                        "Could not load \"%1\": it holds only %2 of the %3 lines of a session.")
+                        .arg(path, QString::number(lines.size()), QString::number(kSessionLines)),
                     true};
         case SessionLineReader::Status::TooLong:
-            return {{},
-                    QStringLiteral("Could not load %1: line %2 is longer than %3 characters.")
-                        .arg(name)
-                        .arg(lines.size() + 1)
-                        .arg(kMaxLineLength)};
+            return {
+                {},
+                //: %1 is the file's name, %2 a line's number, %3 the most characters a line
+                //: holds.
+                QCoreApplication::translate(
+                    "SessionFile", "Could not load \"%1\": line %2 is longer than %3 characters.")
+                    .arg(path, next, QString::number(kMaxLineLength))};
         case SessionLineReader::Status::NotText:
             return {{},
-                    QStringLiteral("Could not load %1: it is not a table (line %2 is not text).")
-                        .arg(name)
-                        .arg(lines.size() + 1)};
+                    //: %1 is the file's name, %2 a line's number.
+                    QCoreApplication::translate(
+                        "SessionFile",
+                        "Could not load \"%1\": it is not a table (line %2 is not text).")
+                        .arg(path, next)};
         case SessionLineReader::Status::ReadError:
             break;
     }
-    return {
-        {},
-        QStringLiteral("Could not load %1: %2.").arg(name, WithoutFullStop(device.errorString()))};
+    return {{},
+            //: %1 is the file's name, %2 the system's reason it cannot be read.
+            QCoreApplication::translate("SessionFile", "Could not load \"%1\": %2.")
+                .arg(path, WithoutFullStop(device.errorString()))};
 }
 
 QString WriteSessionFile(const QString& path, const QStringList& texts) {

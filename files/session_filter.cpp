@@ -1,5 +1,6 @@
 #include "session_filter.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 
@@ -57,14 +58,19 @@ bool NameBefore(const QString& a, const QString& b) {
 QString FilterName(const SessionFilter& filter) {
     switch (filter.by) {
         case SessionFilter::By::Kind:
-            return filter.kind == TableKind::Rounds ? QStringLiteral("Tables of rounds")
-                                                    : QStringLiteral("Classic tables");
+            if (filter.kind == TableKind::Rounds) {
+                //: A choice of the sessions shown: those of tables of rounds.
+                return QCoreApplication::translate("History", "Tables of rounds");
+            }
+            //: A choice of the sessions shown: those of classic tables of six settings.
+            return QCoreApplication::translate("History", "Classic tables");
         case SessionFilter::By::Table:
             return filter.table;
         case SessionFilter::By::All:
             break;
     }
-    return QStringLiteral("All tables");
+    //: A choice of the sessions shown: all of them.
+    return QCoreApplication::translate("History", "All tables");
 }
 
 QList<SessionFilter> FilterChoices(const LogSummary& log) {

@@ -1,6 +1,7 @@
 #include "training_log.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,9 @@ QByteArrayView WithoutBom(QByteArrayView bytes) {
 }
 
 QString CouldNotRead(const QString& path, const QString& why) {
-    return QStringLiteral("Could not read the training log \"%1\": %2.").arg(path, why);
+    //: %1 is the training log's file name, %2 the reason it cannot be read.
+    return QCoreApplication::translate("TrainingLog", "Could not read the training log \"%1\": %2.")
+        .arg(path, why);
 }
 
 // Whether the file's bytes up to size leave a quoted field open: an odd count of quotes.
@@ -157,10 +160,13 @@ LogScan ScanLog(const QString& path, const std::function<void(const LogRow&)>& o
     }
     const QLocale english(QLocale::English);
     if (const qint64 size = file.size(); size > kMaxLogBytes) {  // the opened file's size
-        scan.problem =
-            CouldNotRead(path, QStringLiteral("it holds %1 bytes, more than the %2 a "
-                                              "training log may hold")
-                                   .arg(english.toString(size), english.toString(kMaxLogBytes)));
+        //: %n is the file's size and %1 the largest a training log may be, both in bytes.
+        const QString text = QCoreApplication::translate(
+            "TrainingLog", "it holds %n bytes, more than the %1 a training log may hold", nullptr,
+            PluralCount(size));
+        scan.problem = CouldNotRead(
+            path,
+            ShownCount(text, size, english.toString(size)).arg(english.toString(kMaxLogBytes)));
         return scan;
     }
     LogRowReader rows(onRow,
@@ -184,8 +190,10 @@ LogScan ScanLog(const QString& path, const std::function<void(const LogRow&)>& o
         csv.Feed(done == 0 ? WithoutBom(bytes) : bytes);
         done += got;
         if (done > kMaxLogBytes) {  // it grew while it was read
+            //: %1 is the largest a training log may be, in bytes.
             scan.problem = CouldNotRead(
-                path, QStringLiteral("it grew past %1 bytes").arg(english.toString(kMaxLogBytes)));
+                path, QCoreApplication::translate("TrainingLog", "it grew past %1 bytes")
+                          .arg(english.toString(kMaxLogBytes)));
             return scan;
         }
     }

@@ -1,6 +1,7 @@
 // Reads a table file, refusing anything it does not know by the key and the reason.
 #include "vtable_file.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,7 +25,9 @@ class ObjectReader {
 public:
     ObjectReader(const QJsonValue& value, QString where) : where_(std::move(where)) {
         if (!value.isObject()) {
-            throw Refusal{Prefix() + QStringLiteral("it must be a JSON object")};
+            throw Refusal{
+                //: Why a table file cannot be loaded: "it" is a value of the file.
+                Located(QCoreApplication::translate("TableFile", "it must be a JSON object"))};
         }
         object_ = value.toObject();
     }
@@ -39,24 +42,32 @@ public:
     QJsonValue Required(const char* key) {
         const QJsonValue value = Take(key);
         if (value.isUndefined()) {
-            throw Refusal{Prefix() + QStringLiteral("\"%1\" is missing").arg(key)};
+            //: %1 is a key of the table file, kept as it is.
+            throw Refusal{Located(QCoreApplication::translate("TableFile", "\"%1\" is missing")
+                                      .arg(QLatin1String(key)))};
         }
         return value;
     }
 
-    // A whole number from low to high; what is the word after "whole number" ("of seconds").
+    // A whole number from low to high, of seconds unless it is a count.
     qint32 Number(const char* key, qint32 low, qint32 high, std::optional<qint32> fallback = {},
-                  const char* what = " of seconds") {
+                  bool seconds = true) {
         const QJsonValue value = fallback ? Take(key) : Required(key);
         if (value.isUndefined()) {
             return *fallback;
         }
         const double x = value.toDouble(std::nan(""));
         if (!value.isDouble() || x != std::floor(x) || x < low || x > high) {
-            throw Refusal{Prefix() + QStringLiteral("\"%1\" must be a whole number%2 from %3 to %4")
-                                         .arg(QString::fromLatin1(key), QString::fromLatin1(what))
-                                         .arg(low)
-                                         .arg(high)};
+            //: %1 is a key of the table file, kept as it is.
+            QString text = QCoreApplication::translate(
+                "TableFile", "\"%1\" must be a whole number of seconds from %2 to %3");
+            if (!seconds) {
+                //: %1 is a key of the table file, kept as it is.
+                text = QCoreApplication::translate("TableFile",
+                                                   "\"%1\" must be a whole number from %2 to %3");
+            }
+            throw Refusal{Located(
+                text.arg(QString::fromLatin1(key), QString::number(low), QString::number(high)))};
         }
         return static_cast<qint32>(x);
     }
@@ -71,10 +82,12 @@ public:
             !QStringView(text).isValidUtf16() || std::any_of(text.begin(), text.end(), [](QChar c) {
                 return c.unicode() < 0x20 || c.unicode() == 0x7f;
             })) {
-            throw Refusal{Prefix() + QStringLiteral("\"%1\" must be a text of at most %2 "
-                                                    "characters, without control characters")
-                                         .arg(QString::fromLatin1(key))
-                                         .arg(kMaxTextLength)};
+            //: %1 is a key of the table file, kept as it is.
+            throw Refusal{Located(
+                QCoreApplication::translate(
+                    "TableFile",
+                    "\"%1\" must be a text of at most %2 characters, without control characters")
+                    .arg(QString::fromLatin1(key), QString::number(kMaxTextLength)))};
         }
         return text;
     }
@@ -88,8 +101,11 @@ public:
                 quoted.append(QStringLiteral("\"%1\"").arg(name));
             }
             const QString last = quoted.takeLast();
-            throw Refusal{Prefix() + QStringLiteral("\"end\" must be %1 or %2")
-                                         .arg(quoted.join(QStringLiteral(", ")), last)};
+            //: "end" is a key of the table file; %1 and %2 are the words it may hold, quoted
+            //: ("\"time\", \"cycle\"" and "\"breath\""), all kept as they are.
+            throw Refusal{
+                Located(QCoreApplication::translate("TableFile", "\"end\" must be %1 or %2")
+                            .arg(quoted.join(QStringLiteral(", ")), last))};
         }
         return index;
     }
@@ -98,15 +114,22 @@ public:
     void NothingElse() const {
         for (auto it = object_.begin(); it != object_.end(); ++it) {
             if (!taken_.contains(it.key())) {
-                throw Refusal{Prefix() + QStringLiteral("\"%1\" is not a value a table file "
-                                                        "holds")
-                                             .arg(it.key())};
+                //: %1 is a key found in the file.
+                throw Refusal{Located(QCoreApplication::translate(
+                                          "TableFile", "\"%1\" is not a value a table file holds")
+                                          .arg(it.key()))};
             }
         }
     }
 
 private:
-    QString Prefix() const { return where_.isEmpty() ? QString() : where_ + QStringLiteral(": "); }
+    // The reason, after the place it was found at when that is not the top of the file.
+    QString Located(const QString& reason) const {
+        //: %1 is a place in a table file, such as "round 3, hold", %2 what is wrong there.
+        return where_.isEmpty()
+                   ? reason
+                   : QCoreApplication::translate("TableFile", "%1: %2").arg(where_, reason);
+    }
 
     QJsonObject object_;
     QString where_;
@@ -125,7 +148,7 @@ HoldRule ReadHold(const QJsonValue& value, const QString& where) {
         if (rule.end == HoldRule::End::FirstContraction) {
             rule.margin = hold.Number("margin", 0, kMaxMargin);
         } else {
-            rule.contractions = hold.Number("count", 1, kMaxContractions, {}, "");
+            rule.contractions = hold.Number("count", 1, kMaxContractions, {}, false);
         }
         rule.cap = hold.Number("cap", 1, kMaxPhaseSeconds);
         rule.minimum = hold.Number("minimum", 0, kMaxPhaseSeconds, 0);
@@ -158,20 +181,26 @@ RestRule ReadRest(const QJsonValue& value, const QString& where) {
 RoundsTable ReadTable(const QJsonValue& document) {
     ObjectReader top(document, {});
     if (top.Take("format") != QJsonValue(QString::fromLatin1(kTableFormat))) {
-        throw Refusal{QStringLiteral("it is not a Vellorin table file (its \"format\" is not "
-                                     "\"%1\")")
-                          .arg(QString::fromLatin1(kTableFormat))};
+        //: "format" is a key of the table file, %1 the word it must hold, kept as they are.
+        throw Refusal{
+            QCoreApplication::translate(
+                "TableFile", "it is not a Vellorin table file (its \"format\" is not \"%1\")")
+                .arg(QString::fromLatin1(kTableFormat))};
     }
     const QJsonValue version = top.Required("version");
     if (version.isDouble() && version.toDouble() > kTableFormatVersion &&
         version.toDouble() == std::floor(version.toDouble())) {
-        throw Refusal{QStringLiteral("it was written by a newer Vellorin (table format version "
-                                     "%1; this one reads version %2)")
-                          .arg(version.toDouble(), 0, 'f', 0)
-                          .arg(kTableFormatVersion)};
+        //: %1 and %2 are version numbers of the table file's format.
+        throw Refusal{QCoreApplication::translate("TableFile",
+                                                  "it was written by a newer Vellorin (table "
+                                                  "format version %1; this one reads version %2)")
+                          .arg(QString::number(version.toDouble(), 'f', 0),
+                               QString::number(kTableFormatVersion))};
     }
     if (!version.isDouble() || version.toDouble() != kTableFormatVersion) {
-        throw Refusal{QStringLiteral("\"version\" must be %1").arg(kTableFormatVersion)};
+        //: "version" is a key of the table file, kept as it is.
+        throw Refusal{QCoreApplication::translate("TableFile", "\"version\" must be %1")
+                          .arg(kTableFormatVersion)};
     }
     RoundsTable table;
     table.name = top.Text("name");
@@ -180,56 +209,81 @@ RoundsTable ReadTable(const QJsonValue& document) {
     const QJsonValue rounds = top.Required("rounds");
     if (!rounds.isArray() || rounds.toArray().isEmpty() ||
         rounds.toArray().size() > kMaxRunRounds) {
+        //: "rounds" is a key of the table file, kept as it is.
         throw Refusal{
-            QStringLiteral("\"rounds\" must be a list of 1 to %1 rounds").arg(kMaxRunRounds)};
+            QCoreApplication::translate("TableFile", "\"rounds\" must be a list of 1 to %1 rounds")
+                .arg(kMaxRunRounds)};
     }
     top.NothingElse();
     const QJsonArray list = rounds.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where = QStringLiteral("round %1").arg(i + 1);
-        ObjectReader row(list[i], where);
+        //: A place in a table file, before what is wrong there: "round 3: ...".
+        ObjectReader row(list[i], QCoreApplication::translate("TableFile", "round %1").arg(i + 1));
         Round round;
-        round.hold = ReadHold(row.Required("hold"), where + QStringLiteral(", hold"));
-        round.rest = ReadRest(row.Required("rest"), where + QStringLiteral(", rest"));
-        round.repeat = row.Number("repeat", 1, kMaxRepeat, 1, "");
+        //: A place in a table file, the hold of a round: "round 3, hold: ...".
+        round.hold =
+            ReadHold(row.Required("hold"),
+                     QCoreApplication::translate("TableFile", "round %1, hold").arg(i + 1));
+        //: A place in a table file, the rest of a round: "round 3, rest: ...".
+        round.rest =
+            ReadRest(row.Required("rest"),
+                     QCoreApplication::translate("TableFile", "round %1, rest").arg(i + 1));
+        round.repeat = row.Number("repeat", 1, kMaxRepeat, 1, false);
         row.NothingElse();
         table.rounds.append(round);
     }
     // What no single value shows: a cap below the minimum, too many rounds in all.
     if (const QList<TableProblem> problems = TableProblems(table); !problems.isEmpty()) {
         const TableProblem& first = problems.first();
-        throw Refusal{first.round > 0
-                          ? QStringLiteral("round %1: %2").arg(first.round).arg(first.reason)
-                          : first.reason};
+        throw Refusal{first.round > 0 ? RoundProblem(first.round, first.reason) : first.reason};
     }
     return table;
 }
 
 QString WhyNotJson(const QByteArray& bytes) {
     if (bytes.contains('\0')) {
-        return QStringLiteral("it is not a table file (it holds a NUL byte)");
+        //: Why a file ("it") cannot be loaded as a table file.
+        return QCoreApplication::translate("TableFile",
+                                           "it is not a table file (it holds a NUL byte)");
     }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     // The decoding happens as the result is made a text.
     [[maybe_unused]] const QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        return QStringLiteral("it is not a table file (it is not UTF-8 text)");
+        //: Why a file ("it") cannot be loaded as a table file.
+        return QCoreApplication::translate("TableFile",
+                                           "it is not a table file (it is not UTF-8 text)");
     }
     if (bytes.startsWith("\xef\xbb\xbf")) {
-        return QStringLiteral("it is not a table file (it begins with a byte-order mark)");
+        //: Why a file ("it") cannot be loaded as a table file.
+        return QCoreApplication::translate(
+            "TableFile", "it is not a table file (it begins with a byte-order mark)");
     }
     return {};
 }
 
+QString CouldNotLoad(const QString& path, const QString& reason) {
+    //: %1 is the table file's name, %2 the reason it cannot be loaded.
+    return QCoreApplication::translate("TableFile", "Could not load \"%1\": %2.").arg(path, reason);
+}
+
 }  // namespace
+
+QString RoundProblem(int round, const QString& reason) {
+    //: %1 is a round's number in the table, %2 a reason such as "the cap must be at least the
+    //: minimum".
+    return QCoreApplication::translate("TableFile", "round %1: %2")
+        .arg(QString::number(round), reason);
+}
 
 TableFileRead ParseTableFile(const QByteArray& bytes, const QString& path) {
     const auto refused = [&path](const QString& reason) {
-        return TableFileRead{std::nullopt,
-                             QStringLiteral("Could not load \"%1\": %2.").arg(path, reason)};
+        return TableFileRead{std::nullopt, CouldNotLoad(path, reason)};
     };
     if (bytes.size() > kMaxTableFileBytes) {
-        return refused(QStringLiteral("it is larger than %1 bytes").arg(kMaxTableFileBytes));
+        //: Why a file ("it") cannot be loaded as a table file.
+        return refused(QCoreApplication::translate("TableFile", "it is larger than %1 bytes")
+                           .arg(kMaxTableFileBytes));
     }
     if (const QString problem = WhyNotJson(bytes); !problem.isEmpty()) {
         return refused(problem);
@@ -237,9 +291,10 @@ TableFileRead ParseTableFile(const QByteArray& bytes, const QString& path) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        return refused(QStringLiteral("it is not a table file (not JSON: %1 at byte %2)")
-                           .arg(error.errorString())
-                           .arg(error.offset));
+        //: %1 is why the JSON cannot be read, such as "unterminated object", %2 where.
+        return refused(QCoreApplication::translate(
+                           "TableFile", "it is not a table file (not JSON: %1 at byte %2)")
+                           .arg(error.errorString(), QString::number(error.offset)));
     }
     try {
         return {ReadTable(document.isObject() ? QJsonValue(document.object())
@@ -253,7 +308,7 @@ TableFileRead ParseTableFile(const QByteArray& bytes, const QString& path) {
 TableFileRead ReadTableFile(const QString& path) {
     const FileRead read = ReadRegularFile(path, kMaxTableFileBytes);
     if (!read.problem.isEmpty()) {
-        return {std::nullopt, QStringLiteral("Could not load \"%1\": %2.").arg(path, read.problem)};
+        return {std::nullopt, CouldNotLoad(path, read.problem)};
     }
     return ParseTableFile(read.bytes, path);
 }

@@ -56,4 +56,8 @@ QByteArray TableFileBytes(const RoundsTable& table);
 // minimum"), or the system's reason.
 QString WriteTableFile(const QString& path, const RoundsTable& table);
 
+// A problem of a round as the table file's reader and writer tell it: "round 3: the cap must
+// be at least the minimum".
+QString RoundProblem(int round, const QString& reason);
+
 }  // namespace vellorin

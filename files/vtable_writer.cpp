@@ -92,8 +92,7 @@ QByteArray TableFileBytes(const RoundsTable& table) {
 QString WriteTableFile(const QString& path, const RoundsTable& table) {
     if (const QList<TableProblem> problems = TableProblems(table); !problems.isEmpty()) {
         const TableProblem& first = problems.first();
-        return first.round > 0 ? QStringLiteral("round %1: %2").arg(first.round).arg(first.reason)
-                               : first.reason;
+        return first.round > 0 ? RoundProblem(first.round, first.reason) : first.reason;
     }
     return ReplaceFileWith(path, TableFileBytes(table));
 }

@@ -1,5 +1,6 @@
 #include "window_settings.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -28,7 +29,9 @@ QString OpenProblem(const QString& path) {
         return problem;
     }
     if (file.size() > kMaxBytes) {
-        return QStringLiteral("it is larger than %1 bytes").arg(kMaxBytes);
+        //: Why the window's settings file ("it") cannot be used; %1 is a number of bytes.
+        return QCoreApplication::translate("WindowSettings", "it is larger than %1 bytes")
+            .arg(kMaxBytes);
     }
     return {};
 }
@@ -37,13 +40,15 @@ QString OpenProblem(const QString& path) {
 QString WriteProblem(const QString& path) {
     QFile file(path);
     if (!file.exists()) {
-        return QStringLiteral("its folder cannot be written");
+        //: Why the window's settings file ("its") cannot be written.
+        return QCoreApplication::translate("WindowSettings", "its folder cannot be written");
     }
     // Opened to append, which changes nothing, only to learn the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return WithoutFullStop(file.errorString());
     }
-    return QStringLiteral("it cannot be written");
+    //: Why the window's settings file ("it") cannot be written.
+    return QCoreApplication::translate("WindowSettings", "it cannot be written");
 }
 
 }  // namespace
@@ -90,16 +95,21 @@ QString WindowSettings::SetValue(const QString& key, const QVariant& value) {
             memory_.remove(key);
             return {};
         }
-        problem = settings.status() == QSettings::FormatError
-                      ? QStringLiteral("it is not in the INI format")
-                      : WriteProblem(path_);
+        if (settings.status() == QSettings::FormatError) {
+            //: Why the window's settings file ("it") cannot be used.
+            problem = QCoreApplication::translate("WindowSettings", "it is not in the INI format");
+        } else {
+            problem = WriteProblem(path_);
+        }
     } else {
         file = unusablePath_;
         problem = reason_;
         reported_ = true;  // this message says it
     }
     memory_.insert(key, value);
-    return QStringLiteral(
+    //: %1 is the settings file's name, %2 the reason it cannot be written.
+    return QCoreApplication::translate(
+               "WindowSettings",
                "The setting could not be kept in \"%1\": %2. It holds until Vellorin closes.")
         .arg(Printable(file), problem);
 }
@@ -110,7 +120,10 @@ QString WindowSettings::TakeProblem() {
         return {};
     }
     reported_ = true;
-    return QStringLiteral(
+    //: %1 is the settings file's name, %2 the reason it cannot be used. The training log
+    //: switch turns the keeping of the training log on and off.
+    return QCoreApplication::translate(
+               "WindowSettings",
                "The window's settings file \"%1\" cannot be used: %2. The window's size and "
                "the training log switch hold only until Vellorin closes.")
         .arg(Printable(unusablePath_), reason_);
