@@ -12,6 +12,9 @@ namespace vellorin {
 // Exit statuses of the command-line modes.
 enum ExitStatus { kSuccess = 0, kCannotUse = 1, kUsageError = 2 };
 
+// The sentence for a table Start would refuse, problem its reason.
+QString StartRefusal(const QString& problem);
+
 // Prints the table of a session file as the engine computes it, or a table file (.vtable)
 // round by round. A file that cannot be loaded
 // gets Load's words; a table Start would refuse is printed as far as it can be, with the

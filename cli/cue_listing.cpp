@@ -1,5 +1,6 @@
 #include "cue_listing.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "allgemein.h"
@@ -14,10 +15,10 @@ namespace vellorin {
 
 std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
                                                const ProfileChoice& profile, QTextStream& err,
-                                               const char* doing) {
+                                               TableUse use) {
     SessionSource source;
     if (IsRoundsTableFile(sessionFile)) {
-        source.rounds = ExportableTable(sessionFile, err, doing);
+        source.rounds = ExportableTable(sessionFile, err, use);
         if (!source.rounds) {
             return std::nullopt;
         }
@@ -38,8 +39,12 @@ std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
         if (own.profile) {
             found = own;
         } else {
-            err << "The table's cue profile \"" << Printable(source.rounds->profile)
-                << "\" is not there: " << Printable(found.profile->name) << " plays.\n";
+            //: %1 is the cue profile the table names, %2 the one played instead.
+            err << QCoreApplication::translate("CommandLine",
+                                               "The table's cue profile \"%1\" is not there: %2 "
+                                               "plays.")
+                       .arg(Printable(source.rounds->profile), Printable(found.profile->name))
+                << "\n";
         }
     }
     if (!found.profile) {
@@ -53,19 +58,22 @@ std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
 int PrintCues(const QString& sessionFile, const QString& applicationFolder,
               const ProfileChoice& profile, QTextStream& out, QTextStream& err) {
     const std::optional<SessionSource> source =
-        LoadSessionSource(sessionFile, profile, err, "list the cues of");
+        LoadSessionSource(sessionFile, profile, err, TableUse::ListCues);
     if (!source) {
         return kCannotUse;
     }
     const SessionRun run = RunWholeSession(applicationFolder, profile.userDataFolder, *source);
     if (!run.problem.isEmpty()) {
-        err << "Start would refuse this table: " << Printable(run.problem) << ".\n";
+        err << StartRefusal(Printable(run.problem)) << "\n";
         return kCannotUse;
     }
-    out << "Cue profile: " << Printable(source->profile.name) << "\n";
+    //: Before the list of the cues a session plays: %1 is the cue profile's name.
+    out << QCoreApplication::translate("CommandLine", "Cue profile: %1")
+               .arg(Printable(source->profile.name))
+        << "\n";
     for (const PlayedCue& cue : run.cues) {
         out << FormatSeconds(static_cast<qint32>(cue.tick)) << (cue.follows ? "  + " : "  ")
-            << HeardWords(QFileInfo(cue.path).fileName()) << "\n";
+            << HeardWords(QFileInfo(cue.path).fileName(), applicationFolder) << "\n";
     }
     return kSuccess;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "headless_window.h"
+#include "rounds_commands.h"
 
 namespace vellorin {
 
@@ -18,10 +19,9 @@ struct ProfileChoice {
 
 // The table of a session file or a table file (.vtable) whose every phase is timed, with its
 // cue profile; nothing, with the reason printed to err, when either cannot be used.
-// doing names what the table is loaded for ("export", "list the cues of").
 std::optional<SessionSource> LoadSessionSource(const QString& sessionFile,
                                                const ProfileChoice& profile, QTextStream& err,
-                                               const char* doing);
+                                               TableUse use);
 
 // Prints every cue the session plays, a line each: the second it plays at from Start, and
 // what is heard ("00:35  hold"); a cue that waits for the one before it is marked "+".

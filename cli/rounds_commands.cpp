@@ -1,5 +1,7 @@
 #include "rounds_commands.h"
 
+#include <QCoreApplication>
+
 #include "command_modes.h"
 #include "message_text.h"
 #include "rounds_preview.h"
@@ -30,7 +32,9 @@ int NewRoundsTable(RoundsPreset preset, std::optional<int> personalBest, const Q
         return kUsageError;
     }
     if (const QString failure = WriteTableFile(output, *made.table); !failure.isEmpty()) {
-        err << Printable(QStringLiteral("Could not save the table to \"%1\": %2.")
+        //: %1 is a file's name, %2 the reason it could not be written.
+        err << Printable(QCoreApplication::translate("SessionFile",
+                                                     "Could not save the table to \"%1\": %2.")
                              .arg(output, WithoutFullStop(failure)))
             << "\n";
         return kCannotUse;
@@ -43,34 +47,42 @@ QString WhyNotExportable(const RoundsTable& table) {
     const QList<RunRound> order = RunOrder(table);
     for (qsizetype k = 0; k < order.size(); ++k) {
         const RunRound& round = order[k];
-        const char* phase = nullptr;
         if (!KnownHoldLength(round.hold)) {
-            phase = "hold ends at a contraction";
-        } else if (round.rest && !KnownRestLength(*round.rest, round.hold)) {
-            phase = "rest ends at the breath key";  // a cycle after a timed hold is known
+            //: %1 is the round's number.
+            return QCoreApplication::translate(
+                       "AudioExport",
+                       "round %1's hold ends at a contraction, which an audio file cannot wait "
+                       "for; only a table whose every hold and rest is timed can be exported")
+                .arg(k + 1);
         }
-        if (phase != nullptr) {
-            return QStringLiteral(
-                       "round %1's %2, which an audio file cannot wait for; only a "
-                       "table whose every hold and rest is timed can be exported")
-                .arg(k + 1)
-                .arg(QLatin1String(phase));
+        if (round.rest && !KnownRestLength(*round.rest, round.hold)) {  // a cycle's is known
+            //: %1 is the round's number; the breath key ends a rest of one breath.
+            return QCoreApplication::translate(
+                       "AudioExport",
+                       "round %1's rest ends at the breath key, which an audio file cannot wait "
+                       "for; only a table whose every hold and rest is timed can be exported")
+                .arg(k + 1);
         }
     }
     return {};
 }
 
 std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err,
-                                           const char* doing) {
+                                           TableUse use) {
     TableFileRead read = ReadTableFile(tableFile);
     if (!read.table) {
         err << Printable(read.problem) << "\n";
         return std::nullopt;
     }
     if (const QString why = WhyNotExportable(*read.table); !why.isEmpty()) {
-        err << Printable(QStringLiteral("Could not %1 \"%2\": %3.")
-                             .arg(QLatin1String(doing), tableFile, why))
-            << "\n";
+        //: %1 is the table file's name, %2 why its session cannot be exported.
+        QString text = QCoreApplication::translate("CommandLine", "Could not export \"%1\": %2.");
+        if (use == TableUse::ListCues) {
+            //: %1 is the table file's name, %2 why the cues of its session cannot be listed.
+            text = QCoreApplication::translate("CommandLine",
+                                               "Could not list the cues of \"%1\": %2.");
+        }
+        err << Printable(text.arg(tableFile, why)) << "\n";
         return std::nullopt;
     }
     return std::move(read.table);

@@ -28,10 +28,12 @@ int NewRoundsTable(RoundsPreset preset, std::optional<int> personalBest, const Q
 // is timed can be exported. Empty for such a table.
 QString WhyNotExportable(const RoundsTable& table);
 
-// The table of a table file for --export-audio (or --cues: what is "to export it" or "to list
-// its cues"), or nothing once the reader's sentence for a damaged file, or the reason its
-// session cannot be run without the diver's keys, is printed.
+// What a table file is loaded for: --export-audio, or --cues.
+enum class TableUse { Export, ListCues };
+// The table of a table file for --export-audio or --cues, or nothing once the reader's
+// sentence for a damaged file, or the reason its session cannot be run without the diver's
+// keys, is printed.
 std::optional<RoundsTable> ExportableTable(const QString& tableFile, QTextStream& err,
-                                           const char* doing = "export");
+                                           TableUse use = TableUse::Export);
 
 }  // namespace vellorin

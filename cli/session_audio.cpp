@@ -2,6 +2,7 @@
 
 #include <sndfile.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
@@ -121,16 +122,23 @@ SessionAudio RenderSession(const SessionRun& run, const CueSet& cues) {
     for (const PlayedCue& played : run.cues) {
         const CueChoice* choice = cues.Find(played.path);
         QString path = played.path;
-        QString problem = QStringLiteral("it is not one of the program's cues");
-        if (choice != nullptr && !choice->userProblem.isEmpty()) {
+        QString problem;
+        if (choice == nullptr) {
+            problem =
+                //: Why a sound file ("it") cannot be played as a cue.
+                QCoreApplication::translate("AudioExport", "it is not one of the program's cues");
+        } else if (!choice->userProblem.isEmpty()) {
             path = choice->userPath;
             problem = choice->userProblem;
-        } else if (choice != nullptr) {
+        } else {
             path = choice->path;
             problem = choice->sound.problem;
         }
         if (!problem.isEmpty()) {
-            audio.problem = QStringLiteral("the cue \"%1\" cannot be used: %2").arg(path, problem);
+            //: %1 is a cue's sound file, %2 why it cannot be used.
+            audio.problem =
+                QCoreApplication::translate("AudioExport", "the cue \"%1\" cannot be used: %2")
+                    .arg(path, problem);
             return audio;
         }
         qint64 start = played.tick * audio.sampleRate;
@@ -180,7 +188,7 @@ QString WriteAudioFile(const QString& path, AudioFormat format, SessionAudio& au
     const bool closed = sf_close(out) == 0;
     if (cancelled || !written || !closed || !output.writeError.isEmpty()) {
         if (cancelled) {
-            reason = QString::fromLatin1(kExportCancelled);
+            reason = QCoreApplication::translate("AudioExport", kExportCancelled);
         } else if (!output.writeError.isEmpty()) {
             reason = output.writeError;
         }

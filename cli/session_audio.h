@@ -51,7 +51,10 @@ SessionAudio RenderSession(const SessionRun& run, const CueSet& cues);
 // Told how many of the track's frames are written so far, and of how many; returns false to
 // cancel the export.
 using ExportProgress = std::function<bool(qint64 done, qint64 total)>;
-inline constexpr char kExportCancelled[] = "the export was cancelled";
+// Translated where it is given.
+inline constexpr char kExportCancelled[] =
+    //: Why an audio file was not written: the user cancelled its export.
+    QT_TRANSLATE_NOOP("AudioExport", "the export was cancelled");
 
 // Writes the track to path in the format through a temporary file beside it, put in place
 // only once complete. Returns an empty text, or why it could not be written (no file is then

@@ -1,5 +1,6 @@
 #include "table_preview.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
@@ -36,13 +37,31 @@ TablePreview PreviewTable(const QStringList& settings) {
     if (!intro) {
         return preview;
     }
-    out << "Intro " << FormatSeconds(*intro) << "\n";
+    //: The first line of a table's preview: %1 is the intro's length, like 00:30.
+    out << QCoreApplication::translate("CommandLine", "Intro %1").arg(FormatSeconds(*intro))
+        << "\n";
     const std::optional<double> loops = Try([&] { return plan.Loops(); });
     const std::optional<qint32> total = Try([&] { return plan.SessionDuration(); });
     if (!loops || *loops < 1) {
         return preview;
     }
-    out << " Loop   Hold   Rest  Session clock\n";
+    // The columns are as wide as their headings, 5 at least.
+    //: The heading of the column of the loops' numbers in a table's preview; best within 5
+    //: letters.
+    const QString loopHeading = QCoreApplication::translate("CommandLine", "Loop");
+    //: The heading of the column of the holds' lengths in a table's preview (the noun: a breath
+    //: hold); best within 5 letters.
+    const QString holdHeading = QCoreApplication::translate("CommandLine", "Hold");
+    //: The heading of the column of the rests' lengths in a table's preview (the noun); best
+    //: within 5 letters.
+    const QString restHeading = QCoreApplication::translate("CommandLine", "Rest");
+    const int loopWidth = std::max(5, static_cast<int>(loopHeading.size()));
+    const int holdWidth = std::max(5, static_cast<int>(holdHeading.size()));
+    const int restWidth = std::max(5, static_cast<int>(restHeading.size()));
+    //: The heading of the column of what the session clock shows as each hold begins.
+    out << loopHeading.rightJustified(loopWidth) << "  " << holdHeading.rightJustified(holdWidth)
+        << "  " << restHeading.rightJustified(restWidth) << "  "
+        << QCoreApplication::translate("CommandLine", "Session clock") << "\n";
     const auto count = static_cast<int>(std::min(std::floor(*loops), kMostLoops));
     qint64 elapsed = *intro;
     for (int k = 1; k <= count; ++k) {
@@ -59,9 +78,9 @@ TablePreview PreviewTable(const QStringList& settings) {
                                  : rest       ? FormatSeconds(*rest)
                                               : QStringLiteral("--:--");
         out << QStringLiteral("%1  %2  %3  %4\n")
-                   .arg(k, 5)
-                   .arg(FormatSeconds(*hold), 5)
-                   .arg(restText, 5)
+                   .arg(k, loopWidth)
+                   .arg(FormatSeconds(*hold), holdWidth)
+                   .arg(restText, restWidth)
                    .arg(clock);
         if (!rest) {
             return preview;
@@ -69,7 +88,11 @@ TablePreview PreviewTable(const QStringList& settings) {
         elapsed += qint64{*hold} + *rest;
     }
     if (total) {
-        out << "Total " << FormatSeconds(*total) << " (" << *total << " s)\n";
+        //: The last line of a table's preview: %1 is its length as the clock shows it, like
+        //: 17:15, %2 the same in seconds.
+        out << QCoreApplication::translate("CommandLine", "Total %1 (%2 s)")
+                   .arg(FormatSeconds(*total), QString::number(*total))
+            << "\n";
     }
     return preview;
 }
