@@ -1379,7 +1379,7 @@
     </message>
     <message>
         <source>Intro:</source>
-        <translation>Wstęp:</translation>
+        <translation>Wstęp</translation>
     </message>
     <message>
         <source>sec.</source>
