@@ -1,5 +1,6 @@
 #include "design_area.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +34,10 @@ void DropLineBreaks(QLineEdit* field) {
 }
 
 QWidget* MakeControl(const ControlSpec& spec, QWidget* container) {
-    const QString caption = QString::fromUtf8(spec.caption);
+    // A field's text is its value, never translated.
+    const QString caption = spec.kind == ControlKind::TextField
+                                ? QString::fromUtf8(spec.caption)
+                                : QCoreApplication::translate("TrainerMainform", spec.caption);
     switch (spec.kind) {
         case ControlKind::Frame:
             return new QGroupBox(caption, container);
@@ -96,7 +100,8 @@ void DesignArea::Build() {
     }
     for (const RoleSpec& role : DisplayRoles()) {
         Widget(QString::fromUtf8(role.label))
-            ->setAccessibleDescription(QString::fromUtf8(role.description));
+            ->setAccessibleDescription(
+                QCoreApplication::translate("TrainerMainform", role.description));
     }
     std::ranges::sort(focusable, [](const Placed& a, const Placed& b) {
         return std::tie(a.top, a.left) < std::tie(b.top, b.left);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "caption.h"
 #include "window_fonts.h"
 
 namespace vellorin {
@@ -28,8 +29,23 @@ int DisplayIndex(Control control) {
     }
 }
 
-// The widest text a display shows for long, so that the font does not jump from tick to tick.
-const char* const kWidestTexts[] = {"Loop 88", "88:88", "Intro", "88:88"};
+// The widest text a display shows for long, in the language in use, so that the font does not
+// jump from tick to tick.
+QString UsualWidest(std::size_t display) {
+    if (display == 0) {
+        return CaptionText(Caption::Loop(88));
+    }
+    if (display == 2) {
+        QString longest;
+        for (const Caption caption : {Caption::Of(Phase::Intro), Caption::Of(Phase::Hold),
+                                      Caption::Of(Phase::Rest), Caption{Caption::Kind::End}}) {
+            const QString text = CaptionText(caption);
+            longest = text.size() > longest.size() ? text : longest;
+        }
+        return longest;
+    }
+    return QStringLiteral("88:88");
+}
 
 const QColor kLight(0xe8, 0xe8, 0xe8);
 const QColor kDimmed(0x50, 0x50, 0x50);        // a clock that stands still
@@ -74,7 +90,8 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
         return label;
     };
     state_ = small("LightsOutState", 0, 0, 2);
-    state_->setText(QStringLiteral("Paused"));
+    //: Shown large in lights-out while the session is paused.
+    state_->setText(tr("Paused"));
     QPalette amber = dark;
     amber.setColor(QPalette::WindowText, kPausedColour);
     state_->setPalette(amber);
@@ -118,14 +135,14 @@ bool LightsOutView::Paused() const {
 }
 
 void LightsOutView::AcknowledgeMark(int number) {
-    mark_->setText(QStringLiteral("Contraction %1").arg(number));
+    //: Shown a moment after a contraction was marked; %1 is its number in the hold.
+    mark_->setText(tr("Contraction %1").arg(number));
     mark_->show();
     markTimer_->start();  // a mark in the moment of the last is shown its whole moment
 }
 
 void LightsOutView::SetCount(int contractions) {
-    const QString text =
-        contractions > 0 ? QStringLiteral("Contractions: %1").arg(contractions) : QString();
+    const QString text = contractions > 0 ? tr("Contractions: %1").arg(contractions) : QString();
     if (text != count_->text()) {  // a tick costs nothing here
         count_->setText(text);
         count_->setVisible(!text.isEmpty());
@@ -181,9 +198,8 @@ void LightsOutView::FitAll() {
     for (std::size_t i = 0; i < displays_.size(); ++i) {
         // The display's usual widest text, so that the size does not change from tick to tick.
         const QString text = displays_[i]->text();
-        const QString widest = text.size() > qsizetype(qstrlen(kWidestTexts[i]))
-                                   ? text
-                                   : QString::fromLatin1(kWidestTexts[i]);
+        const QString usual = UsualWidest(i);
+        const QString widest = text.size() > usual.size() ? text : usual;
         size = std::min(size, LargestFitting(widest));
     }
     QFont font = WindowFont(FontStyle::Display);

@@ -1,5 +1,6 @@
 #include "session_state_view.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,35 +14,56 @@ namespace {
 
 const QColor kDimmedClock(0x90, 0x90, 0x90);
 
-QString Counted(qint64 count, const char* one, const char* many) {
-    return count == 0   ? QStringLiteral("no %1").arg(QLatin1String(many))
-           : count == 1 ? QStringLiteral("1 %1").arg(QLatin1String(one))
-                        : QStringLiteral("%1 %2").arg(count).arg(QLatin1String(many));
+QString Translated(const char* text, qint64 count = -1) {
+    return QCoreApplication::translate("SessionSummary", text, nullptr, static_cast<int>(count));
+}
+
+// "no contractions", "1 contraction", "3 contractions".
+QString Contractions(qint64 count) {
+    return count == 0 ? Translated(QT_TRANSLATE_NOOP("SessionSummary", "no contractions"))
+                      : Translated(QT_TRANSLATE_N_NOOP("SessionSummary", "%n contractions"), count);
 }
 
 QString ContractionsText(int count, std::optional<qint32> first) {
-    QString text = Counted(count, "contraction", "contractions");
-    if (first) {
-        text += QStringLiteral(", the first at %1").arg(FormatSeconds(*first));
+    if (!first) {
+        return Contractions(count);
     }
-    return text;
+    //: %1 is the time into the hold of the first contraction ("01:45").
+    return Translated(QT_TRANSLATE_N_NOOP("SessionSummary", "%n contractions, the first at %1"),
+                      count)
+        .arg(FormatSeconds(*first));
 }
 
 }  // namespace
 
 QString SummaryText(const EndSummary& summary) {
     QStringList lines;
-    const QString holds = summary.completed == summary.holds
-                              ? Counted(summary.holds, "hold", "holds") + QStringLiteral(" done")
-                              : QStringLiteral("%1 done of %2 begun")
-                                    .arg(Counted(summary.completed, "hold", "holds"))
-                                    .arg(summary.holds);
-    lines.append(
-        QStringLiteral("Session over: %1, %2 held").arg(holds, FormatTotal(summary.totalHeld)));
-    QString contractions = Counted(summary.totalContractions, "contraction", "contractions");
+    QString holds;
+    if (summary.completed == summary.holds) {
+        holds =
+            summary.holds == 0
+                ? Translated(QT_TRANSLATE_NOOP("SessionSummary", "no holds done"))
+                : Translated(QT_TRANSLATE_N_NOOP("SessionSummary", "%n holds done"), summary.holds);
+    } else {
+        //: %1 is how many holds were begun.
+        holds =
+            (summary.completed == 0
+                 ? Translated(QT_TRANSLATE_NOOP("SessionSummary", "no holds done of %1 begun"))
+                 : Translated(QT_TRANSLATE_N_NOOP("SessionSummary", "%n holds done of %1 begun"),
+                              summary.completed))
+                .arg(summary.holds);
+    }
+    //: %1 tells the holds done ("8 holds done"), %2 the time held in all ("12:30").
+    lines.append(Translated(QT_TRANSLATE_NOOP("SessionSummary", "Session over: %1, %2 held"))
+                     .arg(holds, FormatTotal(summary.totalHeld)));
+    QString contractions = Contractions(summary.totalContractions);
     if (summary.averageFirstContraction) {
-        contractions += QStringLiteral(", the first at %1 on average")
-                            .arg(FormatSeconds(*summary.averageFirstContraction));
+        //: %1 is the average time into a hold of its first contraction ("01:45").
+        contractions =
+            Translated(QT_TRANSLATE_N_NOOP("SessionSummary",
+                                           "%n contractions, the first at %1 on average"),
+                       summary.totalContractions)
+                .arg(FormatSeconds(*summary.averageFirstContraction));
     }
     lines.append(contractions.left(1).toUpper() + contractions.mid(1));
     // A long table's later holds summed up in one line, so that every line stays readable.
@@ -49,11 +71,13 @@ QString SummaryText(const EndSummary& summary) {
         summary.perHold.size() > kSummaryHolds ? kSummaryHolds - 1 : summary.perHold.size();
     for (qsizetype i = 0; i < shown; ++i) {
         const HoldSummary& hold = summary.perHold[i];
-        lines.append(QStringLiteral("Hold %1: %2, %3%4")
-                         .arg(hold.loop)
-                         .arg(FormatSeconds(hold.held),
-                              ContractionsText(hold.contractions, hold.firstContraction),
-                              hold.completed ? QString() : QStringLiteral(", cut short")));
+        //: %1 is the hold's number, %2 the time held, %3 its contractions.
+        const char* line = hold.completed
+                               ? QT_TRANSLATE_NOOP("SessionSummary", "Hold %1: %2, %3")
+                               : QT_TRANSLATE_NOOP("SessionSummary", "Hold %1: %2, %3, cut short");
+        lines.append(
+            Translated(line).arg(QString::number(hold.loop), FormatSeconds(hold.held),
+                                 ContractionsText(hold.contractions, hold.firstContraction)));
     }
     if (shown < summary.perHold.size()) {
         qint64 held = 0;
@@ -62,10 +86,12 @@ QString SummaryText(const EndSummary& summary) {
             held += summary.perHold[i].held;
             count += summary.perHold[i].contractions;
         }
-        lines.append(QStringLiteral("Holds %1 to %2: %3 held, %4")
-                         .arg(summary.perHold[shown].loop)
-                         .arg(summary.perHold.constLast().loop)
-                         .arg(FormatTotal(held), Counted(count, "contraction", "contractions")));
+        //: The holds past those listed one by one: %1 and %2 their first and last number, %3
+        //: the time held in all, %4 their contractions.
+        lines.append(Translated(QT_TRANSLATE_NOOP("SessionSummary", "Holds %1 to %2: %3 held, %4"))
+                         .arg(QString::number(summary.perHold[shown].loop),
+                              QString::number(summary.perHold.constLast().loop), FormatTotal(held),
+                              Contractions(count)));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -111,7 +137,7 @@ void SessionStateView::Follow(const Seen& seen, const SessionRecorder& recorder,
     if (over && !lastEnded_) {
         const QString text = SummaryText(SummarizeSession(recorder.SessionHolds()));
         if (seen.lightsOut) {
-            view.SetSummary(text + QStringLiteral("\n\nAny key: back to the displays"));
+            view.SetSummary(text + QStringLiteral("\n\n") + tr("Any key: back to the displays"));
         } else {
             ShowBox(text);
         }
@@ -153,8 +179,8 @@ bool SessionStateView::eventFilter(QObject* watched, QEvent* event) {
 
 void SessionStateView::ShowBox(const QString& text) {
     CloseBox();
-    box_ = new QMessageBox(QMessageBox::Information, QStringLiteral("Vellorin: session summary"),
-                           text, QMessageBox::Ok, window_);
+    box_ = new QMessageBox(QMessageBox::Information, tr("Vellorin: session summary"), text,
+                           QMessageBox::Ok, window_);
     box_->setObjectName(QStringLiteral("SessionSummaryBox"));
     box_->setTextFormat(Qt::PlainText);
     box_->setWindowModality(Qt::NonModal);  // the clock, the keys and closing go on

@@ -12,7 +12,7 @@ namespace vellorin {
 void TrainerMainform::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vellorin"), text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);  // a file name is shown as it is, never as markup
-    if (text == QLatin1String(kStartErrorMessage)) {
+    if (text == StartErrorMessage()) {
         // Below the refusal's own words: which field, and why.
         box.setInformativeText(SessionPlan(*this).StartRefusalDetail());
     }

@@ -138,7 +138,11 @@ void TrainerMainform::LoadSessionFile(const QString& path) {
                                 << "fields:" << Printable(FieldTexts(*this).join('|'));
 }
 
-void TrainerMainform::SetCaption(Control control, const QString& text) {
+void TrainerMainform::SetCaption(Control control, const Caption& caption) {
+    ShowCaptionText(control, CaptionText(caption));
+}
+
+void TrainerMainform::ShowCaptionText(Control control, const QString& text) {
     QWidget* widget = Widget(kControlNames[static_cast<int>(control)]);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);

@@ -54,7 +54,9 @@ public:
     void Form_Load();
 
     // The window's operations for the controller and the session files.
-    void SetCaption(Control control, const QString& text) override;
+    void SetCaption(Control control, const Caption& caption) override;
+    // Shows a display's or button's text as it is.
+    void ShowCaptionText(Control control, const QString& text);
     QString FieldText(Field field) const override;
     void SetFieldText(Field field, const QString& text) override;
     void SetTimerEnabled(bool enabled) override;
@@ -144,6 +146,7 @@ private:
     // Training > Cue profile, and the profile the next session plays: the table's own where
     // a table of rounds in use names one, else the user's default.
     void AddCueProfileMenu(QMenu* training);
+    void AddLanguageMenu(QMenu* help);
     void ChooseCueProfile();
     void EditCueProfileCmd();
     // The best attempt on record.

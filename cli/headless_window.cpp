@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "session_controller.h"
+#include "vtable_file.h"
+
+#include <QCoreApplication>
 
 namespace vellorin {
 
@@ -14,8 +17,8 @@ HeadlessWindow::HeadlessWindow(QString applicationFolder, QString userDataFolder
     }
 }
 
-void HeadlessWindow::SetCaption(Control control, const QString& text) {
-    captions_[static_cast<int>(control)] = text;
+void HeadlessWindow::SetCaption(Control control, const vellorin::Caption& caption) {
+    captions_[static_cast<int>(control)] = CaptionText(caption);
 }
 
 QString HeadlessWindow::FieldText(Field field) const {
@@ -37,9 +40,7 @@ SessionRun RunWholeSession(const QString& applicationFolder, const QString& user
         if (const QList<TableProblem> problems = TableProblems(*source.rounds);
             !problems.isEmpty()) {
             const TableProblem& first = problems.first();
-            run.problem = first.round > 0
-                              ? QStringLiteral("round %1: %2").arg(first.round).arg(first.reason)
-                              : first.reason;
+            run.problem = first.round > 0 ? RoundProblem(first.round, first.reason) : first.reason;
             return run;
         }
         controller.ChooseRounds(source.rounds);
@@ -56,7 +57,8 @@ SessionRun RunWholeSession(const QString& applicationFolder, const QString& user
         controller.SecondsTimer_Timer();
     }
     if (!window.Messages().isEmpty() || window.TimerEnabled()) {
-        run.problem = QStringLiteral("the session did not reach its end");
+        run.problem =
+            QCoreApplication::translate("CommandLine", "the session did not reach its end");
     }
     run.cues = window.Played();
     return run;

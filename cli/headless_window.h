@@ -28,7 +28,7 @@ public:
     // The cues are looked for in the user's data folder first, as the window does.
     HeadlessWindow(QString applicationFolder, QString userDataFolder, const QStringList& settings);
 
-    void SetCaption(Control control, const QString& text) override;
+    void SetCaption(Control control, const vellorin::Caption& caption) override;
     QString FieldText(Field field) const override;
     void SetFieldText(Field field, const QString& text) override;
     void SetTimerEnabled(bool enabled) override { timerEnabled_ = enabled; }

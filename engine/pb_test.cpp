@@ -11,10 +11,10 @@ void PersonalBestTest::Start() {
     countdown_ = kCountdown;
     held_ = -1;
     holdBegan_ = {};
-    window_.SetCaption(Control::SessionLbl, QStringLiteral("PB test"));
-    window_.SetCaption(Control::SessionClock, FormatSeconds(0));
-    window_.SetCaption(Control::SequenceLbl, QStringLiteral("Intro"));
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(countdown_));
+    window_.SetCaption(Control::SessionLbl, Caption{Caption::Kind::PbTest});
+    window_.SetCaption(Control::SessionClock, Caption::Clock(0));
+    window_.SetCaption(Control::SequenceLbl, Caption::Of(Phase::Intro));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(countdown_));
     window_.SetTimerEnabled(true);
 }
 
@@ -23,7 +23,7 @@ void PersonalBestTest::Tick() {
         return;
     }
     if (countdown_ > 0) {
-        window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(countdown_));
+        window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(countdown_));
         if (IsCountdownSecond(countdown_)) {
             Play(CountdownCue(countdown_));
         }
@@ -33,9 +33,9 @@ void PersonalBestTest::Tick() {
     if (held_ < kLongestAttemptSeconds) {  // the count stops where an attempt ends
         ++held_;
     }
-    window_.SetCaption(Control::SequenceLbl, QStringLiteral("Hold"));
-    window_.SetCaption(Control::SessionClock, FormatSeconds(held_));
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
+    window_.SetCaption(Control::SequenceLbl, Caption::Of(Phase::Hold));
+    window_.SetCaption(Control::SessionClock, Caption::Clock(held_));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(held_));
     if (held_ == 0) {
         holdBegan_ = now_();
         Play(QString::fromLatin1(kHoldCue));
@@ -52,11 +52,11 @@ std::optional<qint32> PersonalBestTest::Stop() {
     }
     running_ = false;
     window_.SetTimerEnabled(false);
-    window_.SetCaption(Control::SequenceLbl, QStringLiteral("End!"));
+    window_.SetCaption(Control::SequenceLbl, Caption{Caption::Kind::End});
     if (held_ < 0) {
         return std::nullopt;
     }
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(held_));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(held_));
     return held_;
 }
 

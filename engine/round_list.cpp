@@ -41,9 +41,9 @@ std::optional<SessionPosition> Position(const SessionState& state, bool ended,
     }
     SessionPosition position{round, static_cast<int>(list.rounds.size()), {}};
     const RunRound& now = list.rounds[round - 1];
-    if (state.Sequence == QLatin1String("Intro")) {
+    if (state.Sequence == Phase::Intro) {
         position.next = HoldAhead(now);
-    } else if (state.Sequence == QLatin1String("Hold")) {
+    } else if (state.Sequence == Phase::Hold) {
         position.next = RestAhead(now);
     } else if (round < list.rounds.size()) {
         position.next = HoldAhead(list.rounds[round]);

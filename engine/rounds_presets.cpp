@@ -55,7 +55,7 @@ const PresetEntry& Entry(RoundsPreset preset) {
 class SettingsOnly : public TrainerWindow {
 public:
     explicit SettingsOnly(QStringList settings) : settings_(std::move(settings)) {}
-    void SetCaption(Control, const QString&) override {}
+    void SetCaption(Control, const Caption&) override {}
     QString FieldText(Field field) const override {
         return settings_.value(static_cast<int>(field));
     }

@@ -4,14 +4,9 @@
 
 #include "session_error.h"
 
+#include <QCoreApplication>
+
 namespace vellorin {
-namespace {
-
-const QString kHold = QStringLiteral("Hold");
-const QString kRest = QStringLiteral("Rest");
-
-}  // namespace
-
 RoundsRun::RoundsRun(const RoundsTable& table) : table_(table), order_(RunOrder(table)) {
     for (const RunRound& round : order_) {
         longestHold_.append(LongestHold(round.hold));
@@ -25,14 +20,16 @@ qint32 RoundsRun::SessionDuration() const {
         seconds += qint64{longestHold_[index]} + longestRest_[index];
     }
     if (seconds > std::numeric_limits<qint32>::max()) {
-        throw SessionError("the table lasts too long");
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "the table lasts too long").toStdString());
     }
     return static_cast<qint32>(seconds);
 }
 
 void RoundsRun::CheckTableEnds(qint32 /*introTime*/) const {
     if (order_.isEmpty() || !TableProblems(table_).isEmpty()) {
-        throw SessionError("the table cannot be run");
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "the table cannot be run").toStdString());
     }
 }
 
@@ -44,7 +41,7 @@ void RoundsRun::Begin(const SessionState& state) {
 }
 
 void RoundsRun::BeforeTick(SessionState& state) {
-    if (state.Sequence == kHold && !contractions_.isEmpty() && holdLoop_ == state.CurLoop) {
+    if (state.Sequence == Phase::Hold && !contractions_.isEmpty() && holdLoop_ == state.CurLoop) {
         // The marks say where the hold ends; one that ends it at once leaves it its next
         // second, the last, with the stop-hold cue.
         const qint32 length =
@@ -104,7 +101,7 @@ LoopRules RoundsRun::Rules(qint16 loop, qint32 /*planned*/) const {
 }
 
 bool RoundsRun::MarkContraction(const SessionState& state) {
-    if (state.Sequence != kHold || state.HoldTime < 1 || Held(state) < 1) {
+    if (state.Sequence != Phase::Hold || state.HoldTime < 1 || Held(state) < 1) {
         return false;
     }
     contractions_.append(Held(state));
@@ -112,7 +109,7 @@ bool RoundsRun::MarkContraction(const SessionState& state) {
 }
 
 bool RoundsRun::TakeBreath(const SessionState& state) {
-    if (state.Sequence != kRest || IsLastLoop(state.CurLoop) ||
+    if (state.Sequence != Phase::Rest || IsLastLoop(state.CurLoop) ||
         RoundOf(state.CurLoop).rest->end != RestRule::End::Breath ||
         restLength_ - state.RestTime < 1 || state.RestTime < 1) {
         return false;

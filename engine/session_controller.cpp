@@ -9,14 +9,6 @@
 #include "session_error.h"
 
 namespace vellorin {
-namespace {
-
-const QString kIntro = QStringLiteral("Intro");
-const QString kHold = QStringLiteral("Hold");
-const QString kRest = QStringLiteral("Rest");
-
-}  // namespace
-
 void SessionController::ControlCmd_Click() {
     if (state_.Mode == 0) {
         Start();
@@ -31,17 +23,18 @@ void SessionController::PauseCmd_Click() {
 
 void SessionController::SetPause(qint16 pauseMode) {
     state_.PauseMode = pauseMode;
-    window_.SetCaption(Control::PauseCmd, pauseMode != 0 ? "Resume" : "Pause");
+    window_.SetCaption(Control::PauseCmd,
+                       Caption{pauseMode != 0 ? Caption::Kind::Resume : Caption::Kind::Pause});
 }
 
 void SessionController::ResetSession() {
-    window_.SetCaption(Control::ControlCmd, "Start");
-    window_.SetCaption(Control::SessionLbl, "Loop 1");
-    window_.SetCaption(Control::SessionClock, "00:00");
-    window_.SetCaption(Control::SequenceLbl, kIntro);
-    window_.SetCaption(Control::SequenceTimeLbl, "00:00");
+    window_.SetCaption(Control::ControlCmd, Caption{Caption::Kind::Start});
+    window_.SetCaption(Control::SessionLbl, Caption::Loop(1));
+    window_.SetCaption(Control::SessionClock, Caption::Clock(0));
+    window_.SetCaption(Control::SequenceLbl, Caption::Of(Phase::Intro));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(0));
     window_.SetTimerEnabled(false);
-    state_.Sequence = kIntro;
+    state_.Sequence = Phase::Intro;
     state_.CurLoop = 1;
     state_.Mode = 0;
     ended_ = false;
@@ -59,20 +52,20 @@ void SessionController::Start() {
     }
     try {
         state_.IntroTime = Table().IntroCount();
-        window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
+        window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(state_.IntroTime));
         state_.HoldTime = Table().FirstHoldTime();
         state_.SessionTime = Table().SessionDuration();
         Table().CheckTableEnds(state_.IntroTime);
     } catch (const SessionError&) {
         rounds_.reset();
-        window_.ShowMessage(kStartErrorMessage);
+        window_.ShowMessage(StartErrorMessage());
         return;
     }
     Table().Begin(state_);
     profile_ = chosenProfile_;
     cueCount_ = {};
     window_.SetTimerEnabled(true);
-    window_.SetCaption(Control::ControlCmd, "Reset");
+    window_.SetCaption(Control::ControlCmd, Caption{Caption::Kind::Reset});
     state_.Mode = 1;
     shown_ = state_;
 }
@@ -93,7 +86,7 @@ void SessionController::SecondsTimer_Timer() {
         cueCount_ = countBefore;
         pendingCues_.clear();
         SetPause(1);
-        window_.ShowMessage(kStartErrorMessage);
+        window_.ShowMessage(StartErrorMessage());
         return;
     }
     const auto cues = std::exchange(pendingCues_, {});
@@ -116,37 +109,41 @@ void SessionController::Tick() {
     cueCount_.elapsed = phase == cueCount_.phase ? cueCount_.elapsed + 1 : 0;
     cueCount_.phase = phase;
     shown_ = state_;
-    window_.SetCaption(Control::SessionLbl, "Loop " + QString::number(state_.CurLoop));
-    window_.SetCaption(Control::SequenceLbl, state_.Sequence);
-    window_.SetCaption(Control::SessionClock, FormatSeconds(state_.SessionTime));
+    window_.SetCaption(Control::SessionLbl, Caption::Loop(state_.CurLoop));
+    window_.SetCaption(Control::SequenceLbl, Caption::Of(state_.Sequence));
+    window_.SetCaption(Control::SessionClock, Caption::Clock(state_.SessionTime));
     state_.SessionTime -= 1;
-    if (state_.Sequence == kIntro) {
-        IntroTick();
-    } else if (state_.Sequence == kHold) {
-        HoldTick();
-    } else if (state_.Sequence == kRest) {
-        RestTick();
+    switch (state_.Sequence) {
+        case Phase::Intro:
+            IntroTick();
+            break;
+        case Phase::Hold:
+            HoldTick();
+            break;
+        case Phase::Rest:
+            RestTick();
+            break;
     }
 }
 
 void SessionController::IntroTick() {
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.IntroTime));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(state_.IntroTime));
     IssueCues({CueMoment::Phase::Intro, state_.IntroTime});
     if (state_.IntroTime == 1) {
-        state_.Sequence = kHold;
+        state_.Sequence = Phase::Hold;
     }
     state_.IntroTime -= 1;
 }
 
 void SessionController::HoldTick() {
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(Table().HoldClock(state_)));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(Table().HoldClock(state_)));
     const bool holdStart = Table().IsHoldStart(state_);
     const bool lastLoop = IsLastLoop();
     IssueCues({CueMoment::Phase::Hold, state_.HoldTime, holdStart, lastLoop});
     cueCount_.totalHeld += 1;
     if (state_.HoldTime == 1) {
         cueCount_.holdsDone += 1;
-        state_.Sequence = kRest;
+        state_.Sequence = Phase::Rest;
         // No rest follows the final hold: its length is never computed, so nothing about it
         // can keep the session from its end tick.
         if (!lastLoop) {
@@ -158,14 +155,14 @@ void SessionController::HoldTick() {
 
 void SessionController::RestTick() {
     if (IsLastLoop()) {
-        window_.SetCaption(Control::SequenceLbl, "End!");
+        window_.SetCaption(Control::SequenceLbl, Caption{Caption::Kind::End});
         window_.SetTimerEnabled(false);
         ended_ = true;
         IssueCues({CueMoment::Phase::End, 0, false, true});
-        window_.SetCaption(Control::SequenceTimeLbl, "00:00");
+        window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(0));
         return;
     }
-    window_.SetCaption(Control::SequenceTimeLbl, FormatSeconds(state_.RestTime));
+    window_.SetCaption(Control::SequenceTimeLbl, Caption::Clock(state_.RestTime));
     IssueCues({CueMoment::Phase::Rest, state_.RestTime});
     if (state_.RestTime == 1) {
         StartNextHold();
@@ -175,10 +172,11 @@ void SessionController::RestTick() {
 
 void SessionController::StartNextHold() {
     if (state_.CurLoop == std::numeric_limits<qint16>::max()) {
-        throw SessionError("too many loops");
+        throw SessionError(
+            QCoreApplication::translate("SessionPlan", "too many loops").toStdString());
     }
     const auto nextLoop = static_cast<qint16>(state_.CurLoop + 1);
-    state_.Sequence = kHold;
+    state_.Sequence = Phase::Hold;
     state_.HoldTime = Table().NextHoldTime(state_, nextLoop);
     state_.CurLoop = nextLoop;
 }

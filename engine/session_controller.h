@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -14,8 +15,13 @@
 
 namespace vellorin {
 
-inline constexpr char kStartErrorMessage[] =
-    "An error occured. Please check the values in the input fields.";
+inline constexpr char kStartErrorMessage[] = QT_TRANSLATE_NOOP(
+    "SessionController", "An error occured. Please check the values in the input fields.");
+
+// The message in the language in use.
+inline QString StartErrorMessage() {
+    return QCoreApplication::translate("SessionController", kStartErrorMessage);
+}
 
 // The two kinds of table a session runs: the six settings, or a table of rounds.
 enum class TableKind { Classic, Rounds };
@@ -93,7 +99,7 @@ private:
     // The phase the last tick ran (its name and loop) and how many of its seconds ran
     // before it; the holds ended and their seconds, for the summary at the end.
     struct CueCount {
-        std::pair<QString, qint16> phase;
+        std::pair<Phase, qint16> phase;
         qint32 elapsed = 0;
         qint32 holdsDone = 0;
         qint32 totalHeld = 0;

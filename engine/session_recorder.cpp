@@ -1,11 +1,6 @@
 #include "session_recorder.h"
 
 namespace vellorin {
-namespace {
-
-const QString kHold = QStringLiteral("Hold");
-
-}  // namespace
 
 std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state, bool ended,
                                                       const QString& table, const QDateTime& now) {
@@ -30,7 +25,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
     }
     // Only a tick of a hold changes a hold's count or ends it; Start, Pause and Reset do not.
     const bool holdTick = before.Mode == 1 && state.Mode == 1 && !wasEnded &&
-                          before.Sequence == kHold && before.PauseMode == 0 &&
+                          before.Sequence == Phase::Hold && before.PauseMode == 0 &&
                           (state.HoldTime != before.HoldTime || state.Sequence != before.Sequence);
     if (holdTick) {
         if (hold_ && hold_->loop != before.CurLoop) {
@@ -47,7 +42,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
                                std::nullopt};
         }
         hold_->held += 1;
-        if (state.Sequence != kHold) {  // its last second: the rest or the end is next
+        if (state.Sequence != Phase::Hold) {  // its last second: the rest or the end is next
             hold_->completed = true;
             return EndHold();
         }
@@ -62,7 +57,7 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
 
 bool SessionRecorder::MarkContraction(const SessionState& state) {
     // Between the intro's last second and the hold's first no hold is under way yet.
-    if (!hold_ || lastEnded_ || state.Sequence != kHold || hold_->loop != state.CurLoop) {
+    if (!hold_ || lastEnded_ || state.Sequence != Phase::Hold || hold_->loop != state.CurLoop) {
         return false;
     }
     if (!hold_->firstContraction) {

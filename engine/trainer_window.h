@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+
+#include "caption.h"
 
 namespace vellorin {
 
@@ -12,13 +15,14 @@ inline constexpr Field kSettingsFields[] = {Field::IntroTbx, Field::HoldTbx,    
 
 // The name a settings field goes by in the window, without its colon ("Initial rest time").
 inline QString FieldCaption(Field field) {
-    static const char* const captions[] = {"Intro",
-                                           "Breath hold(max)",
-                                           "Increase hold time by",
-                                           "Initial rest time",
-                                           "Decrease rest by",
-                                           "Loops"};
-    return QString::fromLatin1(captions[static_cast<int>(field)]);
+    static const char* const captions[] = {
+        QT_TRANSLATE_NOOP("TrainerMainform", "Intro"),
+        QT_TRANSLATE_NOOP("TrainerMainform", "Breath hold(max)"),
+        QT_TRANSLATE_NOOP("TrainerMainform", "Increase hold time by"),
+        QT_TRANSLATE_NOOP("TrainerMainform", "Initial rest time"),
+        QT_TRANSLATE_NOOP("TrainerMainform", "Decrease rest by"),
+        QT_TRANSLATE_NOOP("TrainerMainform", "Loops")};
+    return QCoreApplication::translate("TrainerMainform", captions[static_cast<int>(field)]);
 }
 
 // The captions the session controller writes.
@@ -49,7 +53,7 @@ public:
 class TrainerWindow {
 public:
     virtual ~TrainerWindow() = default;
-    virtual void SetCaption(Control control, const QString& text) = 0;
+    virtual void SetCaption(Control control, const Caption& caption) = 0;
     virtual QString FieldText(Field field) const = 0;
     virtual void SetFieldText(Field field, const QString& text) = 0;
     virtual void SetTimerEnabled(bool enabled) = 0;

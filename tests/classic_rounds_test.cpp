@@ -26,7 +26,7 @@ ClassicRun RunToTheEnd(FakeWindow& window) {
     controller.ResetSession();
     controller.ControlCmd_Click();
     ClassicRun run;
-    QString phase;
+    std::optional<Phase> phase;
     qint16 loop = 0;
     while (!controller.Ended() && run.ticks < 10'000'000) {
         const SessionState before = controller.State();
@@ -38,9 +38,10 @@ ClassicRun RunToTheEnd(FakeWindow& window) {
         if (before.Sequence != phase || before.CurLoop != loop) {
             phase = before.Sequence;
             loop = before.CurLoop;
-            (phase == "Hold" ? run.holds : run.rests).append(0);
+            (phase == Phase::Hold ? run.holds : run.rests).append(0);
         }
-        (phase == "Intro" ? run.intro : (phase == "Hold" ? run.holds : run.rests).last()) += 1;
+        (phase == Phase::Intro ? run.intro
+                               : (phase == Phase::Hold ? run.holds : run.rests).last()) += 1;
     }
     run.rests.removeIf([](qint64 r) { return r == 0; });  // the intro's own entry
     return run;

@@ -198,7 +198,7 @@ TEST(CueScheduleRule, NoCueIsCutOffOrRunsIntoAnotherPhaseInThousandsOfRandomTabl
             keyed.append((pick() % 5 == 0 && controller.TakeBreath()) || marked);
             const qsizetype before = window.played.size();
             const QString phase =
-                controller.State().Sequence + QString::number(controller.State().CurLoop);
+                PhaseKey(controller.State().Sequence) + QString::number(controller.State().CurLoop);
             controller.SecondsTimer_Timer();
             QStringList cues;
             for (qsizetype i = before; i < window.played.size(); ++i) {

@@ -14,7 +14,7 @@ class DisplayFit : public ::testing::Test {
 protected:
     // Shows text on the display and returns what is wrong with how it fits, or nothing.
     std::string Show(Control control, const char* name, const QString& text) {
-        form.SetCaption(control, text);
+        form.ShowCaptionText(control, text);
         QLabel* label = form.Find<QLabel>(name);
         const QFontMetricsF metrics(label->font());
         const qreal width =

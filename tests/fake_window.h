@@ -43,7 +43,9 @@ struct TextsBy {
 // a call made by the test.
 class FakeWindow : public TrainerWindow {
 public:
-    void SetCaption(Control control, const QString& text) override { captions[control] = text; }
+    void SetCaption(Control control, const vellorin::Caption& caption) override {
+        captions[control] = CaptionText(caption);
+    }
     QString FieldText(Field field) const override { return fields[field]; }
     void SetFieldText(Field field, const QString& text) override { fields[field] = text; }
     void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }

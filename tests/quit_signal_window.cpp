@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         form.SecondsTimer_Timer();
     }
     const auto ready = [&form] {
-        std::printf("ready %s %s\n", qPrintable(form.State().Sequence),
+        std::printf("ready %s %s\n", qPrintable(PhaseKey(form.State().Sequence)),
                     qPrintable(QString::number(form.State().CurLoop)));
         std::fflush(stdout);
     };

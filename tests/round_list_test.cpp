@@ -24,7 +24,7 @@ TEST(RoundList, ClassicListIsWhatTheSessionRuns) {
 }
 
 struct PositionCase {
-    const char* sequence;
+    Phase sequence;
     qint16 loop;
     bool ended;
     std::optional<SessionPosition> expected;
@@ -40,22 +40,23 @@ TEST(RoundList, PositionNamesTheRoundAndThePhaseAhead) {
     const RoundList list = TableList(table);
     using Kind = PhaseAhead::Kind;
     const PositionCase cases[] = {
-        {"Intro", 1, false, SessionPosition{1, 3, {Kind::Hold, 150, false}}},
+        {Phase::Intro, 1, false, SessionPosition{1, 3, {Kind::Hold, 150, false}}},
         // A cycle's rest after a hold of unknown length: the most it can last.
-        {"Hold", 1, false, SessionPosition{1, 3, {Kind::Rest, 90, false}}},
-        {"Rest", 1, false, SessionPosition{1, 3, {Kind::Hold, 60, true}}},
-        {"Hold", 2, false, SessionPosition{2, 3, {Kind::Rest, 10, false}}},
-        {"Hold", 3, false, SessionPosition{3, 3, {Kind::End, 0, true}}},
-        {"Rest", 3, false, SessionPosition{3, 3, {Kind::End, 0, true}}},
-        {"Rest", 3, true, std::nullopt},
-        {"Hold", 4, false, std::nullopt},  // loops lowered under a classic session
+        {Phase::Hold, 1, false, SessionPosition{1, 3, {Kind::Rest, 90, false}}},
+        {Phase::Rest, 1, false, SessionPosition{1, 3, {Kind::Hold, 60, true}}},
+        {Phase::Hold, 2, false, SessionPosition{2, 3, {Kind::Rest, 10, false}}},
+        {Phase::Hold, 3, false, SessionPosition{3, 3, {Kind::End, 0, true}}},
+        {Phase::Rest, 3, false, SessionPosition{3, 3, {Kind::End, 0, true}}},
+        {Phase::Rest, 3, true, std::nullopt},
+        {Phase::Hold, 4, false, std::nullopt},  // loops lowered under a classic session
     };
     for (const PositionCase& c : cases) {
         SessionState state;
         state.Mode = 1;
-        state.Sequence = QString::fromLatin1(c.sequence);
+        state.Sequence = c.sequence;
         state.CurLoop = c.loop;
-        EXPECT_EQ(Position(state, c.ended, list), c.expected) << c.sequence << ' ' << c.loop;
+        EXPECT_EQ(Position(state, c.ended, list), c.expected)
+            << PhaseKey(c.sequence).toStdString() << ' ' << c.loop;
     }
     EXPECT_EQ(Position(SessionState{}, false, list), std::nullopt);  // idle
 }
