@@ -21,6 +21,9 @@
 #                     from the command line and with Load, its list and Start (5 runs each),
 #                     then the session's timing on the classic table and on the first 141 s
 #                     of the 1,000 rounds with their list shown
+#   ./build.sh bench languages [runs]
+#                     build optimised and time the program's start-up in every language it
+#                     speaks (window shown), and loading each translation alone
 #   ./build.sh windows
 #                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
 #                     sources, and check it under wine against the Linux build
@@ -34,9 +37,11 @@ case "$mode" in
 esac
 
 # fonts-liberation2: a face as narrow as the window's design font, which the layout tests
-# measure too.
+# measure too. qt6-tools-dev and qt6-l10n-tools turn the translations into the program's .qm
+# files; qt6-translations-l10n has Qt's own translations of its dialogs.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
-  libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev fonts-liberation2)
+  libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev fonts-liberation2 qt6-tools-dev
+  qt6-l10n-tools qt6-translations-l10n)
 if [ "$mode" = test ]; then
   # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
   # the package tools that check the installed layout and the .deb; the JSON Schema validator
@@ -68,6 +73,11 @@ elif [ "$mode" = bench ]; then
     shift
     cmake --build build/bench -j2 --target vellorin_history_bench
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_history_bench "$@"
+  fi
+  if [ "${1:-}" = languages ]; then
+    shift
+    cmake --build build/bench -j2 --target vellorin_language_bench
+    exec build/bench/bench/vellorin_language_bench "$@"
   fi
   if [ "${1:-}" = rounds ]; then
     shift

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextStream>
@@ -9,12 +10,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "command_line.h"
 #include "command_modes.h"
 #include "cue_listing.h"
 #include "cue_profile_file.h"
 #include "file_access.h"
+#include "language.h"
 #include "message_text.h"
 #include "program_arguments.h"
 #include "quit_signals.h"
@@ -25,10 +28,21 @@
 namespace {
 
 QString UnrepresentableMessage(const QString& name) {
-    return QStringLiteral(
-               "The name \"%1\" cannot be represented in this system's encoding, so "
-               "Vellorin cannot open or write a file of that name.")
+    return QCoreApplication::translate("CommandLine",
+                                       "The name \"%1\" cannot be represented in this system's "
+                                       "encoding, so Vellorin cannot open or write a file of "
+                                       "that name.")
         .arg(name);
+}
+
+// The language the user chose in the window, else the system's, for the window and for every
+// command-line mode alike.
+void UseChosenLanguage() {
+    const QString chosen = vellorin::WindowSettings(vellorin::UserWindowSettingsPath())
+                               .Value(QString::fromLatin1(vellorin::kLanguageSetting))
+                               .toString();
+    vellorin::UseLanguage(vellorin::LanguageFor(chosen, QLocale::system().uiLanguages()),
+                          QCoreApplication::applicationDirPath());
 }
 
 // How many of the arguments are Qt's to read: those before "--", after which every argument
@@ -92,12 +106,16 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
     int qtArgc = QtArgumentCount(argc, argv);
     QCoreApplication app(qtArgc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
+    UseChosenLanguage();
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int status = RunMode(line, out, err);
     out.flush();
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-        err << "vellorin: the output could not be written: " << std::strerror(errno) << "\n";
+        err << "vellorin: "
+            << QCoreApplication::translate("CommandLine", "the output could not be written: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno)))
+            << "\n";
         return status == vellorin::kSuccess ? vellorin::kCannotUse : status;
     }
     return status;
@@ -108,10 +126,21 @@ int RunWithoutWindow(int argc, char** argv, const vellorin::CommandLine& line) {
 int main(int argc, char** argv) {
     using vellorin::CommandLine;
     vellorin::IgnoreFileSizeSignal();
-    const CommandLine line = vellorin::ParseCommandLine(vellorin::ProgramArguments(argc, argv));
+    CommandLine line = vellorin::ParseCommandLine(vellorin::ProgramArguments(argc, argv));
     const QString unrepresentable = vellorin::UnrepresentableArgument(argc, argv);
     if (line.mode != CommandLine::Mode::Window) {
         vellorin::UseStartingConsole();
+    }
+    // Help, usage errors and a name that cannot be used are told in the user's language: the
+    // arguments are read again once it is in use.
+    int consoleArgc = 1;
+    std::optional<QCoreApplication> console;
+    if (line.mode == CommandLine::Mode::Help || line.mode == CommandLine::Mode::UsageError ||
+        (!unrepresentable.isEmpty() && line.mode != CommandLine::Mode::Window)) {
+        console.emplace(consoleArgc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Vellorin"));
+        UseChosenLanguage();
+        line = vellorin::ParseCommandLine(vellorin::ProgramArguments(argc, argv));
     }
     if (!unrepresentable.isEmpty() && line.mode != CommandLine::Mode::Window &&
         line.mode != CommandLine::Mode::UsageError) {
@@ -150,6 +179,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vellorin.png")));
     QApplication::setDesktopFileName(QStringLiteral("org.vellorin.Vellorin"));
+    UseChosenLanguage();
 
     // A window of this user's already runs: it takes the file, and this start ends.
     vellorin::SingleInstance instance(vellorin::SingleInstance::DefaultSocketPath());

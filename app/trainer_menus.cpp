@@ -18,7 +18,10 @@
 #include "command_modes.h"
 #include "cue_catalogue.h"
 #include "design_area.h"
+#include "language.h"
+#include "language_menu.h"
 #include "lights_out_view.h"
+#include "pb_tables.h"
 #include "trainer_mainform.h"
 
 namespace vellorin {
@@ -27,7 +30,8 @@ namespace {
 constexpr const char* kDisplays[] = {"SessionLbl", "SessionClock", "SequenceLbl",
                                      "SequenceTimeLbl"};
 
-const char kKeysText[] =
+const char kKeysText[] = QT_TRANSLATE_NOOP(
+    "TrainerMainform",
     "Every key works whatever has the focus, also in the lights-out view.\n\n"
     "Space\tstart a session when none runs; pause or resume one that runs\n"
     "Ctrl+R\treset the session to its beginning\n"
@@ -44,7 +48,7 @@ const char kKeysText[] =
     "F11\tlights-out: the four displays alone, full screen (Esc leaves)\n"
     "F1\tabout Vellorin and its keys\n"
     "Ctrl+Q\tquit\n"
-    "Enter\tclick the focused button, when no session runs";
+    "Enter\tclick the focused button, when no session runs");
 
 }  // namespace
 
@@ -56,47 +60,66 @@ void TrainerMainform::BuildMenus() {
         QKeySequence keys;
         void (TrainerMainform::*handler)();
     } commands[] = {
-        {"&File", "load", "&Load...", QKeySequence::Open, &TrainerMainform::LoadCmd_Click},
-        {nullptr, "undoload", "&Undo load", QKeySequence::Undo, &TrainerMainform::UndoLoadCmd},
-        {nullptr, "save", "&Save...", QKeySequence::Save, &TrainerMainform::SaveCmd_Click},
-        {nullptr, "export", "&Export audio...", QKeySequence(Qt::CTRL | Qt::Key_E),
+        {QT_TR_NOOP("&File"), "load", QT_TR_NOOP("&Load..."), QKeySequence::Open,
+         &TrainerMainform::LoadCmd_Click},
+        {nullptr, "undoload", QT_TR_NOOP("&Undo load"), QKeySequence::Undo,
+         &TrainerMainform::UndoLoadCmd},
+        {nullptr, "save", QT_TR_NOOP("&Save..."), QKeySequence::Save,
+         &TrainerMainform::SaveCmd_Click},
+        {nullptr, "export", QT_TR_NOOP("&Export audio..."), QKeySequence(Qt::CTRL | Qt::Key_E),
          &TrainerMainform::ExportAudio},
-        {nullptr, "quit", "&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
-        {"&Session", "start", "&Start\tSpace", {}, &TrainerMainform::SpaceKey},
-        {nullptr, "pause", "&Pause/Resume\tSpace", {}, &TrainerMainform::SpaceKey},
-        {nullptr, "reset", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_R),
+        {nullptr, "quit", QT_TR_NOOP("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr},
+        {QT_TR_NOOP("&Session"),
+         "start",
+         QT_TR_NOOP("&Start\tSpace"),
+         {},
+         &TrainerMainform::SpaceKey},
+        {nullptr, "pause", QT_TR_NOOP("&Pause/Resume\tSpace"), {}, &TrainerMainform::SpaceKey},
+        {nullptr, "reset", QT_TR_NOOP("&Reset"), QKeySequence(Qt::CTRL | Qt::Key_R),
          &TrainerMainform::ResetKey},
-        {nullptr, "lightsout", "&Lights-out", QKeySequence(Qt::Key_F11),
+        {nullptr, "lightsout", QT_TR_NOOP("&Lights-out"), QKeySequence(Qt::Key_F11),
          &TrainerMainform::ToggleLightsOut},
-        {"&Training", "pbtest", "&Personal best test...", QKeySequence(Qt::CTRL | Qt::Key_T),
-         &TrainerMainform::PersonalBestTestCmd},
-        {nullptr, "pbtable", "&New table from personal best...", QKeySequence(Qt::CTRL | Qt::Key_N),
-         &TrainerMainform::NewTableFromPbCmd},
-        {nullptr, "pbests", "Personal &bests...", {}, &TrainerMainform::PersonalBestsCmd},
-        {nullptr, "history", "&History...", QKeySequence(Qt::CTRL | Qt::Key_H),
+        {QT_TR_NOOP("&Training"), "pbtest", QT_TR_NOOP("&Personal best test..."),
+         QKeySequence(Qt::CTRL | Qt::Key_T), &TrainerMainform::PersonalBestTestCmd},
+        {nullptr, "pbtable", QT_TR_NOOP("&New table from personal best..."),
+         QKeySequence(Qt::CTRL | Qt::Key_N), &TrainerMainform::NewTableFromPbCmd},
+        {nullptr,
+         "pbests",
+         QT_TR_NOOP("Personal &bests..."),
+         {},
+         &TrainerMainform::PersonalBestsCmd},
+        {nullptr, "history", QT_TR_NOOP("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
          &TrainerMainform::ShowHistory},
-        {nullptr, "log", "&Keep a training log", {}, nullptr},
-        {"Ta&bles", "editrounds", "&Edit table of rounds...", QKeySequence(Qt::CTRL | Qt::Key_B),
-         &TrainerMainform::EditRoundsCmd},
-        {nullptr, "sixsettings", "Use the &six settings", {}, &TrainerMainform::UseSixSettingsCmd},
-        {"&Help", "keys", "&Keys", {}, &TrainerMainform::ShowKeys},
-        {nullptr, "about", "&About Vellorin", QKeySequence(Qt::Key_F1),
+        {nullptr, "log", QT_TR_NOOP("&Keep a training log"), {}, nullptr},
+        {QT_TR_NOOP("Ta&bles"), "editrounds", QT_TR_NOOP("&Edit table of rounds..."),
+         QKeySequence(Qt::CTRL | Qt::Key_B), &TrainerMainform::EditRoundsCmd},
+        {nullptr,
+         "sixsettings",
+         QT_TR_NOOP("Use the &six settings"),
+         {},
+         &TrainerMainform::UseSixSettingsCmd},
+        {QT_TR_NOOP("&Help"), "keys", QT_TR_NOOP("&Keys"), {}, &TrainerMainform::ShowKeys},
+        {nullptr, "about", QT_TR_NOOP("&About Vellorin"), QKeySequence(Qt::Key_F1),
          &TrainerMainform::ShowAbout},
     };
     QMenu* menu = nullptr;
     QMenu* presetsMenu = nullptr;
     QMenu* trainingMenu = nullptr;
+    QMenu* helpMenu = nullptr;
     for (const auto& command : commands) {
         if (command.menu != nullptr) {
-            menu = menuBar_->addMenu(QString::fromLatin1(command.menu));
+            menu = menuBar_->addMenu(tr(command.menu));
             if (QLatin1String(command.menu) == "Ta&bles") {
                 presetsMenu = menu;
             }
             if (QLatin1String(command.menu) == "&Training") {
                 trainingMenu = menu;
             }
+            if (QLatin1String(command.menu) == "&Help") {
+                helpMenu = menu;
+            }
         }
-        QAction* action = menu->addAction(QString::fromLatin1(command.text));
+        QAction* action = menu->addAction(tr(command.text));
         action->setObjectName(QString::fromLatin1(command.id));
         action->setShortcut(command.keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -110,6 +133,7 @@ void TrainerMainform::BuildMenus() {
     }
     AddPresetActions(presetsMenu);
     AddCueProfileMenu(trainingMenu);
+    AddLanguageMenu(helpMenu);
     QAction* log = actions_.value(QStringLiteral("log"));
     log->setCheckable(true);
     connect(log, &QAction::toggled, this, [this](bool on) {
@@ -122,16 +146,16 @@ void TrainerMainform::BuildMenus() {
         const char* control;
         const char* tip;
     } tips[] = {
-        {"ControlCmd", "Start: Space. Reset: Ctrl+R."},
-        {"PauseCmd", "Pause or resume: Space."},
-        {"LoadCmd", "Load a table: Ctrl+O."},
-        {"SaveCmd", "Save the table: Ctrl+S."},
+        {"ControlCmd", QT_TR_NOOP("Start: Space. Reset: Ctrl+R.")},
+        {"PauseCmd", QT_TR_NOOP("Pause or resume: Space.")},
+        {"LoadCmd", QT_TR_NOOP("Load a table: Ctrl+O.")},
+        {"SaveCmd", QT_TR_NOOP("Save the table: Ctrl+S.")},
     };
     for (const auto& tip : tips) {
-        Widget(tip.control)->setToolTip(QString::fromLatin1(tip.tip));
+        Widget(tip.control)->setToolTip(tr(tip.tip));
     }
     for (const char* display : kDisplays) {
-        Widget(display)->setToolTip(QStringLiteral("Lights-out: double-click or F11."));
+        Widget(display)->setToolTip(tr("Lights-out: double-click or F11."));
     }
 }
 
@@ -220,35 +244,37 @@ void TrainerMainform::ResetKey() {
 }
 
 void TrainerMainform::ShowKeys() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Vellorin keys"),
-                    QString::fromLatin1(kKeysText), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, tr("Vellorin keys"), tr(kKeysText), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
 void TrainerMainform::ShowAbout() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("About Vellorin"),
-                    QStringLiteral("Vellorin %1\nA timer for breath-hold training tables.\n\n"
-                                   "Train breath-holds only on dry land, sitting or lying, never "
-                                   "in or near water, and never alone.\n\n"
-                                   "Released under the MIT licence.\n\n%2")
-                        .arg(QStringLiteral("1.00"), QString::fromLatin1(kKeysText)),
-                    QMessageBox::Ok, this);
+    //: %1 is the version, %2 the safety sentence, %3 the list of keys.
+    QMessageBox box(
+        QMessageBox::Information, tr("About Vellorin"),
+        tr("Vellorin %1\nA timer for breath-hold training tables.\n\n%2\n\n"
+           "Released under the MIT licence.\n\n%3")
+            .arg(QStringLiteral("1.00"),
+                 QCoreApplication::translate("PersonalBest", kBreathHoldSafety), tr(kKeysText)),
+        QMessageBox::Ok, this);
     box.exec();
 }
 
 QString TrainerMainform::AskExportFile(const QString& proposed) {
     return QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export audio"), proposed,
-        QStringLiteral("Audio files (*.mp3 *.ogg *.flac *.wav);;MP3 (*.mp3);;Ogg Vorbis (*.ogg);;"
-                       "FLAC (*.flac);;WAV (*.wav)"));
+        this, tr("Export audio"), proposed,
+        tr("Audio files (*.mp3 *.ogg *.flac *.wav);;MP3 (*.mp3);;Ogg Vorbis (*.ogg);;"
+           "FLAC (*.flac);;WAV (*.wav)"));
 }
 
 void TrainerMainform::ExportAudio() {
     const QString table = QFileInfo(sessionFiles_.TableFile()).completeBaseName();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    const QString output = AskExportFile(folder + QLatin1Char('/') +
-                                         (table.isEmpty() ? QStringLiteral("session") : table) +
-                                         QStringLiteral(".mp3"));
+    const QString output =
+        AskExportFile(folder + QLatin1Char('/') +
+                      (table.isEmpty() ? tr("session", "the name an export proposes") : table) +
+                      QStringLiteral(".mp3"));
     if (output.isEmpty()) {
         return;
     }
@@ -256,6 +282,15 @@ void TrainerMainform::ExportAudio() {
                      {FieldTexts(*this), controller_.ChosenRounds(), controller_.ChosenProfile()},
                      output, ApplicationFolder(), UserDataFolder(),
                      [this](const QString& problem) { ShowMessage(problem); });
+}
+
+void TrainerMainform::AddLanguageMenu(QMenu* help) {
+    const QString key = QString::fromLatin1(kLanguageSetting);
+    auto* menu = new LanguageMenu(help, [this, key] { return Settings().Value(key).toString(); });
+    connect(menu, &LanguageMenu::Chosen, this, [this, key](const QString& code) {
+        const QString failure = Settings().SetValue(key, code);
+        ShowMessage(failure.isEmpty() ? LanguageMenu::TakesEffectText(code) : failure);
+    });
 }
 
 }  // namespace vellorin

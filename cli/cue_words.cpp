@@ -1,7 +1,11 @@
 #include "cue_words.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHash>
+#include <QMutex>
 
+#include "cue_catalogue.h"
 #include "cue_schedule.h"
 
 namespace vellorin {
@@ -35,20 +39,20 @@ QString Words(const Cue& cue, CueVoice voice) {
     if (voice == CueVoice::Tones) {
         switch (cue.kind) {
             case Kind::Countdown:
-                return QStringLiteral("(tick)");
+                return QCoreApplication::translate("CueWords", "(tick)");
             case Kind::Hold:
             case Kind::Top:
-                return QStringLiteral("(tone: hold)");
+                return QCoreApplication::translate("CueWords", "(tone: hold)");
             case Kind::StopHold:
-                return QStringLiteral("(tone: breathe)");
+                return QCoreApplication::translate("CueWords", "(tone: breathe)");
             case Kind::SessionEnd:
-                return QStringLiteral("(tone: the end)");
+                return QCoreApplication::translate("CueWords", "(tone: the end)");
             case Kind::Call:
-                return QStringLiteral("(tone: time call)");
+                return QCoreApplication::translate("CueWords", "(tone: time call)");
             case Kind::LastBreath:
-                return QStringLiteral("(tone: last breath)");
+                return QCoreApplication::translate("CueWords", "(tone: last breath)");
             case Kind::HoldBreath:
-                return QStringLiteral("(soft tone: hold the breath)");
+                return QCoreApplication::translate("CueWords", "(soft tone: hold the breath)");
             default:
                 break;
         }
@@ -75,9 +79,9 @@ QString Words(const Cue& cue, CueVoice voice) {
         case Kind::BreatheOut:
             return QStringLiteral("breathe out");
         case Kind::PaceIn:
-            return QStringLiteral("(soft rising tone: breathe in)");
+            return QCoreApplication::translate("CueWords", "(soft rising tone: breathe in)");
         case Kind::PaceOut:
-            return QStringLiteral("(soft falling tone: breathe out)");
+            return QCoreApplication::translate("CueWords", "(soft falling tone: breathe out)");
         case Kind::Holds:
             return cue.count == 1 ? QStringLiteral("hold") : QStringLiteral("holds");
         case Kind::TotalHeld:
@@ -99,11 +103,43 @@ QHash<QString, QString> WordsByFile() {
     return words;
 }
 
+// A language's words by cue file, from its words.txt: one "file<TAB>words" line a cue (a third
+// column, what the voice was given to say, is the voice's alone), "#" lines are comments.
+QHash<QString, QString> LanguageWords(const QString& path) {
+    QHash<QString, QString> words;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return words;
+    }
+    for (const QString& line : QString::fromUtf8(file.read(1 << 20)).split(QLatin1Char('\n'))) {
+        const QStringList columns = line.trimmed().split(QLatin1Char('\t'));
+        if (columns.size() >= 2 && !columns[0].startsWith(QLatin1Char('#'))) {
+            words.insert(columns[0], columns[1].trimmed());
+        }
+    }
+    return words;
+}
+
 }  // namespace
 
-QString HeardWords(const QString& cueFile) {
-    static const QHash<QString, QString> words = WordsByFile();
-    return words.value(cueFile, cueFile);
+QString HeardWords(const QString& cueFile, const QString& applicationFolder) {
+    // Made anew each time: the tones' descriptions are in the language in use.
+    const QHash<QString, QString> english = WordsByFile();
+    const QString language = CueLanguage();
+    if (!language.isEmpty() && !applicationFolder.isEmpty() &&
+        ShippedCuePath(applicationFolder, cueFile) != CuePath(applicationFolder, cueFile)) {
+        static QMutex mutex;
+        static QHash<QString, QHash<QString, QString>> read;  // by the words file's path
+        const QString path = CuePath(applicationFolder, language + QStringLiteral("/words.txt"));
+        const QMutexLocker lock(&mutex);
+        if (!read.contains(path)) {
+            read.insert(path, LanguageWords(path));
+        }
+        if (const QString words = read[path].value(cueFile); !words.isEmpty()) {
+            return words;
+        }
+    }
+    return english.value(cueFile, cueFile);
 }
 
 }  // namespace vellorin

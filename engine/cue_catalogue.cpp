@@ -50,6 +50,33 @@ QString CuePath(const QString& applicationFolder, const QString& cueFile) {
     return applicationFolder + separator + "snd" + separator + cueFile;
 }
 
+namespace {
+
+QString& Language() {
+    static QString code;
+    return code;
+}
+
+}  // namespace
+
+void SetCueLanguage(const QString& code) {
+    Language() = code;
+}
+
+QString CueLanguage() {
+    return Language();
+}
+
+QString ShippedCuePath(const QString& applicationFolder, const QString& cueFile) {
+    if (!Language().isEmpty()) {
+        const QString own = CuePath(applicationFolder, Language() + QDir::separator() + cueFile);
+        if (QFileInfo(own).isFile()) {
+            return own;
+        }
+    }
+    return CuePath(applicationFolder, cueFile);
+}
+
 QString ChosenCuePath(const QString& applicationFolder, const QString& userDataFolder,
                       const QString& cueFile) {
     if (!userDataFolder.isEmpty()) {
@@ -58,7 +85,7 @@ QString ChosenCuePath(const QString& applicationFolder, const QString& userDataF
             return own;
         }
     }
-    return CuePath(applicationFolder, cueFile);
+    return ShippedCuePath(applicationFolder, cueFile);
 }
 
 }  // namespace vellorin

@@ -39,8 +39,16 @@ QStringList AllCueFiles();
 // separator and the file name (C:\Apps\snd\hold.wav on Windows).
 QString CuePath(const QString& applicationFolder, const QString& cueFile);
 
+// The language whose spoken cues play ("de"), from "snd/de" beside the executable; empty for
+// English, the cues in "snd" itself. A cue the language lacks is played in English.
+void SetCueLanguage(const QString& code);
+QString CueLanguage();
+
+// The shipped cue file to play: the language's own one where it has one, else the English.
+QString ShippedCuePath(const QString& applicationFolder, const QString& cueFile);
+
 // The cue file to play: the user's own one ("snd" in the user's data folder) where the user
-// has put one of that name, otherwise the one shipped beside the executable.
+// has put one of that name, otherwise the one shipped beside the executable (ShippedCuePath).
 QString ChosenCuePath(const QString& applicationFolder, const QString& userDataFolder,
                       const QString& cueFile);
 

@@ -29,7 +29,7 @@ CueSet::CueSet(const QString& applicationFolder, const QString& userDataFolder,
     : sampleRate_(sampleRate) {
     QList<CueSound> own;
     for (const QString& file : files) {
-        CueChoice choice{file, CuePath(applicationFolder, file), {}, {}, {}};
+        CueChoice choice{file, ShippedCuePath(applicationFolder, file), {}, {}, {}};
         choice.sound = ReadCueFile(choice.path);
         if (!userDataFolder.isEmpty()) {
             const QString userPath = CuePath(userDataFolder, file);

@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>el fitxer &quot;%1&quot; passat a %2 no es pot utilitzar: %3; s&apos;ometrà.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>la sessió no ha arribat al final</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>una fase ha de durar com a mínim 1 segon</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un valor calculat no és un nombre finit</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un nombre de segons calculat està fora de l&apos;interval</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>el nombre de bucles ha de ser un nombre enter d&apos;1 a 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>la intro ha de durar com a mínim 1 segon</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada apnea ha de durar com a mínim 1 segon</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada descans ha de durar com a mínim 1 segon</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>El camp que cal corregir: &quot;%1&quot;. El motiu: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>la taula dura massa</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>la taula no es pot executar</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>massa bucles</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>no té el format INI</translation>
     </message>
     <message>

@@ -362,6 +362,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>soubor &quot;%1&quot; zadaný pro %2 nelze použít: %3; vynechává se.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>trénink nedoběhl do konce</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -997,10 +1001,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>fáze musí trvat alespoň 1 sekundu</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>vypočtená hodnota není konečné číslo</translation>
     </message>
     <message>
@@ -1010,22 +1016,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>vypočtený počet sekund je mimo rozsah</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>počet sérií musí být celé číslo od 1 do 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>úvod musí trvat alespoň 1 sekundu</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>každá zádrž musí trvat alespoň 1 sekundu</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>každý oddech musí trvat alespoň 1 sekundu</translation>
     </message>
     <message>
@@ -1037,6 +1048,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Pole k opravě: &quot;%1&quot;. Důvod: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>tabulka trvá příliš dlouho</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>tabulku nelze spustit</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>příliš mnoho sérií</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1621,7 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>není ve formátu INI</translation>
     </message>
     <message>

@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>die an %2 übergebene Datei &quot;%1&quot; kann nicht verwendet werden: %3; sie wird übergangen.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>die Sitzung hat ihr Ende nicht erreicht</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>eine Phase muss mindestens 1 Sekunde dauern</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>ein berechneter Wert ist keine endliche Zahl</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>eine berechnete Sekundenzahl liegt außerhalb des zulässigen Bereichs</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>die Anzahl der Runden muss eine ganze Zahl von 1 bis 32767 sein</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>das Intro muss mindestens 1 Sekunde dauern</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>jedes Anhalten muss mindestens 1 Sekunde dauern</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>jede Pause muss mindestens 1 Sekunde dauern</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Zu korrigierendes Feld: &quot;%1&quot;. Grund: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>die Tabelle dauert zu lange</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>die Tabelle kann nicht ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>zu viele Runden</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	die Schaltfläche mit dem Fokus auslösen, wenn keine Sitzung läuft</tran
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>sie ist nicht im INI-Format</translation>
     </message>
     <message>

@@ -142,9 +142,9 @@
     <message numerus="yes">
         <source>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</source>
         <extracomment>%n is how many cues were written, %1 the audio&apos;s length in seconds, %2 the file&apos;s name, %3 how long the export took in milliseconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</numerusform>
+            <numerusform>Exported the session, %n cues in %1 s of audio, to &quot;%2&quot; in %3 ms.</numerusform>
         </translation>
     </message>
     <message>
@@ -190,17 +190,17 @@
     <message numerus="yes">
         <source>%n contractions, at least %1, up to %2</source>
         <extracomment>A hold that ends at its %n-th contraction: %1 is the least and %2 the most it lasts, each like 00:30.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, at least %1, up to %2</numerusform>
+            <numerusform>%n contractions, at least %1, up to %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, up to %1</source>
         <extracomment>A hold that ends at its %n-th contraction: %1 is the most it lasts, like 03:00.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, up to %1</numerusform>
+            <numerusform>%n contractions, up to %1</numerusform>
         </translation>
     </message>
     <message>
@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -433,9 +437,9 @@
     <message numerus="yes">
         <source>it is not mono (it has %n channels)</source>
         <extracomment>Why a cue&apos;s sound file (&quot;it&quot;) cannot be used; mono: of one channel.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>it is not mono (it has %n channel)</numerusform>
+            <numerusform>it is not mono (it has %n channels)</numerusform>
         </translation>
     </message>
     <message>
@@ -446,9 +450,9 @@
     <message numerus="yes">
         <source>its samples (format %1, %n bits) are neither integer PCM nor float</source>
         <extracomment>Why a cue&apos;s sound file cannot be used; %1 is the number of its sample format, %n the bits of a sample.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>its samples (format %1, %n bits) are neither integer PCM nor float</numerusform>
+            <numerusform>its samples (format %1, %n bits) are neither integer PCM nor float</numerusform>
         </translation>
     </message>
     <message>
@@ -526,17 +530,17 @@
     <message numerus="yes">
         <source>Left out %n lines of &quot;%1&quot;: lines %2 and %3 more.</source>
         <extracomment>%n is how many lines were left out, %1 the file&apos;s name, %2 the first of the lines&apos; numbers, as a list (&quot;3, 4, 5, 6, 7&quot;), %3 how many more lines there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Left out %n line of &quot;%1&quot;: lines %2 and %3 more.</numerusform>
+            <numerusform>Left out %n lines of &quot;%1&quot;: lines %2 and %3 more.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Left out %n lines of &quot;%1&quot;: lines %2 and %3.</source>
         <extracomment>%n is how many lines were left out, %1 the file&apos;s name, %2 all but the last of the lines&apos; numbers, as a list (&quot;3, 4, 5&quot;), %3 the last one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Left out %n line of &quot;%1&quot;: lines %2 and %3.</numerusform>
+            <numerusform>Left out %n lines of &quot;%1&quot;: lines %2 and %3.</numerusform>
         </translation>
     </message>
     <message>
@@ -819,25 +823,25 @@
     <message numerus="yes">
         <source>%n rounds</source>
         <extracomment>The total below a table&apos;s rounds, while a value is still to mend.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n round</numerusform>
+            <numerusform>%n rounds</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, %1</source>
         <extracomment>The total below a table&apos;s rounds; %1 is how long the table lasts, like 24:30.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n round, %1</numerusform>
+            <numerusform>%n rounds, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, up to %1</source>
         <extracomment>The total below a table&apos;s rounds; %1 is the most the table can last, like 24:30, as a hold or a rest ends at a contraction or a key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n round, up to %1</numerusform>
+            <numerusform>%n rounds, up to %1</numerusform>
         </translation>
     </message>
 </context>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1028,6 +1039,18 @@
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SessionSummary</name>
@@ -1037,17 +1060,17 @@
     </message>
     <message numerus="yes">
         <source>%n contractions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction</numerusform>
+            <numerusform>%n contractions</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contractions, the first at %1</source>
         <extracomment>%1 is the time into the hold of the first contraction (&quot;01:45&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, the first at %1</numerusform>
+            <numerusform>%n contractions, the first at %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1056,9 +1079,9 @@
     </message>
     <message numerus="yes">
         <source>%n holds done</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hold done</numerusform>
+            <numerusform>%n holds done</numerusform>
         </translation>
     </message>
     <message>
@@ -1068,9 +1091,9 @@
     </message>
     <message numerus="yes">
         <source>%n holds done of %1 begun</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hold done of %1 begun</numerusform>
+            <numerusform>%n holds done of %1 begun</numerusform>
         </translation>
     </message>
     <message>
@@ -1081,9 +1104,9 @@
     <message numerus="yes">
         <source>%n contractions, the first at %1 on average</source>
         <extracomment>%1 is the average time into a hold of its first contraction (&quot;01:45&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contraction, the first at %1 on average</numerusform>
+            <numerusform>%n contractions, the first at %1 on average</numerusform>
         </translation>
     </message>
     <message>
@@ -1307,25 +1330,25 @@
     <message numerus="yes">
         <source>the table runs %n rounds with its repeats, more than %1</source>
         <extracomment>%n is how many rounds the table runs, %1 the most a table may run.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the table runs %n round with its repeats, more than %1</numerusform>
+            <numerusform>the table runs %n rounds with its repeats, more than %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the table lasts %n seconds in all, more than %1</source>
         <extracomment>%n is how long the table lasts, %1 the most a session may last, both in seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the table lasts %n second in all, more than %1</numerusform>
+            <numerusform>the table lasts %n seconds in all, more than %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>the table lasts up to %n seconds in all, more than %1</source>
         <extracomment>%n is the most the table can last, %1 the most a session may last, both in seconds.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>the table lasts up to %n second in all, more than %1</numerusform>
+            <numerusform>the table lasts up to %n seconds in all, more than %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1483,9 +1506,9 @@ Enter	click the focused button, when no session runs</source>
     <message numerus="yes">
         <source>it has %n columns, not %1</source>
         <extracomment>%n is how many columns the row has, %1 how many the log expects: a number, or two as &quot;13 or 14&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>it has %n column, not %1</numerusform>
+            <numerusform>it has %n columns, not %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1531,9 +1554,9 @@ Enter	click the focused button, when no session runs</source>
     <message numerus="yes">
         <source>it holds %n bytes, more than the %1 a training log may hold</source>
         <extracomment>%n is the file&apos;s size and %1 the largest a training log may be, both in bytes.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>it holds %n byte, more than the %1 a training log may hold</numerusform>
+            <numerusform>it holds %n bytes, more than the %1 a training log may hold</numerusform>
         </translation>
     </message>
     <message>
@@ -1561,6 +1584,7 @@ Enter	click the focused button, when no session runs</source>
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1869,16 +1893,16 @@ Enter	click the focused button, when no session runs</source>
     </message>
     <message numerus="yes">
         <source>%n sessions</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n session</numerusform>
+            <numerusform>%n sessions</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n holds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hold</numerusform>
+            <numerusform>%n holds</numerusform>
         </translation>
     </message>
     <message>
@@ -2232,17 +2256,17 @@ Enter	click the focused button, when no session runs</source>
     <message numerus="yes">
         <source>And %n more to mend.</source>
         <extracomment>After the first problems of the table: how many more there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>And %n more to mend.</numerusform>
+            <numerusform>And %n more to mend.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>And %n more holds longer than your personal best.</source>
         <extracomment>After the first holds longer than the personal best: how many more there are.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>And %n more holds longer than your personal best.</numerusform>
+            <numerusform>And %n more holds longer than your personal best.</numerusform>
         </translation>
     </message>
 </context>
@@ -2275,17 +2299,17 @@ Enter	click the focused button, when no session runs</source>
     <message numerus="yes">
         <source>%n rounds, %1</source>
         <extracomment>The table&apos;s rounds and how long it takes, as &quot;8 rounds, 24:30&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n round, %1</numerusform>
+            <numerusform>%n rounds, %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rounds, up to %1</source>
         <extracomment>The table&apos;s rounds and the longest it may take, as &quot;8 rounds, up to 24:30&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n round, up to %1</numerusform>
+            <numerusform>%n rounds, up to %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2356,9 +2380,9 @@ Enter	click the focused button, when no session runs</source>
     </message>
     <message numerus="yes">
         <source>its path is longer than the %n bytes a socket&apos;s path may have</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>its path is longer than the %n byte a socket&apos;s path may have</numerusform>
+            <numerusform>its path is longer than the %n bytes a socket&apos;s path may have</numerusform>
         </translation>
     </message>
     <message>
@@ -2588,9 +2612,17 @@ A countdown of %n seconds, then &quot;hold&quot;: hold your breath as long as yo
 
 Start the test?</source>
         <extracomment>%1 is the safety advice, a sentence. &quot;hold&quot; is the word the test says as the hold begins; Space is the key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1
+
+A countdown of %n second, then &quot;hold&quot;: hold your breath as long as you safely can, and press Space when you breathe. A soft mark sounds every 30 seconds and every whole minute is spoken.
+
+Start the test?</numerusform>
+            <numerusform>%1
+
+A countdown of %n seconds, then &quot;hold&quot;: hold your breath as long as you safely can, and press Space when you breathe. A soft mark sounds every 30 seconds and every whole minute is spoken.
+
+Start the test?</numerusform>
         </translation>
     </message>
     <message>

@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>el archivo &quot;%1&quot; indicado en %2 no se puede usar: %3; se omite.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>la sesión no llegó a su fin</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>una fase debe durar al menos 1 segundo</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un valor calculado no es un número finito</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un número de segundos calculado está fuera de rango</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>el número de series debe ser un número entero de 1 a 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>la intro debe durar al menos 1 segundo</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada apnea debe durar al menos 1 segundo</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada descanso debe durar al menos 1 segundo</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Campo que corregir: &quot;%1&quot;. Motivo: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>la tabla dura demasiado</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>la tabla no se puede ejecutar</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>demasiadas series</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	pulsa el botón que tiene el foco, cuando no hay ninguna sesión en curso<
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>no tiene formato INI</translation>
     </message>
     <message>

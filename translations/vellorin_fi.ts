@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>valitsimelle %2 annettua tiedostoa &quot;%1&quot; ei voi käyttää: %3; se jätetään pois.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>harjoitus ei päässyt loppuun</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>vaiheen on kestettävä vähintään 1 sekunti</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>laskettu arvo ei ole äärellinen luku</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>laskettu sekuntimäärä on sallitun alueen ulkopuolella</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>sarjojen määrän on oltava kokonaisluku väliltä 1–32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>alun on kestettävä vähintään 1 sekunti</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>jokaisen pidätyksen on kestettävä vähintään 1 sekunti</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>jokaisen levon on kestettävä vähintään 1 sekunti</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Korjattava kenttä: &quot;%1&quot;. Syy: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>taulukko kestää liian kauan</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>taulukkoa ei voi ajaa</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>liian monta sarjaa</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>se ei ole INI-muodossa</translation>
     </message>
     <message>

@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>le fichier &quot;%1&quot; donné à %2 ne peut pas être utilisé : %3 ; il est ignoré.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>la séance n&apos;est pas arrivée à son terme</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>une phase doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>une valeur calculée n&apos;est pas un nombre fini</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un nombre de secondes calculé est hors limites</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>le nombre de boucles doit être un nombre entier de 1 à 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>l&apos;intro doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>chaque apnée doit durer au moins 1 seconde</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>chaque récupération doit durer au moins 1 seconde</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Le champ à corriger : &quot;%1&quot;. La raison : %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>la table dure trop longtemps</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>la table ne peut pas être lancée</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>trop de boucles</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>il n&apos;est pas au format INI</translation>
     </message>
     <message>

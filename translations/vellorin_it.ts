@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>il file &quot;%1&quot; indicato a %2 non può essere usato: %3; viene ignorato.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>la sessione non è arrivata alla fine</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>una fase deve durare almeno 1 secondo</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un valore calcolato non è un numero finito</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>un numero di secondi calcolato è fuori intervallo</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>il numero di giri deve essere un numero intero da 1 a 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>l&apos;intro deve durare almeno 1 secondo</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>ogni apnea deve durare almeno 1 secondo</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>ogni recupero deve durare almeno 1 secondo</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Il campo da correggere: &quot;%1&quot;. Il motivo: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>la tabella dura troppo</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>la tabella non può essere eseguita</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>troppi giri</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>non è in formato INI</translation>
     </message>
     <message>

@@ -359,6 +359,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>o arquivo &quot;%1&quot; passado a %2 não pode ser usado: %3; ele foi ignorado.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>a sessão não chegou ao fim</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -987,10 +991,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>uma fase deve durar pelo menos 1 segundo</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>um valor calculado não é um número finito</translation>
     </message>
     <message>
@@ -1000,22 +1006,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>um número de segundos calculado está fora do intervalo</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>o número de séries deve ser um número inteiro de 1 a 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>a intro deve durar pelo menos 1 segundo</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada apneia deve durar pelo menos 1 segundo</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>cada descanso deve durar pelo menos 1 segundo</translation>
     </message>
     <message>
@@ -1027,6 +1038,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Campo a corrigir: &quot;%1&quot;. Motivo: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>a tabela dura demais</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>a tabela não pode ser executada</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>séries demais</translation>
     </message>
 </context>
 <context>
@@ -1578,6 +1601,7 @@ Enter	clica no botão em foco, quando nenhuma sessão está em andamento</transl
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>não está no formato INI</translation>
     </message>
     <message>

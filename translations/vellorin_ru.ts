@@ -362,6 +362,10 @@
         <extracomment>Printed after &quot;vellorin: &quot;. %1 is a file name, %2 the option that named it (-stylesheet), %3 the reason, a clause.</extracomment>
         <translation>файл &quot;%1&quot;, указанный для %2, нельзя использовать: %3; он пропущен.</translation>
     </message>
+    <message>
+        <source>the session did not reach its end</source>
+        <translation>сеанс не дошёл до конца</translation>
+    </message>
 </context>
 <context>
     <name>CueProfile</name>
@@ -997,10 +1001,12 @@
     </message>
     <message>
         <source>a phase must last at least 1 second</source>
+        <extracomment>Why a session under way stops: a hold or rest would be shorter than a second.</extracomment>
         <translation>фаза должна длиться не менее 1 секунды</translation>
     </message>
     <message>
         <source>a computed value is not a finite number</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>вычисленное значение не является конечным числом</translation>
     </message>
     <message>
@@ -1010,22 +1016,27 @@
     </message>
     <message>
         <source>a computed number of seconds is out of range</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>вычисленное число секунд вне допустимого диапазона</translation>
     </message>
     <message>
         <source>the number of loops must be a whole number from 1 to 32767</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>число кругов должно быть целым числом от 1 до 32767</translation>
     </message>
     <message>
         <source>the intro must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>начало должно длиться не менее 1 секунды</translation>
     </message>
     <message>
         <source>every hold must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>каждая задержка должна длиться не менее 1 секунды</translation>
     </message>
     <message>
         <source>every rest must last at least 1 second</source>
+        <extracomment>A reason Start refuses the settings, shown after &quot;The reason: &quot;.</extracomment>
         <translation>каждый отдых должен длиться не менее 1 секунды</translation>
     </message>
     <message>
@@ -1037,6 +1048,18 @@
         <source>The field to mend: &quot;%1&quot;. The reason: %2.</source>
         <extracomment>%1 is a settings field&apos;s name, such as &quot;Initial rest time&quot;; %2 is a reason such as &quot;every hold must last at least 1 second&quot;.</extracomment>
         <translation>Поле, которое нужно исправить: &quot;%1&quot;. Причина: %2.</translation>
+    </message>
+    <message>
+        <source>the table lasts too long</source>
+        <translation>таблица длится слишком долго</translation>
+    </message>
+    <message>
+        <source>the table cannot be run</source>
+        <translation>таблицу нельзя запустить</translation>
+    </message>
+    <message>
+        <source>too many loops</source>
+        <translation>слишком много кругов</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1621,7 @@ Enter	нажать кнопку в фокусе, если сеанс не идё
     </message>
     <message>
         <source>it is not in the INI format</source>
+        <extracomment>Why the window&apos;s settings file (&quot;it&quot;) cannot be used.</extracomment>
         <translation>файл не в формате INI</translation>
     </message>
     <message>
