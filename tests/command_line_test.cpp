@@ -4,6 +4,7 @@
 #include <sndfile.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -46,6 +47,14 @@ protected:
         environment.remove("WAYLAND_DISPLAY");
         environment.remove("QT_QPA_PLATFORM");
         environment.insert("XDG_DATA_HOME", dir.filePath("data"));  // no cues of a user's own
+        // The language of a system that speaks only English, unless a test asks for another.
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(name);
+        }
+        environment.insert("LANG", "C.UTF-8");
+        if (!language.isEmpty()) {
+            environment.insert("LANGUAGE", language);
+        }
         program.setProcessEnvironment(environment);
 #ifdef __linux__
         if (child == kSmallFileLimit) {
@@ -72,6 +81,7 @@ protected:
     QString Path(const QString& name) const {
         return dir.filePath(name);
     }
+    QString language;  // the system's language the program is started in; English when empty
     QStringList Files() const {
         return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
     }
@@ -245,10 +255,17 @@ const std::pair<int, const char*> kWorkedCues[] = {
 // Checks an exported session against its cues, each a tick and a cue file's name: every cue
 // begins at the first sample of its tick (or, where a tick has several, once the one before
 // has finished), is heard whole up to the next, and silence lies between.
-void ExpectCueForCue(const QString& wav, const QList<std::pair<int, QString>>& cues) {
+// A language's own cue, where it has one, else the English one.
+void ExpectCueForCue(const QString& wav, const QList<std::pair<int, QString>>& cues,
+                     const QString& language = {}) {
     const Audio exported = ReadAudio(wav);
-    const QString cueFolder = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/");
-    const int rate = ReadAudio(cueFolder + "sesend.wav").sampleRate;
+    const auto cueFile = [&language](const QString& cue) {
+        const QString own = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/%1/%2.wav").arg(language, cue);
+        return !language.isEmpty() && QFileInfo::exists(own)
+                   ? own
+                   : QStringLiteral(VELLORIN_SOURCE_DIR "/snd/%1.wav").arg(cue);
+    };
+    const int rate = ReadAudio(cueFile("sesend")).sampleRate;
     ASSERT_GT(rate, 0);
     EXPECT_EQ(exported.sampleRate, rate);
     EXPECT_EQ(exported.channels, 1);
@@ -256,14 +273,13 @@ void ExpectCueForCue(const QString& wav, const QList<std::pair<int, QString>>& c
     for (int i = 0; i < cues.size(); ++i) {
         const bool follows = i > 0 && cues[i].first == cues[i - 1].first;
         starts.append(follows
-                          ? starts.last() +
-                                ReadAudio(cueFolder + cues[i - 1].second + ".wav").samples.size()
+                          ? starts.last() + ReadAudio(cueFile(cues[i - 1].second)).samples.size()
                           : static_cast<std::size_t>(cues[i].first) * rate);
     }
     std::size_t heardUpTo = 0;  // every sample before a cue's start and after the last cue ended
     for (int i = 0; i < cues.size(); ++i) {
         SCOPED_TRACE(cues[i].second.toStdString() + " at tick " + std::to_string(cues[i].first));
-        const std::vector<short> cue = ReadAudio(cueFolder + cues[i].second + ".wav").samples;
+        const std::vector<short> cue = ReadAudio(cueFile(cues[i].second)).samples;
         const std::size_t start = starts[i];
         const std::size_t next = i + 1 < cues.size() ? starts[i + 1] : start + cue.size();
         const std::size_t heard = std::min(cue.size(), next - start);
@@ -286,6 +302,38 @@ TEST_F(CommandLine, TheWorkedExampleExportsCueForCueSampleForSample) {
     }
     ExpectCueForCue(Path("worked.wav"), cues);
     EXPECT_TRUE(Files().contains("worked.wav"));
+}
+
+// The command line speaks the system's language: its help and errors, the words --cues prints
+// and the voice of the export.
+TEST_F(CommandLine, SpeaksTheSystemsLanguage) {
+    const QString englishHelp = Run({"--help"}).out;
+    QList<std::pair<int, QString>> cues;
+    for (const auto& [tick, cue] : kWorkedCues) {
+        cues.append({tick, cue});
+    }
+    for (const char* code : {"de", "ru", "fi"}) {
+        SCOPED_TRACE(code);
+        language = QString::fromLatin1(code);
+        const Result help = Run({"--help"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out, englishHelp);
+        EXPECT_TRUE(help.out.contains("--export-audio"));
+        EXPECT_NE(Run({"--no-such-option"}).err.section('\n', 0, 0),
+                  "vellorin: Unknown option --no-such-option.");
+        QFile words(QStringLiteral(VELLORIN_SOURCE_DIR "/snd/%1/words.txt").arg(language));
+        ASSERT_TRUE(words.open(QIODevice::ReadOnly));
+        const QString ten = QString::fromUtf8(words.readAll())
+                                .section(QStringLiteral("\n10.wav\t"), 1)
+                                .section(QLatin1Char('\n'), 0, 0)
+                                .section(QLatin1Char('\t'), 0, 0);
+        ASSERT_FALSE(ten.isEmpty());
+        const Result listed = Run({"--table", Path("worked.ses"), "--cues"});
+        EXPECT_TRUE(listed.out.contains("  " + ten + "\n")) << listed.out.toStdString();
+        const QString wav = Path(language + ".wav");
+        ASSERT_EQ(Run({"--export-audio", Path("worked.ses"), wav}).status, 0);
+        ExpectCueForCue(wav, cues, language);
+    }
 }
 
 // Every built-in profile's export holds its cues, as the schedule says, sample for sample;

@@ -1,9 +1,11 @@
-// The shipped cue voices: plain 16-bit mono WAV, each word starting on its tick, ending in
-// silence the player may cut, and all at one loudness (EBU R128 integrated, within 1 LU).
+// The shipped cue voices, in every language: plain 16-bit mono WAV, each word starting on its tick,
+// ending in silence the player may cut, and all at one loudness (EBU R128 integrated, within 1 LU).
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -112,14 +114,33 @@ double IntegratedLoudness(const Wave& wave) {
 
 constexpr double kSilence = 0.001;  // -60 dBFS
 
-QString Shipped(const QString& file) {
-    return QStringLiteral(VELLORIN_SOURCE_DIR "/snd/") + file;
+// The cue files of a language ("" for English, in "snd" itself), by their paths. A language
+// has a file of every spoken cue and no tone, which every language shares from "snd".
+QStringList ShippedFiles(const QString& language) {
+    const QString folder = QStringLiteral(VELLORIN_SOURCE_DIR "/snd/") + language;
+    QStringList paths;
+    for (const QString& file : AllCueFiles()) {
+        paths.append(folder + QLatin1Char('/') + file);
+    }
+    if (language.isEmpty()) {
+        return paths;
+    }
+    static const QRegularExpression tone(QStringLiteral("^(tone-|pace-|tick|mark|click|notnow)"));
+    paths.removeIf(
+        [&](const QString& path) { return tone.match(QFileInfo(path).fileName()).hasMatch(); });
+    return paths;
 }
 
-TEST(ShippedCues, AreMonoSixteenBitWavesThatStartOnTheirTickAndEndInSilence) {
-    for (const QString& file : AllCueFiles()) {
+const char* const kLanguages[] = {"", "de", "fr", "es", "it", "pt", "ru", "pl", "cs", "fi", "ca"};
+
+class ShippedCues : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedCues, AreMonoSixteenBitWavesThatStartOnTheirTickAndEndInSilence) {
+    const QStringList files = ShippedFiles(QString::fromLatin1(GetParam()));
+    ASSERT_GE(files.size(), 78);  // every spoken cue: a missing one fails to read below
+    for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
-        const Wave wave = ReadWave(Shipped(file));
+        const Wave wave = ReadWave(file);
         EXPECT_EQ(wave.format, 1);  // PCM
         EXPECT_EQ(wave.channels, 1);
         EXPECT_EQ(wave.bitsPerSample, 16);
@@ -137,16 +158,24 @@ TEST(ShippedCues, AreMonoSixteenBitWavesThatStartOnTheirTickAndEndInSilence) {
     }
 }
 
-TEST(ShippedCues, AllHaveTheSameLoudnessWithinOneLoudnessUnit) {
+// A language's cues are as loud as the English ones: the two sets together within 1 LU.
+TEST_P(ShippedCues, AllHaveTheSameLoudnessAsTheEnglishWithinOneLoudnessUnit) {
     std::vector<double> loudness;
-    for (const QString& file : AllCueFiles()) {
-        loudness.push_back(IntegratedLoudness(ReadWave(Shipped(file))));
+    for (const QString& file : ShippedFiles({}) + ShippedFiles(QString::fromLatin1(GetParam()))) {
         SCOPED_TRACE(file.toStdString());
+        const Wave wave = ReadWave(file);
+        ASSERT_GT(wave.sampleRate, 0);
+        loudness.push_back(IntegratedLoudness(wave));
         EXPECT_TRUE(std::isfinite(loudness.back()));
     }
     const auto [quietest, loudest] = std::ranges::minmax(loudness);
     EXPECT_LE(loudest - quietest, 1.0) << quietest << " to " << loudest << " LUFS";
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedCues, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) {
+                             return std::string(*info.param ? info.param : "en");
+                         });
 
 }  // namespace
 }  // namespace vellorin::testing

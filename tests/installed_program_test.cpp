@@ -52,10 +52,13 @@ TEST_F(InstalledProgram, LaysOutASelfContainedApplicationFolder) {
     EXPECT_TRUE(mime.contains("<glob pattern=\"*.ses\"/>"));
     for (const char* document :
          {"share/metainfo/org.vellorin.Vellorin.metainfo.xml", "share/man/man1/vellorin.1.gz",
-          "share/doc/vellorin/copyright", "share/doc/vellorin/changelog.gz"}) {
+          "share/man/de/man1/vellorin.1.gz", "share/doc/vellorin/copyright",
+          "share/doc/vellorin/changelog.gz", "lib/vellorin/snd/de/hold.wav",
+          "lib/vellorin/snd/ru/words.txt"}) {
         EXPECT_TRUE(QFileInfo::exists(Installed(document))) << document;
     }
     EXPECT_TRUE(entry.contains("\nIcon=org.vellorin.Vellorin\n"));
+    EXPECT_TRUE(entry.contains("\nGenericName[de]=Timer für Atemanhalte-Tabellen\n"));
     EXPECT_TRUE(entry.contains("\nStartupWMClass=Vellorin\n"));
     for (const char* size :
          {"16x16", "22x22", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256", "scalable"}) {

@@ -1,0 +1,161 @@
+// The translations: every language's file complete and up to date with the code's texts,
+// keeping every placeholder, accelerator and line of the English source in every plural form,
+// and the language chosen as the user and the system ask.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include "caption.h"
+#include "language.h"
+
+namespace vellorin::testing {
+namespace {
+
+struct Message {
+    QString context, source, comment;
+    QStringList forms;  // the translation, or each of its plural forms
+    QString type;       // "unfinished", "vanished", ... or empty when done
+    bool numerus = false;
+};
+
+QList<Message> ReadTs(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            Message message;
+            message.context = context;
+            message.numerus =
+                xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            messages.append(message);
+        } else if (xml.name() == QLatin1String("comment")) {
+            messages.last().comment = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!messages.last().numerus) {
+                messages.last().forms.append(xml.readElementText());
+            }
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            messages.last().forms.append(xml.readElementText());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+QString TsPath(const QString& language) {
+    return QStringLiteral(VELLORIN_SOURCE_DIR "/translations/vellorin_%1.ts").arg(language);
+}
+
+// What a translation must keep of its source: the placeholders, a tab, the count of lines and
+// whether it has an accelerator.
+QStringList Kept(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%(n|L?\\d+)"));
+    QStringList kept;
+    for (auto match = placeholder.globalMatch(text); match.hasNext();) {
+        kept.append(match.next().captured());
+    }
+    kept.sort();
+    kept.append(QStringLiteral("lines %1").arg(text.count(QLatin1Char('\n'))));
+    kept.append(QStringLiteral("tabs %1").arg(text.count(QLatin1Char('\t'))));
+    const bool accelerator = QString(text).remove(QStringLiteral("&&")).contains('&');
+    kept.append(accelerator ? QStringLiteral("accelerator") : QString());
+    return kept;
+}
+
+class Translation : public ::testing::TestWithParam<QString> {};
+
+TEST_P(Translation, IsCompleteAndKeepsEveryPlaceholderAndPluralOfTheSource) {
+    // Plural forms a language has, as Qt counts them.
+    const QHash<QString, int> forms = {{"ru", 3}, {"pl", 3}, {"cs", 3}};
+    const QList<Message> messages = ReadTs(TsPath(GetParam()));
+    ASSERT_GT(messages.size(), 300);
+    for (const Message& message : messages) {
+        SCOPED_TRACE((message.context + ": " + message.source).toStdString());
+        EXPECT_EQ(message.type, "");
+        if (message.numerus) {
+            EXPECT_EQ(message.forms.size(), forms.value(GetParam(), 2));
+        }
+        for (const QString& form : message.forms) {
+            EXPECT_FALSE(form.isEmpty());
+            EXPECT_EQ(Kept(form), Kept(message.source)) << form.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, Translation, ::testing::ValuesIn(Languages().mid(1)),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+TEST(Translations, EveryFileHoldsEveryTextOfTheCodeAndEnglishGivesEveryPluralItsSingular) {
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath("vellorin_de.ts");
+    ASSERT_TRUE(QFile::copy(TsPath("de"), fresh));
+    QProcess lupdate;
+    lupdate.setWorkingDirectory(QStringLiteral(VELLORIN_SOURCE_DIR));
+    lupdate.start(QStringLiteral(VELLORIN_LUPDATE), {"-no-obsolete", "-locations", "none", "engine",
+                                                     "files", "cli", "app", "-ts", fresh});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    const QString said = QString::fromLocal8Bit(lupdate.readAllStandardOutput());
+    EXPECT_TRUE(said.contains(QRegularExpression(QStringLiteral("\\(0 new and"))))
+        << said.toStdString();
+    const QList<Message> english = ReadTs(TsPath("en"));
+    for (const QString& language : Languages()) {
+        QSet<QString> texts;
+        for (const Message& message : ReadTs(TsPath(language))) {
+            texts.insert(message.context + '|' + message.source + '|' + message.comment);
+        }
+        EXPECT_EQ(texts.size(), english.size()) << language.toStdString();
+    }
+    for (const Message& message : english) {
+        if (message.numerus) {
+            SCOPED_TRACE(message.source.toStdString());
+            ASSERT_EQ(message.forms.size(), 2);
+            EXPECT_EQ(message.forms[1], message.source);
+        }
+    }
+}
+
+TEST(Languages, TheChosenOneOrTheSystemsFirstSpokenOneOrEnglish) {
+    const struct {
+        const char* chosen;
+        QStringList system;
+        const char* expected;
+    } cases[] = {
+        {"", {"de-AT", "en-US"}, "de"}, {"", {"nl-NL", "pt_BR"}, "pt"},
+        {"", {"ja-JP"}, "en"},          {"", {}, "en"},
+        {"ru", {"de-DE"}, "ru"},        {"xx", {"fi-FI"}, "fi"},
+        {"en", {"cs-CZ"}, "en"},        {"", {"CA-es"}, "ca"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LanguageFor(c.chosen, c.system), c.expected) << c.chosen;
+    }
+}
+
+TEST(Languages, UsingOneTranslatesTheCaptionsAndItsCuesAndEnglishPutsThemBack) {
+    UseLanguage(QStringLiteral("de"), {});
+    EXPECT_EQ(LanguageInUse(), "de");
+    const QString hold = CaptionText(Caption::Of(Phase::Hold));
+    UseLanguage(QStringLiteral("en"), {});
+    EXPECT_NE(hold, "Hold");
+    EXPECT_EQ(CaptionText(Caption::Of(Phase::Hold)), "Hold");
+    EXPECT_EQ(CaptionText(Caption::Loop(12)), "Loop 12");
+    EXPECT_EQ(LanguageInUse(), "en");
+}
+
+}  // namespace
+}  // namespace vellorin::testing
