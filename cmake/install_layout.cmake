@@ -47,8 +47,8 @@ if(NOT WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/data/org.vellorin.Vellorin.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-  # The manual page and the changelog, compressed the way Debian's tools do it.
-  foreach(document docs/vellorin.1 data/changelog)
+  # The manual pages (English, and German in man/de) and the changelog, compressed the way Debian's tools do it.
+  foreach(document docs/vellorin.1 docs/vellorin.de.1 data/changelog)
     get_filename_component(name ${document} NAME)
     add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
       COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/${document} > ${PROJECT_BINARY_DIR}/${name}.gz
@@ -57,6 +57,8 @@ if(NOT WIN32)
   endforeach()
   add_custom_target(vellorin_documents ALL DEPENDS ${compressed_documents})
   install(FILES ${PROJECT_BINARY_DIR}/vellorin.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PROJECT_BINARY_DIR}/vellorin.de.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man1
+          RENAME vellorin.1.gz)
   install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_SOURCE_DIR}/data/copyright
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vellorin)
 endif()
@@ -80,4 +82,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vellorin.invalid/")
 # named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# Qt's own translations of its dialogs, in the languages Vellorin speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

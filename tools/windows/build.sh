@@ -15,7 +15,8 @@ step() {
 
 "$root/tools/install_missing.sh" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   make dpkg-dev ca-certificates qt6-base-dev-tools qt6-shadertools-dev qt6-shader-baker \
-  wine wine64 nsis zip xvfb xauth xdotool imagemagick
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n wine wine64 nsis zip xvfb xauth xdotool \
+  imagemagick
 
 step "The libraries for Windows, built once into $cache"
 "$root/tools/windows/libraries.sh" "$cache"
@@ -26,7 +27,7 @@ PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH="" cmake -S "$root" -B "
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DVELLORIN_WINDOWS_PREFIX="$prefix" \
   -DCMAKE_PREFIX_PATH="$prefix" -DQT_HOST_PATH=/usr \
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/$(uname -m)-linux-gnu/cmake -DCMAKE_BUILD_TYPE=Release \
-  >/dev/null
+  -DQt6LinguistTools_DIR=/usr/lib/$(uname -m)-linux-gnu/cmake/Qt6LinguistTools >/dev/null
 cmake --build "$build" -j2
 
 step "The zip and the installer"

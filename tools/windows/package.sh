@@ -18,6 +18,15 @@ mkdir -p "$stage/platforms" "$stage/styles" "$stage/multimedia"
 cp "$prefix/plugins/platforms/qwindows.dll" "$stage/platforms/"
 cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
 cp "$prefix"/plugins/multimedia/*.dll "$stage/multimedia/"
+# Qt's own translations of its dialogs and buttons, for the languages Vellorin speaks; the
+# program reads them from translations\ beside it.
+mkdir -p "$stage/translations"
+for language in de fr es it pt pt_BR ru pl cs fi ca; do
+  for catalogue in qt qtbase qtmultimedia; do
+    qm=/usr/share/qt6/translations/${catalogue}_$language.qm
+    if [ -e "$qm" ]; then cp "$qm" "$stage/translations/"; fi
+  done
+done
 
 # Every DLL the program and its plugins import that is not Windows' own, and theirs in turn.
 copy_imports() {
