@@ -13,9 +13,11 @@
 # Another language's words are read from snd/CODE/words.txt, a line per spoken cue:
 # FILE<TAB>WORDS, or FILE<TAB>WORDS<TAB>TEXT where the voice says WORDS wrong and TEXT is what
 # it is given to say instead (WORDS is what --cues shows). Sounds are not made there: the
-# program plays snd/FILE for a file missing in snd/CODE/. Those cues get the same shaping and
-# loudness, spoken with the voice in the table below; a cue longer than it may be (0.9 s for a
-# countdown number, which comes every second, 1.6 s for any other) is spoken again faster.
+# program plays snd/FILE for a file missing in snd/CODE/. Those cues are spoken with the voice
+# in the table below and get the same shaping and loudness (after the voice's offset from zero
+# and any hiss are taken out; limited at four times the rate, as some voices' peaks between
+# samples went over); a cue longer than it may be (0.9 s for a countdown number, which comes
+# every second, 1.6 s for any other) is spoken again faster.
 # Needs: apt-get install festival festvox-us-slt-hts sox ffmpeg, and for another language the
 # packages of its voice (tools/cue_voices.sh CODE... installs them): de, fr, es, it:
 # libttspico-utils (non-free); ru: rhvoice rhvoice-russian (non-free); pt, pl: espeak-ng;
@@ -24,21 +26,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Every language's voice: how it speaks (a speak_* function below and its argument), its pace
-# in percent of the voice's own, the level in dBFS under which its output is silence (-60 as
-# for the English voice; higher for a voice that hisses between words) and the Debian packages
-# it needs.
-#   code  speak     voice                          pace  silence  packages
+# in percent of the voice's own, whether it hisses (then the hiss of its first 0.25 s, before
+# the words, is taken out of the whole: sox noisered) and the Debian packages it needs.
+#   code  speak     voice                          pace  hiss  packages
 voices='
-  de    pico      de-DE                          115   -60      libttspico-utils
-  fr    pico      fr-FR                          100   -60      libttspico-utils
-  es    pico      es-ES                          110   -60      libttspico-utils
-  it    pico      it-IT                          110   -60      libttspico-utils
-  pt    espeak    pt-br                          90    -60      espeak-ng
-  pl    espeak    pl                             90    -60      espeak-ng
-  ru    rhvoice   elena                          100   -60      rhvoice rhvoice-russian
-  cs    festival  czech_dita:ISO-8859-2          100   -60      festival festival-czech festvox-czech-dita
-  fi    festival  suo_fi_lj_diphone:ISO-8859-1   110   -60      festival festvox-suopuhe-lj
-  ca    festival  upc_ca_ona_hts:ISO-8859-15     115   -50      festival festvox-ca-ona-hts
+  de    pico      de-DE                          115   no    libttspico-utils
+  fr    pico      fr-FR                          100   no    libttspico-utils
+  es    pico      es-ES                          110   no    libttspico-utils
+  it    pico      it-IT                          110   no    libttspico-utils
+  pt    espeak    pt-br                          100   no    espeak-ng
+  pl    espeak    pl                             100   no    espeak-ng
+  ru    rhvoice   elena                          100   no    rhvoice rhvoice-russian
+  cs    festival  czech_dita:ISO-8859-2          100   no    festival festival-czech festvox-czech-dita
+  fi    festival  suo_fi_lj_diphone:ISO-8859-1   110   no    festival festvox-suopuhe-lj
+  ca    festival  upc_ca_ona_hts:ISO-8859-15     115   yes   festival festvox-ca-ona-hts
 '
 
 lang=""
@@ -51,7 +52,7 @@ if [ "${1:-}" = "--packages" ]; then  # with no code: every code and its package
 elif [ "${1:-}" = "--lang" ]; then
   lang=${2:?"--lang needs a language code"}
   shift 2
-  read -r _ speaker voice pace floor _ < <(awk -v c="$lang" '$1 == c' <<<"$voices") ||
+  read -r _ speaker voice pace hiss _ < <(awk -v c="$lang" '$1 == c' <<<"$voices") ||
     { echo "no voice for language '$lang'" >&2; exit 2; }
   [ -f "snd/$lang/words.txt" ] || { echo "snd/$lang/words.txt is missing" >&2; exit 2; }
 fi
@@ -125,9 +126,13 @@ spoken() {
   [[ $1 =~ ^[0-9]+\.wav$ ]] && limit=0.9
   while :; do
     "speak_$speaker" "$voice" "$2" "$work/said.wav" "$rate"
-    # Without the voice's offset from zero and the hiss before and after the words
-    sox "$work/said.wav" "$work/raw.wav" highpass 40 \
-      silence 1 0.002 "${floor}d" reverse silence 1 0.005 "${floor}d" reverse
+    # Without the voice's offset from zero (3 dB down first: the filter's overshoot would clip)
+    sox "$work/said.wav" "$work/raw.wav" gain -3 highpass 40
+    if [ "$hiss" = yes ]; then
+      sox "$work/raw.wav" -n trim 0 0.25 noiseprof "$work/hiss.prof"
+      sox "$work/raw.wav" "$work/said.wav" noisered "$work/hiss.prof" 0.2
+      mv "$work/said.wav" "$work/raw.wav"
+    fi
     shape
     note=""
     [ "$rate" != "$pace" ] && note="  pace $rate %"
@@ -184,8 +189,12 @@ cue() {  # cue FILE WORDS [TEXT]; the words "<tone>" make a soft chime instead o
   passes=3
   [ -z "$lang" ] || passes=8
   for ((pass = 1; pass <= passes; pass++)); do
+    limited="volume=${gain}dB,alimiter=limit=0.84:attack=1:release=20:level=false"
+    # Another language's voice is limited at four times the rate and 0.5 dB lower, so that the
+    # peaks between its samples stay under -1 dBFS too (a diphone voice's buzz went over 0).
+    [ -z "$lang" ] || limited="aresample=88200,${limited/limit=0.84/limit=0.79},aresample=22050"
     ffmpeg -nostats -hide_banner -loglevel error -y -i "$work/shaped.wav" \
-      -af "volume=${gain}dB,alimiter=limit=0.84:attack=1:release=20:level=false" \
+      -af "$limited" \
       -ar 22050 -ac 1 -c:a pcm_s16le -bitexact "$out"
     read -r after peak < <(loudness "$out")
     # A word with many peaks ("six") loses loudness in the limiter: its shortfall is made up
