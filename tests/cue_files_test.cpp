@@ -172,6 +172,31 @@ TEST_P(ShippedCues, AllHaveTheSameLoudnessAsTheEnglishWithinOneLoudnessUnit) {
     EXPECT_LE(loudest - quietest, 1.0) << quietest << " to " << loudest << " LUFS";
 }
 
+// A language's words name each of its spoken cues once, and say something for each.
+TEST_P(ShippedCues, WordsNameEverySpokenCueOnce) {
+    const QString language = QString::fromLatin1(GetParam());
+    if (language.isEmpty()) {
+        GTEST_SKIP() << "English says its words in the program itself";
+    }
+    QFile file(QStringLiteral(VELLORIN_SOURCE_DIR "/snd/%1/words.txt").arg(language));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList named;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        const QStringList columns = line.split('\t');
+        if (!line.startsWith('#') && columns.size() >= 2) {
+            named.append(columns[0]);
+            EXPECT_FALSE(columns[1].trimmed().isEmpty()) << columns[0].toStdString();
+        }
+    }
+    QStringList spoken;
+    for (const QString& path : ShippedFiles(language)) {
+        spoken.append(QFileInfo(path).fileName());
+    }
+    named.sort();
+    spoken.sort();
+    EXPECT_EQ(named, spoken);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedCues, ::testing::ValuesIn(kLanguages),
                          [](const auto& info) {
                              return std::string(*info.param ? info.param : "en");

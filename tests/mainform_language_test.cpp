@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTest>
 
 #include "attempts_dialog.h"
@@ -99,6 +101,12 @@ TEST_P(WindowLanguage, TheWindowAndEveryDialogFitTheirTextsAtTheDesignSizeAndAtT
     form.ShowCaptionText(Control::PauseCmd, CaptionText(Caption{Caption::Kind::Resume}));
     EXPECT_EQ(Clipped(form).join("; ").toStdString(), "");
 
+    // Lights-out: its displays, its paused word and its contraction count.
+    form.ToggleLightsOut();
+    ASSERT_TRUE(form.LightsOut());
+    EXPECT_EQ(Clipped(form).join("; ").toStdString(), "");
+    form.ToggleLightsOut();
+
     RoundsEditor rounds(RoundsTable{}, {}, 150, form);
     PbTableDialog pbTable(nullptr, QStringLiteral("30"), 156);
     CueProfileDialog profile(nullptr, dir.path(), *BuiltInProfile(QStringLiteral("guided")));
@@ -154,6 +162,52 @@ TEST_P(WindowLanguage, ASessionRunToItsEndShowsTheLanguagesPhasesAndPlaysItsCues
     if (GetParam() != "en") {
         EXPECT_NE(CaptionText(Caption::Of(Phase::Hold)), "Hold");
     }
+}
+
+// Help > Language: the system's language and each language named in its own, the one chosen
+// checked when the menu opens, kept in the window's settings and told to take effect at the
+// next start.
+TEST(LanguageMenu, ChoosesAndKeepsALanguageOrTheSystems) {
+    QTemporaryDir dir;
+    TestMainform form(dir.path());
+    auto* menu = form.findChild<QMenu*>(QStringLiteral("languagemenu"));
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (const QAction* action : menu->actions()) {
+        names.append(action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    }
+    EXPECT_EQ(names.join(' '),
+              "language-system - language-en language-de language-fr "
+              "language-es language-it language-pt language-ru language-pl "
+              "language-cs language-fi language-ca");
+    const auto chosen = [&] {
+        return QSettings(form.WindowSettingsFile(), QSettings::IniFormat)
+            .value(QString::fromLatin1(kLanguageSetting))
+            .toString();
+    };
+    const auto checked = [&] {
+        emit menu->aboutToShow();
+        QStringList on;
+        for (const QAction* action : menu->actions()) {
+            if (action->isChecked()) {
+                on.append(action->objectName());
+            }
+        }
+        return on.join(' ');
+    };
+    EXPECT_EQ(checked(), "language-system");
+    for (const auto& [action, code, name] : {std::tuple{"language-ru", "ru", "Русский"},
+                                             {"language-de", "de", "Deutsch"},
+                                             {"language-system", "", ""}}) {
+        SCOPED_TRACE(action);
+        form.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        EXPECT_EQ(chosen(), QString::fromUtf8(code));
+        EXPECT_EQ(checked(), action);
+        ASSERT_FALSE(form.messages.isEmpty());
+        EXPECT_TRUE(form.messages.constLast().contains(QString::fromUtf8(name)));
+        EXPECT_TRUE(form.messages.constLast().contains("next start"));
+    }
+    EXPECT_EQ(CaptionText(Caption::Of(Phase::Hold)), "Hold");  // nothing changes until then
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, WindowLanguage, ::testing::ValuesIn(Languages()),

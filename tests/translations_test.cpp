@@ -3,7 +3,10 @@
 // and the language chosen as the user and the system ask.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
@@ -11,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include "caption.h"
+#include "cue_catalogue.h"
 #include "language.h"
 
 namespace vellorin::testing {
@@ -155,6 +159,82 @@ TEST(Languages, UsingOneTranslatesTheCaptionsAndItsCuesAndEnglishPutsThemBack) {
     EXPECT_EQ(CaptionText(Caption::Of(Phase::Hold)), "Hold");
     EXPECT_EQ(CaptionText(Caption::Loop(12)), "Loop 12");
     EXPECT_EQ(LanguageInUse(), "en");
+}
+
+TEST(Languages, AnotherLanguageBringsItsNumbersAndEnglishLeavesTheSystemsAsTheyAre) {
+    if (QLocale::system().language() == QLocale::German) {
+        GTEST_SKIP() << "this machine's own numbers are German";
+    }
+    const QString systems = QLocale().toString(2.5);
+    UseLanguage(QStringLiteral("de"), {});
+    EXPECT_EQ(QLocale().toString(2.5), "2,5");
+    UseLanguage(QStringLiteral("en"), {});
+    EXPECT_EQ(QLocale().toString(2.5), systems);
+}
+
+// Every caption in English exactly as the window has always shown it.
+TEST(Captions, SayInEnglishWhatTheWindowAlwaysShowed) {
+    using Kind = Caption::Kind;
+    const std::pair<Caption, const char*> cases[] = {
+        {Caption::Clock(0), "00:00"},         {Caption::Clock(754), "12:34"},
+        {Caption::Loop(7), "Loop 7"},         {Caption::Loop(32767), "Loop 32767"},
+        {Caption::Of(Phase::Intro), "Intro"}, {Caption::Of(Phase::Hold), "Hold"},
+        {Caption::Of(Phase::Rest), "Rest"},   {Caption{Kind::End}, "End!"},
+        {Caption{Kind::PbTest}, "PB test"},   {Caption{Kind::Start}, "Start"},
+        {Caption{Kind::Reset}, "Reset"},      {Caption{Kind::Pause}, "Pause"},
+        {Caption{Kind::Resume}, "Resume"},
+    };
+    for (const auto& [caption, text] : cases) {
+        EXPECT_EQ(CaptionText(caption), text);
+    }
+}
+
+// The cue a session plays: the user's own, else the language's, else the English one.
+TEST(CueLanguage, TheUsersOwnThenTheLanguagesThenTheEnglishCue) {
+    QTemporaryDir dir;
+    const QString app = dir.filePath("app");
+    const QString user = dir.filePath("user");
+    for (const char* file : {"app/snd/1.wav", "app/snd/hold.wav", "app/snd/de/hold.wav",
+                             "app/snd/de/2.wav", "user/snd/2.wav"}) {
+        QDir().mkpath(QFileInfo(dir.filePath(file)).path());
+        QFile(dir.filePath(file)).open(QIODevice::WriteOnly);
+    }
+    QDir().mkpath(app + "/snd/de/1.wav");  // a folder is no cue
+    const struct {
+        const char* language;
+        const char* cue;
+        const char* played;
+    } cases[] = {
+        {"de", "hold.wav", "app/snd/de/hold.wav"}, {"de", "1.wav", "app/snd/1.wav"},
+        {"de", "2.wav", "user/snd/2.wav"},         {"", "hold.wav", "app/snd/hold.wav"},
+        {"fr", "hold.wav", "app/snd/hold.wav"},
+    };
+    for (const auto& c : cases) {
+        SetCueLanguage(QString::fromLatin1(c.language));
+        EXPECT_EQ(QDir::fromNativeSeparators(ChosenCuePath(app, user, c.cue)),
+                  dir.filePath(c.played))
+            << c.language << ' ' << c.cue;
+    }
+    SetCueLanguage({});
+}
+
+// The desktop entry and the metainfo carry every language's summary and description.
+TEST(Translations, TheDesktopEntryAndTheMetainfoSpeakEveryLanguage) {
+    QFile entry(QStringLiteral(VELLORIN_SOURCE_DIR "/data/org.vellorin.Vellorin.desktop"));
+    QFile metainfo(QStringLiteral(VELLORIN_SOURCE_DIR "/data/org.vellorin.Vellorin.metainfo.xml"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly) && metainfo.open(QIODevice::ReadOnly));
+    const QString desktop = QString::fromUtf8(entry.readAll());
+    const QString xml = QString::fromUtf8(metainfo.readAll());
+    for (const QString& code : Languages().mid(1)) {
+        SCOPED_TRACE(code.toStdString());
+        for (const char* key : {"GenericName", "Comment", "Keywords"}) {
+            EXPECT_TRUE(desktop.contains(QStringLiteral("\n%1[%2]=").arg(key, code))) << key;
+        }
+        const QString lang = QStringLiteral(" xml:lang=\"%1\">").arg(code);
+        EXPECT_EQ(xml.count("<summary" + lang), 1);
+        EXPECT_EQ(xml.count("<p" + lang), 2);
+        EXPECT_EQ(xml.count("<li" + lang), xml.count("<li>"));
+    }
 }
 
 }  // namespace
