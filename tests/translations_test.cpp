@@ -3,6 +3,7 @@
 // and the language chosen as the user and the system ask.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -170,6 +171,38 @@ TEST(Languages, AnotherLanguageBringsItsNumbersAndEnglishLeavesTheSystemsAsTheyA
     EXPECT_EQ(QLocale().toString(2.5), "2,5");
     UseLanguage(QStringLiteral("en"), {});
     EXPECT_EQ(QLocale().toString(2.5), systems);
+}
+
+// The plural forms a count picks in the languages that have three: "1 задержка", "2 задержки",
+// "5 задержек", "21 задержка" (Russian counts 21 as it counts 1; Polish and Czech do not).
+TEST(Translations, ACountPicksItsLanguagesPluralForm) {
+    const struct {
+        const char* language;
+        QList<QList<int>> alike;  // counts that share a form, one list a form
+    } cases[] = {
+        {"ru", {{1, 21, 101}, {2, 3, 4, 22, 34}, {0, 5, 11, 12, 14, 20, 25, 111}}},
+        {"pl", {{1}, {2, 3, 4, 22, 34}, {0, 5, 11, 12, 14, 21, 25, 111}}},
+        {"cs", {{1}, {2, 3, 4}, {0, 5, 11, 21, 22, 101}}},
+        {"de", {{1}, {0, 2, 5, 21}}},
+        {"en", {{1}, {0, 2, 5, 21}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        UseLanguage(QString::fromLatin1(c.language), {});
+        const auto said = [](int count) {
+            return QCoreApplication::translate("SessionSummary", "%n holds done", nullptr, count)
+                .remove(QString::number(count));
+        };
+        QSet<QString> forms;
+        for (const QList<int>& counts : c.alike) {
+            for (const int count : counts) {
+                EXPECT_EQ(said(count), said(counts.first())) << count;
+            }
+            forms.insert(said(counts.first()));
+        }
+        EXPECT_EQ(forms.size(), c.alike.size());
+    }
+    UseLanguage(QStringLiteral("en"), {});
 }
 
 // Every caption in English exactly as the window has always shown it.
