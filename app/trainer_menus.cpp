@@ -251,13 +251,11 @@ void TrainerMainform::ShowKeys() {
 
 void TrainerMainform::ShowAbout() {
     //: %1 is the version, %2 the safety sentence, %3 the list of keys.
-    QMessageBox box(
-        QMessageBox::Information, tr("About Vellorin"),
-        tr("Vellorin %1\nA timer for breath-hold training tables.\n\n%2\n\n"
-           "Released under the MIT licence.\n\n%3")
-            .arg(QStringLiteral("1.00"),
-                 QCoreApplication::translate("PersonalBest", kBreathHoldSafety), tr(kKeysText)),
-        QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, tr("About Vellorin"),
+                    tr("Vellorin %1\nA timer for breath-hold training tables.\n\n%2\n\n"
+                       "Released under the MIT licence.\n\n%3")
+                        .arg(QStringLiteral("1.00"), BreathHoldSafety(), tr(kKeysText)),
+                    QMessageBox::Ok, this);
     box.exec();
 }
 
