@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "rounds_table.h"
+#include "sensor_reading.h"
 #include "session_controller.h"
 
 namespace vellorin {
@@ -23,6 +24,8 @@ struct HoldRecord {
     // A classic table's holds and rests are timed, with the lengths the session computed.
     HoldRule rule;
     std::optional<RestRule> rest;
+    // What a heart-rate sensor and an oximeter said in the hold; empty without sensors.
+    HoldSensors sensors;
 };
 
 // A session with the table it ran and holds it began.
