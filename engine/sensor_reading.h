@@ -11,6 +11,24 @@ namespace vellorin {
 // The two kinds of sensor a session takes values from, one of each at most.
 enum class SensorKind : quint8 { HeartRate, Oximeter };
 
+// What a characteristic's notifications speak, as the sensor link tells them apart by the
+// service and characteristic they come from.
+enum class SensorProtocol : quint8 {
+    HeartRateMeasurement,  // Heart Rate service 0x180D, characteristic 0x2A37
+    PlxContinuous,         // Pulse Oximeter service 0x1822, PLX Continuous Measurement 0x2A5F
+    PlxSpotCheck,          // Pulse Oximeter service 0x1822, PLX Spot-check Measurement 0x2A5E
+    BerryMed,              // BerryMed oximeters' serial stream of 5-byte packets
+    BatteryLevel,          // Battery service 0x180F, Battery Level 0x2A19: one byte, percent
+};
+
+// How the link to a chosen sensor stands.
+enum class LinkState : quint8 {
+    None,        // no sensor of the kind is chosen
+    Connecting,  // looking for it, connecting or discovering its services
+    Connected,   // notifications are on
+    Lost,        // the link broke or could not be made; it is tried again by itself
+};
+
 // One Heart Rate Measurement as a chest strap or a watch sent it.
 struct HeartRateReading {
     quint16 bpm = 0;
