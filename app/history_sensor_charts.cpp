@@ -1,0 +1,1 @@
+// Under construction.
