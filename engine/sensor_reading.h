@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 #include <QtGlobal>
 #include <optional>
 
@@ -27,6 +28,13 @@ enum class LinkState : quint8 {
     Connecting,  // looking for it, connecting or discovering its services
     Connected,   // notifications are on
     Lost,        // the link broke or could not be made; it is tried again by itself
+};
+
+// The sensor chosen for a kind, as the window remembers it; an empty address for none.
+struct SensorChoice {
+    QString address;
+    QString name;
+    bool operator==(const SensorChoice&) const = default;
 };
 
 // One Heart Rate Measurement as a chest strap or a watch sent it.
