@@ -31,6 +31,7 @@ public:
     qint32 RestTimeAfter(SessionState& state, qint16 loop) override;
     qint32 HoldClock(const SessionState& state) const override;
     LoopRules Rules(qint16 loop, qint32 planned) const override;
+    void CutHold(const SessionState& state) override { holdLength_ = Held(state) + 1; }
 
     // A contraction marked now, in the hold under way; false outside a hold or before its
     // first second has run.

@@ -70,17 +70,4 @@ private:
     qint64 notifications_ = 0;
 };
 
-// Follows a hold second by second for the log: the heart rate at its first second, the
-// lowest heart rate and the lowest SpO2 with the second it first came at.
-class HoldSensorTrack {
-public:
-    void Begin() { hold_ = {}; }
-    // A sample taken at a second of the hold (phaseSecond from 1).
-    void Add(const SensorSample& sample);
-    const HoldSensors& Summary() const { return hold_; }
-
-private:
-    HoldSensors hold_;
-};
-
 }  // namespace vellorin

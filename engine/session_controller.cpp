@@ -201,6 +201,18 @@ bool SessionController::TakeBreath() {
     return true;
 }
 
+bool SessionController::EndHold() {
+    if (!UnderWay() || state_.PauseMode != 0 || state_.Sequence != Phase::Hold ||
+        shown_.Sequence != Phase::Hold || state_.HoldTime <= 1) {
+        return false;
+    }
+    Table().CutHold(state_);
+    const qint32 shorter = state_.HoldTime - 1;
+    state_.HoldTime = 1;
+    state_.SessionTime -= shorter;
+    return true;
+}
+
 LoopRules SessionController::Rules(qint16 loop, qint32 planned) const {
     return Table().Rules(loop, planned);
 }

@@ -63,6 +63,10 @@ public:
     // The breath key in a one-breath rest that has run a second: the next hold begins, its
     // first second at the next tick. False when no such rest is under way.
     bool TakeBreath();
+    // Ends the hold under way at the next tick, its last second, with the breathe cue (the
+    // low-SpO2 alarm). False outside a hold, before its first second has run, in a pause,
+    // or at its last second already.
+    bool EndHold();
     // How the loop's hold and rest were to end, for the log.
     LoopRules Rules(qint16 loop, qint32 planned) const;
 

@@ -39,11 +39,12 @@ std::optional<SessionRecord> SessionRecorder::Observe(const SessionState& state,
                                0,
                                false,
                                HoldRule::Timed(before.HoldTime),
-                               std::nullopt};
+                               std::nullopt,
+                               {}};
         }
         hold_->held += 1;
         if (state.Sequence != Phase::Hold) {  // its last second: the rest or the end is next
-            hold_->completed = true;
+            hold_->completed = !endedByAlarm_;
             return EndHold();
         }
     }
@@ -87,6 +88,7 @@ std::optional<SessionRecord> SessionRecorder::EndHold() {
     record.holds.append(*hold_);
     sessionHolds_.append(*hold_);
     hold_.reset();
+    endedByAlarm_ = false;
     return record;
 }
 

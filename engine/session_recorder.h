@@ -60,6 +60,8 @@ public:
     // Marks a contraction at the current second of the hold under way; false (nothing is
     // marked) outside a hold.
     bool MarkContraction(const SessionState& state);
+    // The hold under way was ended by the low-SpO2 alarm: it is kept as not completed.
+    void MarkEndedByAlarm() { endedByAlarm_ = hold_.has_value(); }
     // The hold under way, as the window closes; nothing when none is.
     std::optional<SessionRecord> Close();
     // The hold under way, with its contractions so far; nothing outside a hold.
@@ -79,6 +81,7 @@ private:
     QList<HoldRecord> sessionHolds_;
     SessionState last_;
     bool lastEnded_ = false;
+    bool endedByAlarm_ = false;
 };
 
 }  // namespace vellorin

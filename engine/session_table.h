@@ -46,6 +46,9 @@ public:
     // The count the phase clock shows in a hold tick: the seconds left counting this one, or
     // for a hold whose end is not known yet, the seconds held counting this one.
     virtual qint32 HoldClock(const SessionState& state) const { return state.HoldTime; }
+    // The hold under way ends at the next tick (the controller then sets its seconds left to
+    // one); the table learns its length for the rest that may depend on it.
+    virtual void CutHold(const SessionState& /*state*/) {}
 
     // How the loop's hold and rest were to end; planned is the hold's length as it began.
     virtual LoopRules Rules(qint16 loop, qint32 planned) const = 0;
