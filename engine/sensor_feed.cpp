@@ -94,12 +94,12 @@ SensorStatus SensorFeed::Status(SensorKind kind, qint64 nowMs) const {
 SensorSample SensorFeed::Peek(qint64 nowMs) const {
     SensorSample sample;
     const Latest& hr = Of(SensorKind::HeartRate);
-    if (Fresh(hr.atMs, nowMs) && hr.value) {
+    if (hr.link == LinkState::Connected && Fresh(hr.atMs, nowMs) && hr.value) {
         sample.hr = hr.value;
         sample.hrAgeMs = static_cast<qint32>(nowMs - hr.atMs);
     }
     const Latest& ox = Of(SensorKind::Oximeter);
-    if (Fresh(ox.atMs, nowMs) && ox.value) {
+    if (ox.link == LinkState::Connected && Fresh(ox.atMs, nowMs) && ox.value) {
         sample.spo2 = ox.value;
         sample.pulse = ox.pulse;
         sample.spo2AgeMs = static_cast<qint32>(nowMs - ox.atMs);
