@@ -1,8 +1,11 @@
 #include "log_columns.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QList>
 #include <algorithm>
+
+#include "log_rules.h"
 
 namespace vellorin {
 namespace {
@@ -22,6 +25,10 @@ LogLayout Layout(const QByteArray& header) {
     return *LogLayout::FromHeader(record);
 }
 
+QByteArray Optional(const std::optional<int>& value) {
+    return value ? QByteArray::number(*value) : QByteArray();
+}
+
 }  // namespace
 
 const LogLayout& LogLayout::Current() {
@@ -29,9 +36,27 @@ const LogLayout& LogLayout::Current() {
     return layout;
 }
 
+const LogLayout& LogLayout::WithoutSensors() {
+    static const LogLayout layout = Layout(kLogHeaderWithoutSensors);
+    return layout;
+}
+
 const LogLayout& LogLayout::WithoutRules() {
     static const LogLayout layout = Layout(kLogHeaderWithoutRules);
     return layout;
+}
+
+const LogLayout* LogLayout::OfCount(qsizetype fields) {
+    switch (fields) {
+        case kLogColumnsWithoutRules:
+            return &WithoutRules();
+        case kLogColumnsWithoutSensors:
+            return &WithoutSensors();
+        case kLogColumns:
+            return &Current();
+        default:
+            return nullptr;
+    }
 }
 
 std::optional<LogLayout> LogLayout::FromHeader(const CsvRecord& record) {
@@ -56,6 +81,63 @@ std::optional<LogLayout> LogLayout::FromHeader(const CsvRecord& record) {
         }
     }
     return layout;
+}
+
+QString SessionStartText(const QDateTime& start) {
+    return start.toOffsetFromUtc(start.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QByteArray CsvField(const QString& text) {
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r')) {
+        bytes.replace("\"", "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+QByteArray LogRows(const SessionRecord& session, const LogLayout& layout) {
+    QByteArrayList fields(layout.Fields());
+    const auto put = [&fields, &layout](LogColumn column, const QByteArray& text) {
+        if (layout.Has(column)) {
+            fields[layout.At(column)] = text;
+        }
+    };
+    put(LogColumn::SessionStart, CsvField(SessionStartText(session.start)));
+    put(LogColumn::Table, CsvField(session.table));
+    const bool rounds = session.kind == TableKind::Rounds;
+    for (int i = 0; i < 6; ++i) {
+        put(static_cast<LogColumn>(static_cast<int>(LogColumn::Intro) + i),
+            rounds ? QByteArray() : CsvField(session.settings.value(i)));
+    }
+    put(LogColumn::Kind, KindText(session.kind));
+    // In a log without a kind column, a table of rounds says so where its settings would be.
+    const bool inSettings = rounds && !layout.Has(LogColumn::Kind);
+    if (inSettings) {
+        put(LogColumn::Loops, KindText(session.kind));
+    }
+    QByteArray rows;
+    for (const HoldRecord& hold : session.holds) {
+        put(LogColumn::Loop, QByteArray::number(hold.loop));
+        put(LogColumn::PlannedSeconds, QByteArray::number(hold.planned));
+        put(LogColumn::HeldSeconds, QByteArray::number(hold.held));
+        put(LogColumn::FirstContractionSeconds,
+            hold.firstContraction ? QByteArray::number(*hold.firstContraction) : QByteArray());
+        put(LogColumn::Contractions, QByteArray::number(hold.contractions));
+        put(LogColumn::Completed, hold.completed ? "yes" : "no");
+        put(inSettings ? LogColumn::Hold : LogColumn::HoldRule, HoldRuleText(hold.rule));
+        put(inSettings ? LogColumn::Rest : LogColumn::RestRule,
+            hold.rest ? RestRuleText(*hold.rest) : QByteArray());
+        const HoldSensors& sensors = hold.sensors;
+        put(LogColumn::HrStart, Optional(sensors.hrStart));
+        put(LogColumn::HrLowest, Optional(sensors.hrLowest));
+        put(LogColumn::Spo2Lowest, Optional(sensors.spo2Lowest));
+        put(LogColumn::Spo2LowestSecond, Optional(sensors.spo2LowestSecond));
+        rows += fields.join(',');
+        rows += "\r\n";
+    }
+    return rows;
 }
 
 }  // namespace vellorin

@@ -88,10 +88,7 @@ const LogLayout* LogRowReader::LayoutOf(qsizetype fields) const {
         return &*header_;
     }
     // What this version writes where there is no header, and what an older one appends.
-    if (fields == kLogColumnsWithoutRules) {
-        return &LogLayout::WithoutRules();
-    }
-    return fields == kLogColumns ? &LogLayout::Current() : nullptr;
+    return LogLayout::OfCount(fields);
 }
 
 QString LogRowReader::WrongCount(qsizetype fields) const {
@@ -99,13 +96,15 @@ QString LogRowReader::WrongCount(qsizetype fields) const {
     if (header_) {
         expected = QString::number(header_->Fields());
     } else {
-        //: Two numbers of columns a row of the training log may have.
-        expected = QCoreApplication::translate("TrainingLog", "%1 or %2")
-                       .arg(QString::number(kLogColumnsWithoutRules), QString::number(kLogColumns));
+        //: Three numbers of columns a row of the training log may have.
+        expected =
+            QCoreApplication::translate("TrainingLog", "%1, %2 or %3")
+                .arg(QString::number(kLogColumnsWithoutRules),
+                     QString::number(kLogColumnsWithoutSensors), QString::number(kLogColumns));
     }
     const int count = static_cast<int>(fields);
-    //: %n is how many columns the row has, %1 how many the log expects: a number, or two as
-    //: "13 or 14".
+    //: %n is how many columns the row has, %1 how many the log expects: a number, or three as
+    //: "14, 17 or 21".
     return QCoreApplication::translate("TrainingLog", "it has %n columns, not %1", nullptr, count)
         .arg(expected);
 }
@@ -187,7 +186,44 @@ QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
         values[2] ? std::optional<qint32>(static_cast<qint32>(*values[2])) : std::nullopt;
     row_.hold.contractions = static_cast<int>(*values[3]);
     row_.hold.completed = completed == "yes";
-    return ReadRules(record, layout);
+    if (const QString reason = ReadRules(record, layout); !reason.isEmpty()) {
+        return reason;
+    }
+    return ReadSensors(record, layout);
+}
+
+QString LogRowReader::ReadSensors(const CsvRecord& record, const LogLayout& layout) {
+    const struct {
+        LogColumn column;
+        const char* name;
+        qint64 low, high;
+        std::optional<int> HoldSensors::*value;
+    } columns[] = {
+        {LogColumn::HrStart, "hr_start", 1, 300, &HoldSensors::hrStart},
+        {LogColumn::HrLowest, "hr_lowest", 1, 300, &HoldSensors::hrLowest},
+        {LogColumn::Spo2Lowest, "spo2_lowest", 0, 100, &HoldSensors::spo2Lowest},
+        {LogColumn::Spo2LowestSecond, "spo2_lowest_second", 0, row_.hold.held,
+         &HoldSensors::spo2LowestSecond},
+    };
+    HoldSensors& sensors = row_.hold.sensors;
+    sensors = {};
+    for (const auto& c : columns) {
+        const QByteArrayView field = FieldOf(record, layout, c.column);
+        if (field.isEmpty()) {
+            continue;  // no valid value came, or a log without the column
+        }
+        const std::optional<qint64> value = Whole(field, c.low, c.high);
+        if (!value) {
+            return NotWhole(c.name, c.low, c.high);
+        }
+        sensors.*c.value = static_cast<int>(*value);
+    }
+    if (sensors.spo2LowestSecond && !sensors.spo2Lowest) {
+        //: spo2_lowest_second and spo2_lowest are columns' names in the file, kept as they are.
+        return QCoreApplication::translate("TrainingLog",
+                                           "its spo2_lowest_second has no spo2_lowest");
+    }
+    return {};
 }
 
 QString LogRowReader::ReadRules(const CsvRecord& record, const LogLayout& layout) {

@@ -37,6 +37,8 @@ private:
     // The session's texts into row_ when they differ from the row before's.
     void ReadTexts(const CsvRecord& record, const LogLayout& layout);
     QString ReadRules(const CsvRecord& record, const LogLayout& layout);
+    // The sensors' values into row_.hold.sensors, each in its range (see ParseLog).
+    QString ReadSensors(const CsvRecord& record, const LogLayout& layout);
 
     RowSink onRow_;
     DamageSink onDamaged_;

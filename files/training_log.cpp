@@ -6,7 +6,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
+#include <algorithm>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 #include "append_lock.h"
 #include "csv_stream.h"
@@ -71,59 +77,79 @@ const LogLayout& FileLayout(QFile& file, qint64 size, std::optional<LogLayout>& 
     return header ? *header : LogLayout::Current();
 }
 
+bool HasSensorValues(const SessionRecord& session) {
+    return std::any_of(session.holds.begin(), session.holds.end(),
+                       [](const HoldRecord& hold) { return !hold.sensors.Empty(); });
+}
+
+// Whether the open file is still the one path names: a rename may have put another there.
+bool StillNamed(const QFile& file, const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(file.handle(), &opened) == 0 &&
+           ::stat(QFile::encodeName(path).constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+    return true;
+#endif
+}
+
+// Gives a log of kLogHeaderWithoutSensors (before bytes, locked) the sensors' names and then
+// rows, which are in the columns of kLogHeader: a copy with every byte after the header's
+// names as it was, synced and put in place. False, the file untouched, when it cannot be.
+bool UpgradeHeader(QFile& file, const QString& path, qint64 before, const QByteArray& rows) {
+#ifdef Q_OS_WIN
+    // Windows will not put a file in place of one that is open, as this one is for its lock.
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+    Q_UNUSED(before);
+    Q_UNUSED(rows);
+    return false;
+#else
+    const QByteArray names = kLogHeaderWithoutSensors;
+    QByteArray start(std::min<qint64>(before, qstrlen(kBom) + names.size() + 1), Qt::Uninitialized);
+    if (!file.seek(0) || file.read(start.data(), start.size()) != start.size()) {
+        return false;
+    }
+    const qsizetype bom = start.startsWith(kBom) ? qstrlen(kBom) : 0;
+    const QByteArrayView after = QByteArrayView(start).sliced(bom);
+    if (!after.startsWith(names) || (after.size() > names.size() && after[names.size()] != '\r' &&
+                                     after[names.size()] != '\n')) {
+        return false;  // another header: its rows stay in its columns
+    }
+    QSaveFile copy;
+    if (!OpenForReplacing(copy, path).isEmpty()) {
+        return false;
+    }
+    const qint64 headerEnd = bom + names.size();
+    QByteArray chunk = start.left(headerEnd) + kLogSensorNames;
+    bool written = WriteAll(copy, chunk.constData(), chunk.size()) && file.seek(headerEnd);
+    chunk.resize(kChunkBytes);
+    for (qint64 done = headerEnd; written && done < before;) {
+        const qint64 got = file.read(chunk.data(), std::min<qint64>(kChunkBytes, before - done));
+        written = got > 0 && WriteAll(copy, chunk.constData(), got);
+        done += std::max<qint64>(got, 0);
+    }
+    if (!written || !WriteAll(copy, rows.constData(), rows.size())) {
+        copy.cancelWriting();
+        return false;
+    }
+    if (!SyncAndCommit(copy).isEmpty()) {
+        return false;
+    }
+    // In place: the rows are in it, whether or not the folder's sync says so too.
+    SyncFolder(QFileInfo(path).absolutePath());
+    return true;
+#endif
+}
+
 }  // namespace
 
 QString TrainingLogPath(const QString& userDataFolder) {
     return userDataFolder + QDir::separator() + "training-log.csv";
-}
-
-QByteArray CsvField(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r')) {
-        bytes.replace("\"", "\"\"");
-        bytes = '"' + bytes + '"';
-    }
-    return bytes;
-}
-
-QByteArray LogRows(const SessionRecord& session, const LogLayout& layout) {
-    QByteArrayList fields(layout.Fields());
-    const auto put = [&fields, &layout](LogColumn column, const QByteArray& text) {
-        if (layout.Has(column)) {
-            fields[layout.At(column)] = text;
-        }
-    };
-    const QDateTime start = session.start.toOffsetFromUtc(session.start.offsetFromUtc());
-    put(LogColumn::SessionStart, CsvField(start.toString(Qt::ISODate)));
-    put(LogColumn::Table, CsvField(session.table));
-    const bool rounds = session.kind == TableKind::Rounds;
-    for (int i = 0; i < 6; ++i) {
-        put(static_cast<LogColumn>(static_cast<int>(LogColumn::Intro) + i),
-            rounds ? QByteArray() : CsvField(session.settings.value(i)));
-    }
-    put(LogColumn::Kind, KindText(session.kind));
-    // In a log without a kind column, a table of rounds says so where its settings would be.
-    const bool inSettings = rounds && !layout.Has(LogColumn::Kind);
-    if (inSettings) {
-        put(LogColumn::Loops, KindText(session.kind));
-    }
-    QByteArray rows;
-    for (const HoldRecord& hold : session.holds) {
-        put(LogColumn::Loop, QByteArray::number(hold.loop));
-        put(LogColumn::PlannedSeconds, QByteArray::number(hold.planned));
-        put(LogColumn::HeldSeconds, QByteArray::number(hold.held));
-        put(LogColumn::FirstContractionSeconds,
-            hold.firstContraction ? QByteArray::number(*hold.firstContraction) : QByteArray());
-        put(LogColumn::Contractions, QByteArray::number(hold.contractions));
-        put(LogColumn::Completed, hold.completed ? "yes" : "no");
-        put(inSettings ? LogColumn::Hold : LogColumn::HoldRule, HoldRuleText(hold.rule));
-        put(inSettings ? LogColumn::Rest : LogColumn::RestRule,
-            hold.rest ? RestRuleText(*hold.rest) : QByteArray());
-        rows += fields.join(',');
-        rows += "\r\n";
-    }
-    return rows;
 }
 
 LogRead ParseLog(const QByteArray& bytes) {
@@ -208,11 +234,20 @@ QString AppendToLog(const QString& path, const SessionRecord& session) {
     const QString folder = QFileInfo(path).absolutePath();
     QDir().mkpath(folder);
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        return WithoutFullStop(file.errorString());
+    std::optional<AppendLock> lock;
+    // A window that gave the log a new header while this one waited for its turn has put a
+    // new file in place: the rows go into that one, never into the file it replaced.
+    for (int tries = 0;; ++tries) {
+        if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+            return WithoutFullStop(file.errorString());
+        }
+        lock.emplace(file);
+        if (tries == 3 || StillNamed(file, path)) {
+            break;
+        }
+        lock.reset();
+        file.close();
     }
-    // Another window may be appending: its rows, or its header, go in before or after these.
-    const AppendLock lock(file);
     const qint64 before = file.size();
     QByteArray bytes;
     std::optional<LogLayout> header;
@@ -226,6 +261,10 @@ QString AppendToLog(const QString& path, const SessionRecord& session) {
         char last = 0;
         if (file.seek(before - 1) && file.getChar(&last) && last != '\n') {
             bytes = QuoteOpen(file, before) ? "\"\r\n" : "\r\n";
+        }
+        if (HasSensorValues(session) &&
+            UpgradeHeader(file, path, before, bytes + LogRows(session))) {
+            return {};
         }
         file.seek(before);
     }

@@ -215,7 +215,7 @@ TEST(CloseQuestion, GoesWhenTheSessionEndsUnderItAndTheWindowCloses) {
     EXPECT_EQ(form.questions.size(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_FALSE(form.isVisible());
-    EXPECT_TRUE(ReadBytes(form.userDataFolder + "/training-log.csv").endsWith(",1,2,2,,0,yes,classic,time:2,\r\n"));
+    EXPECT_TRUE(ReadBytes(form.userDataFolder + "/training-log.csv").endsWith(",1,2,2,,0,yes,classic,time:2,,,,,\r\n"));
 }
 
 }  // namespace

@@ -274,7 +274,7 @@ TEST_F(MainformWindow, MarkedHoldsGoToTheLogUnlessItIsSwitchedOff) {
     }
     // One session, kept while the log was on.
     EXPECT_TRUE(
-        ReadBytes(log).endsWith(",default.ses,1,5,0,2,0,1,1,5,5,2,2,yes,classic,time:5,\r\n"))
+        ReadBytes(log).endsWith(",default.ses,1,5,0,2,0,1,1,5,5,2,2,yes,classic,time:5,,,,,\r\n"))
         << ReadBytes(log).toStdString();
     EXPECT_EQ(ReadBytes(log).count("\r\n"), 2);
 }

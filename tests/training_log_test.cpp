@@ -30,7 +30,7 @@ TEST(TrainingLog, QuotesWhatNeedsQuotingAndReadsItBack) {
     EXPECT_EQ(bytes.count(kLogHeader), 1);
     EXPECT_TRUE(
         bytes.contains(",\"my \"\"best\"\", table\nv2.ses\",30,60,0,\"1,5\",,8,1,60,60,41,3,"
-                       "yes,classic,time:60,\r\n"));
+                       "yes,classic,time:60,,,,,\r\n"));
     const LogRead read = ReadLog(path);
     ASSERT_EQ(read.rows.size(), 4);
     EXPECT_TRUE(read.skipped.isEmpty());
