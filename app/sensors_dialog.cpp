@@ -108,6 +108,8 @@ SensorsDialog::SensorsDialog(SensorLink& link, const SensorFeed& feed,
     safety->setTextFormat(Qt::PlainText);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* close = buttons->button(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("CloseSensors"));
+    close->setText(tr("&Close"));  // the platform's own text may have no access key
     close->setAutoDefault(false);
     close->setAccessibleName(tr("Close"));
 
