@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -10,6 +11,7 @@
 #include "cue_profile_file.h"
 #include "cue_schedule.h"
 #include "cue_sound.h"
+#include "sensor_packets.h"
 #include "session_error.h"
 #include "session_file.h"
 #include "session_plan.h"
@@ -262,6 +264,87 @@ QString CheckProfileFileInput(const QByteArray& data) {
     for (const auto phase : {CueMoment::Phase::Rest, CueMoment::Phase::Hold}) {
         for (qint32 left = 600; left >= 1; --left) {
             CuesOf(*read.profile, {phase, left, left == 600, true, 600 - left});
+        }
+    }
+    return {};
+}
+
+}  // namespace vellorin::fuzz
+
+namespace vellorin::fuzz {
+namespace {
+
+QString CheckOximeter(const QList<OximeterReading>& readings) {
+    for (const OximeterReading& reading : readings) {
+        if (reading.spo2 && !(*reading.spo2 >= 0 && *reading.spo2 <= 100)) {
+            return QStringLiteral("SpO2 %1").arg(*reading.spo2);
+        }
+        if (reading.pulse && !(*reading.pulse >= 0 && *reading.pulse <= 300)) {
+            return QStringLiteral("pulse %1").arg(*reading.pulse);
+        }
+        if (reading.fingerOut && (reading.spo2 || reading.pulse)) {
+            return QStringLiteral("values with the finger out");
+        }
+    }
+    return {};
+}
+
+bool SameReadings(const QList<OximeterReading>& a, const QList<OximeterReading>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.spo2 == y.spo2 && x.pulse == y.pulse && x.fingerOut == y.fingerOut;
+    });
+}
+
+}  // namespace
+
+QString CheckSensorPacketInput(const QByteArray& data) {
+    if (data.isEmpty()) {
+        return {};
+    }
+    const auto protocol = static_cast<SensorProtocol>(quint8(data[0]) % 5);
+    const QByteArrayView value = QByteArrayView(data).sliced(1);
+    SensorPackets packets;
+    const SensorPackets::Parsed parsed = packets.Take(protocol, value);
+    const bool empty = !parsed.heartRate && parsed.oximeter.isEmpty() && !parsed.battery;
+    if (packets.Packets() != 1 ||
+        (protocol != SensorProtocol::BerryMed && packets.Malformed() != (empty ? 1 : 0))) {
+        return QStringLiteral("counted %1 of %2 malformed, the value %3")
+            .arg(packets.Malformed())
+            .arg(packets.Packets())
+            .arg(empty ? QStringLiteral("empty") : QStringLiteral("read"));
+    }
+    if (parsed.heartRate) {
+        const quint8 flags = quint8(value[0]);
+        const int bpm = (flags & 1) ? quint8(value[1]) | quint8(value[2]) << 8 : quint8(value[1]);
+        if (parsed.heartRate->bpm != bpm) {
+            return QStringLiteral("read %1 bpm where the bytes say %2")
+                .arg(parsed.heartRate->bpm)
+                .arg(bpm);
+        }
+    }
+    if (parsed.battery && (*parsed.battery < 0 || *parsed.battery > 100)) {
+        return QStringLiteral("battery at %1 %").arg(*parsed.battery);
+    }
+    if (QString problem = CheckOximeter(parsed.oximeter); !problem.isEmpty()) {
+        return problem;
+    }
+    if (protocol == SensorProtocol::BerryMed) {
+        // Fed byte by byte, the stream reads the same packets and drops the same bytes; every
+        // byte is in a reading, dropped, or in the unfinished packet of at most four.
+        BerryMedStream stream;
+        QList<OximeterReading> readings;
+        for (qsizetype i = 0; i < value.size(); ++i) {
+            readings += stream.Feed(value.sliced(i, 1));
+        }
+        if (!SameReadings(readings, parsed.oximeter) ||
+            packets.Malformed() != (stream.Dropped() > 0 ? 1 : 0)) {
+            return QStringLiteral("fed byte by byte, the stream reads other packets");
+        }
+        const qint64 accounted = 5 * readings.size() + stream.Dropped();
+        if (accounted > value.size() || accounted < value.size() - 4) {
+            return QStringLiteral("%1 bytes in readings or dropped of %2")
+                .arg(accounted)
+                .arg(value.size());
         }
     }
     return {};

@@ -43,4 +43,10 @@ QString CheckTableFileInput(const QByteArray& data);
 // profile that can be heard, reads back the same when written, and schedules its cues.
 QString CheckProfileFileInput(const QByteArray& data);
 
+// The sensor packets: the first byte picks the protocol, the rest is one notification. It is
+// taken without a fault; a heart rate read is the one its bytes hold, SpO2 lies in 0-100 %
+// and pulse in 0-300 bpm; the BerryMed stream reads the same packets fed whole or byte by
+// byte, and accounts for every byte once.
+QString CheckSensorPacketInput(const QByteArray& data);
+
 }  // namespace vellorin::fuzz

@@ -28,7 +28,7 @@ void PrintTo(const FuzzInput& input, std::ostream* os) {
 std::vector<FuzzInput> FuzzInputs() {
     std::vector<FuzzInput> inputs;
     for (const char* target : {"session_file", "field_value", "cue_file", "attempts",
-                               "training_log", "table_file", "profile_file"}) {
+                               "training_log", "table_file", "profile_file", "sensor_packet"}) {
         for (const char* folder : {"fuzz/seeds/", "tests/fuzz_regressions/"}) {
             QDirIterator files(QStringLiteral(VELLORIN_SOURCE_DIR "/") + folder + target,
                                QDir::Files);
@@ -45,13 +45,14 @@ class FuzzRegression : public ::testing::TestWithParam<FuzzInput> {};
 TEST_P(FuzzRegression, HoldsEveryProperty) {
     const QByteArray data = ReadBytes(GetParam().path);
     const std::string& target = GetParam().target;
-    const QString problem = target == "session_file"   ? fuzz::CheckSessionFileInput(data)
-                            : target == "cue_file"     ? fuzz::CheckCueFileInput(data)
-                            : target == "attempts"     ? fuzz::CheckAttemptsInput(data)
-                            : target == "training_log" ? fuzz::CheckTrainingLogInput(data)
-                            : target == "table_file"   ? fuzz::CheckTableFileInput(data)
-                            : target == "profile_file" ? fuzz::CheckProfileFileInput(data)
-                                                       : fuzz::CheckFieldValueInput(data);
+    const QString problem = target == "session_file"    ? fuzz::CheckSessionFileInput(data)
+                            : target == "cue_file"      ? fuzz::CheckCueFileInput(data)
+                            : target == "attempts"      ? fuzz::CheckAttemptsInput(data)
+                            : target == "training_log"  ? fuzz::CheckTrainingLogInput(data)
+                            : target == "table_file"    ? fuzz::CheckTableFileInput(data)
+                            : target == "profile_file"  ? fuzz::CheckProfileFileInput(data)
+                            : target == "sensor_packet" ? fuzz::CheckSensorPacketInput(data)
+                                                        : fuzz::CheckFieldValueInput(data);
     EXPECT_EQ(problem.toStdString(), "") << GetParam().path.toStdString();
 }
 
@@ -72,7 +73,7 @@ TEST(FuzzRegression, HasInputsForEveryTarget) {
     for (const FuzzInput& input : FuzzInputs()) {
         ++inputs[input.target];
     }
-    EXPECT_EQ(inputs.size(), 7u);
+    EXPECT_EQ(inputs.size(), 8u);
 }
 
 }  // namespace

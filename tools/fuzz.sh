@@ -12,10 +12,12 @@ tools/install_missing.sh cmake ninja-build clang libclang-rt-14-dev qt6-base-dev
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLORIN_BUILD_TESTS=OFF -DVELLORIN_FUZZ=ON
 cmake --build build/fuzz -j2 --target session_file_fuzzer field_value_fuzzer \
-  cue_file_fuzzer attempts_fuzzer training_log_fuzzer table_file_fuzzer profile_file_fuzzer
+  cue_file_fuzzer attempts_fuzzer training_log_fuzzer table_file_fuzzer profile_file_fuzzer \
+  sensor_packet_fuzzer
 
 failed=0
-for name in session_file field_value cue_file attempts training_log table_file profile_file; do
+for name in session_file field_value cue_file attempts training_log table_file profile_file \
+  sensor_packet; do
   corpus=build/fuzz/corpus/$name
   regressions=tests/fuzz_regressions/$name
   mkdir -p "$corpus" "$regressions"
