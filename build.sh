@@ -38,16 +38,18 @@ esac
 
 # fonts-liberation2: a face as narrow as the window's design font, which the layout tests
 # measure too. qt6-tools-dev and qt6-l10n-tools turn the translations into the program's .qm
-# files; qt6-translations-l10n has Qt's own translations of its dialogs.
+# files; qt6-translations-l10n has Qt's own translations of its dialogs; qt6-connectivity-dev
+# is Qt Bluetooth, for the heart-rate sensors and oximeters.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev
   libqt6opengl6-dev qt6-qpa-plugins libgl-dev libsndfile1-dev fonts-liberation2 qt6-tools-dev
-  qt6-l10n-tools qt6-translations-l10n)
+  qt6-l10n-tools qt6-translations-l10n qt6-connectivity-dev)
 if [ "$mode" = test ]; then
-  # GoogleTest; a private D-Bus with mocked desktop services; the desktop's validators and
+  # GoogleTest; a private D-Bus with mocked desktop services and a simulated BlueZ (python3-dbus
+  # and python3-gi under Debian's own python3); the desktop's validators and
   # the package tools that check the installed layout and the .deb; the JSON Schema validator
   # the table files are checked with.
-  packages+=(libgtest-dev dbus-daemon python3-dbusmock desktop-file-utils appstream lintian
-    dpkg-dev file python3-jsonschema)
+  packages+=(libgtest-dev dbus-daemon python3-dbusmock python3-dbus python3-gi
+    desktop-file-utils appstream lintian dpkg-dev file python3-jsonschema)
 fi
 
 tools/install_missing.sh "${packages[@]}"
