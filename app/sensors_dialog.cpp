@@ -217,7 +217,6 @@ void SensorsDialog::Refresh() {
         const std::optional<int> battery = feed_.Battery(kind);
         //: The charge left in the sensor's battery, in percent.
         section.battery->setText(battery ? tr("Battery %1 %").arg(*battery) : QString());
-        section.battery->setVisible(battery.has_value());
         section.forget->setEnabled(!choice.address.isEmpty());
     }
 }
