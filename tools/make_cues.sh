@@ -17,7 +17,8 @@
 # in the table below and get the same shaping and loudness (after the voice's offset from zero
 # and any hiss are taken out; limited at four times the rate, as some voices' peaks between
 # samples went over); a cue longer than it may be (0.9 s for a countdown number, which comes
-# every second, 1.6 s for any other) is spoken again faster.
+# every second, 2 s for the low-SpO2 warning, two short sentences said calmly as a hold ends,
+# 1.6 s for any other) is spoken again faster.
 # Needs: apt-get install festival festvox-us-slt-hts sox ffmpeg, and for another language the
 # packages of its voice (tools/cue_voices.sh CODE... installs them): de, fr, es, it:
 # libttspico-utils (non-free); ru: rhvoice rhvoice-russian (non-free); pt, pl: espeak-ng;
@@ -119,11 +120,12 @@ shape() {
 }
 
 # spoken FILE TEXT: TEXT in the language's voice, shaped into work/shaped.wav; said faster, up
-# to 140 % of its pace, while it lasts longer than a countdown number (0.9 s) or another cue
-# (1.6 s) may; sets note to what was done.
+# to 140 % of its pace, while it lasts longer than a countdown number (0.9 s), the low-SpO2
+# warning (2 s) or another cue (1.6 s) may; sets note to what was done.
 spoken() {
   local limit=1.6 rate=$pace
   [[ $1 =~ ^[0-9]+\.wav$ ]] && limit=0.9
+  [ "$1" = lowoxygen.wav ] && limit=2.0
   while :; do
     "speak_$speaker" "$voice" "$2" "$work/said.wav" "$rate"
     # Without the voice's offset from zero (3 dB down first: the filter's overshoot would clip)
@@ -211,7 +213,7 @@ cues=(
   "15.wav:fifteen" "10.wav:ten" "5.wav:five" "4.wav:four" "3.wav:three" "2.wav:two"
   "1.wav:one" "hold.wav:hold" "stophold.wav:breathe" "sesend.wav:session complete"
   "pause.wav:paused" "resume.wav:resumed" "mark.wav:<tone>" "click.wav:<click>"
-  "notnow.wav:<notnow>" "holds.wav:holds"
+  "notnow.wav:<notnow>" "holds.wav:holds" "lowoxygen.wav:oxygen low. breathe."
   "1min.wav:one minute" "2min.wav:two minutes" "3min.wav:three minutes"
   "4min.wav:four minutes" "5min.wav:five minutes" "6min.wav:six minutes"
   "7min.wav:seven minutes" "8min.wav:eight minutes" "9min.wav:nine minutes"
