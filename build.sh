@@ -24,6 +24,9 @@
 #   ./build.sh bench languages [runs]
 #                     build optimised and time the program's start-up in every language it
 #                     speaks (window shown), and loading each translation alone
+#   ./build.sh bench sensors [notifications]
+#                     build optimised and time the sensor packets' decoding, the thread's CPU
+#                     per notification of each protocol and of malformed ones (1,000,000 each)
 #   ./build.sh windows
 #                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
 #                     sources, and check it under wine against the Linux build
@@ -85,6 +88,11 @@ elif [ "$mode" = bench ]; then
     shift
     cmake --build build/bench -j2 --target vellorin_rounds_bench
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} exec build/bench/bench/vellorin_rounds_bench "$@"
+  fi
+  if [ "${1:-}" = sensors ]; then
+    shift
+    cmake --build build/bench -j2 --target vellorin_sensor_bench
+    exec build/bench/bench/vellorin_sensor_bench "$@"
   fi
   cmake --build build/bench -j2 --target vellorin_bench
   build/bench/bench/vellorin_bench "$@"  # its own process: start-up is timed from its start
