@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "fake_bluez.h"
 #include "sensors_dialog.h"
 
 namespace vellorin::testing {
@@ -41,8 +42,14 @@ QString Focused() {
 
 class SensorsDialogTest : public ::testing::Test {
 protected:
+    void SetUp() override {
+        if (FakeBluez::Instance()) {
+            ASSERT_TRUE(FakeBluez::Instance()->Reset());
+        }
+        link = std::make_unique<SensorLink>();
+    }
     SensorsDialog& Open(const Choices& choices = kBothChosen, Spo2AlarmSettings alarm = {}) {
-        dialog = std::make_unique<SensorsDialog>(link, *feed, choices, alarm);
+        dialog = std::make_unique<SensorsDialog>(*link, *feed, choices, alarm);
         dialog->show();
         dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -51,7 +58,7 @@ protected:
     // The sensors a search found, the last row current.
     void Find(std::initializer_list<FoundSensor> found) {
         for (const FoundSensor& sensor : found) {
-            emit link.Found(sensor);
+            emit link->Found(sensor);
         }
         auto* list = Get<QTreeWidget>("FoundSensors");
         list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
@@ -64,8 +71,8 @@ protected:
     }
     std::string Text(const char* label) const { return Get(label)->text().toStdString(); }
 
-    SensorLink link;
     std::unique_ptr<SensorFeed> feed = std::make_unique<SensorFeed>();
+    std::unique_ptr<SensorLink> link;  // goes before the feed its signals reach
     std::unique_ptr<SensorsDialog> dialog;
 };
 
@@ -98,7 +105,7 @@ TEST_F(SensorsDialogTest, EachKindsStateInWords) {
         feed = std::make_unique<SensorFeed>();
         Open();
         given();
-        emit link.StateChanged(kHeart, feed->Link(kHeart));  // the dialog looks again, queued
+        emit link->StateChanged(kHeart, feed->Link(kHeart));  // the dialog looks again, queued
         QCoreApplication::processEvents();
         EXPECT_EQ(Text(label), shown) << name;
     }
@@ -127,7 +134,7 @@ TEST_F(SensorsDialogTest, SearchListsWhatItFindsAndNeverWaits) {
     EXPECT_NE(Text("SearchNote"), "");
 
     Find({kStrap, kFinger, kBoth, {kStrap.address, kStrap.name, {kHeart}, -50}});
-    emit link.ScanEnded(QString());
+    emit link->ScanEnded(QString());
     EXPECT_EQ(Text("SearchNote").substr(0, 14), "Found 3 sensor");
     auto* list = Get<QTreeWidget>("FoundSensors");
     const std::tuple<const char*, const char*, const char*, bool, bool> rows[] = {
@@ -254,6 +261,54 @@ TEST_F(SensorsDialogTest, EachAccessKeyDoesWhatItSaysAndEscapeCloses) {
     EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size())
         << keys.join(' ').toStdString();
     EXPECT_EQ(keys.size(), 8);
+}
+
+TEST_F(SensorsDialogTest, ASimulatedStrapFoundUsedAndForgotten) {
+    FakeBluez* bluez = FakeBluez::Instance();
+    if (!bluez) {
+        GTEST_SKIP() << "no simulated BlueZ: " << FakeBluez::Problem().toStdString();
+    }
+    const QString strap = "F2:00:00:00:00:01";
+    ASSERT_TRUE(bluez->AddStrap(strap, "Polar H10", 90));
+    ASSERT_TRUE(bluez->AddBerryMed("F2:00:00:00:00:02", "BerryMed"));
+    ASSERT_TRUE(
+        bluez->AddOther("F2:00:00:00:00:03", "Speaker", {"0000110b-0000-1000-8000-00805f9b34fb"}));
+    // As the window wires them.
+    QObject::connect(link.get(), &SensorLink::StateChanged,
+                     [this](SensorKind kind, LinkState state) { feed->SetLink(kind, state); });
+    QObject::connect(link.get(), &SensorLink::Notified,
+                     [this](SensorKind kind, SensorProtocol protocol, const QByteArray& value,
+                            qint64 at) { feed->Take(kind, protocol, value, at); });
+    Open(Choices{});
+    auto* list = Get<QTreeWidget>("FoundSensors");
+    Key(Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->topLevelItemCount() == 2; }, 15000));
+    Key(Qt::Key_S, Qt::AltModifier);  // Stop
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Text("SearchNote").starts_with("Found 2"); }));
+    const QList<QTreeWidgetItem*> rows = list->findItems("Polar H10", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0]->text(1).toStdString(), "heart rate");
+    list->setCurrentItem(rows[0]);
+
+    QSignalSpy chosen(dialog.get(), &SensorsDialog::Chosen);
+    Key(Qt::Key_H, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bluez->Connected(strap); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return bluez->Notifying(strap, SensorProtocol::HeartRateMeasurement); }, 10000));
+    ASSERT_TRUE(
+        bluez->Notify(strap, SensorProtocol::HeartRateMeasurement, QByteArray::fromHex("0648")));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Text("HeartRateStatus") == "Connected"; }, 3000))
+        << Text("HeartRateStatus");
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen[0][1].value<SensorChoice>(), (SensorChoice{strap, "Polar H10"}));
+    EXPECT_EQ(link->Address(kHeart), strap);
+
+    QSignalSpy forgotten(dialog.get(), &SensorsDialog::Forgotten);
+    Key(Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bluez->Connected(strap); }, 10000));
+    EXPECT_EQ(forgotten.size(), 1);
+    EXPECT_EQ(link->Address(kHeart), "");
+    EXPECT_EQ(Text("HeartRateSensor"), "None");
 }
 
 }  // namespace
