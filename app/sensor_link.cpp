@@ -41,12 +41,10 @@ const std::array<Source, 5> kSources{{
 }};
 
 std::optional<SensorProtocol> ProtocolOf(const QBluetoothUuid& characteristic) {
-    for (const Source& source : kSources) {
-        if (source.characteristic == characteristic) {
-            return source.protocol;
-        }
-    }
-    return std::nullopt;
+    const auto* it = std::find_if(kSources.begin(), kSources.end(), [&](const Source& s) {
+        return s.characteristic == characteristic;
+    });
+    return it == kSources.end() ? std::nullopt : std::optional(it->protocol);
 }
 
 QList<SensorKind> KindsOf(const QList<QBluetoothUuid>& services) {
@@ -58,10 +56,6 @@ QList<SensorKind> KindsOf(const QList<QBluetoothUuid>& services) {
         kinds.append(SensorKind::Oximeter);
     }
     return kinds;
-}
-
-qint64 Now() {
-    return QDateTime::currentMSecsSinceEpoch();
 }
 
 }  // namespace
@@ -78,13 +72,7 @@ struct Link {
 };
 
 struct SensorLink::Private {
-    explicit Private(SensorLink* owner) : q(owner) {
-        for (Link& link : links) {
-            link.retry.setSingleShot(true);
-            link.watchdog.setSingleShot(true);
-            link.watchdog.setInterval(kConnectTimeoutMs);
-        }
-    }
+    explicit Private(SensorLink* owner) : q(owner) {}
 
     Link& Of(SensorKind kind) { return links[static_cast<int>(kind)]; }
 
@@ -177,7 +165,7 @@ struct SensorLink::Private {
         });
         const auto pass = [this, kind](const QLowEnergyCharacteristic& ch, const QByteArray& v) {
             if (const auto protocol = ProtocolOf(ch.uuid())) {
-                emit q->Notified(kind, *protocol, v, Now());
+                emit q->Notified(kind, *protocol, v, QDateTime::currentMSecsSinceEpoch());
             }
         };
         QObject::connect(service, &S::characteristicChanged, q, pass);
@@ -286,20 +274,23 @@ struct SensorLink::Private {
 
 SensorLink::SensorLink(QObject* parent) : QObject(parent), d_(std::make_unique<Private>(this)) {
     for (const SensorKind kind : {SensorKind::HeartRate, SensorKind::Oximeter}) {
+        d_->Of(kind).retry.setSingleShot(true);
+        d_->Of(kind).watchdog.setSingleShot(true);
+        d_->Of(kind).watchdog.setInterval(kConnectTimeoutMs);
         connect(&d_->Of(kind).retry, &QTimer::timeout, this, [this, kind] { d_->Connect(kind); });
         connect(&d_->Of(kind).watchdog, &QTimer::timeout, this, [this, kind] { d_->Lose(kind); });
     }
 }
 
-// The controllers are children: each says goodbye to its sensor as it goes.
+// The controllers and the scan are children, gone with it, each sensor told goodbye.
 SensorLink::~SensorLink() {
     for (Link& link : d_->links) {
-        if (link.controller) {
-            QObject::disconnect(link.controller, nullptr, this, nullptr);
-            link.controller->disconnectFromDevice();
-        }
+        d_->TearDown(link);
     }
-    StopScan();
+    if (d_->agent) {
+        QObject::disconnect(d_->agent, nullptr, this, nullptr);
+        d_->agent->stop();
+    }
 }
 
 bool SensorLink::AdapterAvailable() {
