@@ -1,4 +1,5 @@
 #include "history_charts.h"
+#include "history_chart_parts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -11,23 +12,7 @@
 #include <algorithm>
 
 namespace vellorin {
-namespace {
 
-// The span of the points' dates and the largest value, for axes that show them all.
-struct Span {
-    bool any = false;
-    qreal firstX = 0, lastX = 0, highest = 0;
-    void Include(const QList<QPointF>& points) {
-        for (const QPointF& point : points) {
-            firstX = any ? std::min(firstX, point.x()) : point.x();
-            lastX = any ? std::max(lastX, point.x()) : point.x();
-            highest = std::max(highest, point.y());
-            any = true;
-        }
-    }
-};
-
-// Both charts span the dates of every session and attempt.
 Span Dates(const HistoryPoints& points) {
     Span span;
     span.Include(points.held);
@@ -35,10 +20,21 @@ Span Dates(const HistoryPoints& points) {
     return span;
 }
 
-// A chart over the sessions' dates with its series, from 0 to a little above the highest
-// value, so that every series is seen whole.
-QChartView* MakeChart(const QString& title, const Span& span,
-                      const QList<QAbstractSeries*>& series) {
+namespace {
+
+// A chart of seconds from 0 to a little above the highest value, so that every series is seen
+// whole.
+QChartView* SecondsChart(const QString& title, const Span& span,
+                         const QList<QAbstractSeries*>& series) {
+    //: The unit of a chart's values: seconds.
+    return MakeChart(title, span, series, QCoreApplication::translate("History", "s"), 0,
+                     std::max<qreal>(10, span.highest * 1.1));
+}
+
+}  // namespace
+
+QChartView* MakeChart(const QString& title, const Span& span, const QList<QAbstractSeries*>& series,
+                      const QString& unit, qreal low, qreal high) {
     auto* chart = new QChart;
     chart->setTitle(title);
     auto* dates = new QDateTimeAxis;
@@ -56,10 +52,9 @@ QChartView* MakeChart(const QString& title, const Span& span,
     dates->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.firstX - day / 2)),
                     QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(span.lastX + day / 2)));
     auto* values = new QValueAxis;
-    //: The unit of a chart's values: seconds.
-    values->setTitleText(QCoreApplication::translate("History", "s"));
+    values->setTitleText(unit);
     values->setLabelFormat(QStringLiteral("%d"));
-    values->setRange(0, std::max<qreal>(10, span.highest * 1.1));
+    values->setRange(low, high);
     values->applyNiceNumbers();
     chart->addAxis(dates, Qt::AlignBottom);
     chart->addAxis(values, Qt::AlignLeft);
@@ -76,6 +71,8 @@ QChartView* MakeChart(const QString& title, const Span& span,
     view->setMinimumHeight(220);
     return view;
 }
+
+namespace {
 
 QChartView* ContractionsChart(const HistoryPoints& points) {
     auto* mean = new QLineSeries;
@@ -95,8 +92,8 @@ QChartView* ContractionsChart(const HistoryPoints& points) {
     for (const QPointF& point : points.high) {
         span.highest = std::max(span.highest, point.y());
     }
-    return MakeChart(QCoreApplication::translate("History", "First contraction in each hold"), span,
-                     {range, mean});
+    return SecondsChart(QCoreApplication::translate("History", "First contraction in each hold"),
+                        span, {range, mean});
 }
 
 QChartView* TimesChart(const HistoryPoints& points) {
@@ -107,18 +104,21 @@ QChartView* TimesChart(const HistoryPoints& points) {
     bests->setName(QCoreApplication::translate("History", "Personal-best attempts"));
     bests->setMarkerSize(8);
     bests->replace(points.bests);
-    return MakeChart(QCoreApplication::translate(
-                         "History", "Time held in each session, and personal-best attempts"),
-                     Dates(points), {held, bests});
+    return SecondsChart(QCoreApplication::translate(
+                            "History", "Time held in each session, and personal-best attempts"),
+                        Dates(points), {held, bests});
 }
 
 }  // namespace
 
 int HistoryChartCount(const HistoryPoints& points) {
-    return Dates(points).any ? 2 : 0;
+    return Dates(points).any ? 2 + SensorChartCount(points) : 0;
 }
 
 QWidget* MakeHistoryChart(const HistoryPoints& points, int index) {
+    if (index >= 2) {
+        return MakeSensorChart(points, index - 2);
+    }
     return index == 0 ? ContractionsChart(points) : TimesChart(points);
 }
 

@@ -11,4 +11,16 @@ QWidget* MakeHistoryChart(const HistoryPoints&, int) {
     return nullptr;
 }
 
+int SensorChartCount(const HistoryPoints&) {
+    return 0;
+}
+
+QWidget* MakeSensorChart(const HistoryPoints&, int) {
+    return nullptr;
+}
+
+QWidget* MakeHoldCurve(const QList<SensorSample>&, int) {
+    return nullptr;
+}
+
 }  // namespace vellorin

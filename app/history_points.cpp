@@ -18,11 +18,21 @@ void AddSessionPoints(const QList<SessionSummary>& sessions, HistoryPoints& poin
         const qsizetype to = std::min(sessions.size(), from + per);
         qreal x = 0, held = 0;
         qint64 firstSum = 0, marked = 0;
+        qreal dropSum = 0, spo2Sum = 0;
+        int drops = 0, spo2s = 0;
         qint32 low = 0, high = 0;
         for (qsizetype i = from; i < to; ++i) {
             const SessionSummary& s = sessions[i];
             x += static_cast<qreal>(s.startMs);
             held += static_cast<qreal>(s.heldSeconds);
+            if (s.hrDrop >= 0) {
+                dropSum += s.hrDrop;
+                ++drops;
+            }
+            if (s.spo2Lowest >= 0) {
+                spo2Sum += s.spo2Lowest;
+                ++spo2s;
+            }
             if (s.marked > 0) {
                 low = marked == 0 ? s.firstContractionLow : std::min(low, s.firstContractionLow);
                 high =
@@ -33,6 +43,12 @@ void AddSessionPoints(const QList<SessionSummary>& sessions, HistoryPoints& poin
         }
         const auto count = static_cast<qreal>(to - from);
         points.held.append({x / count, held / count});
+        if (drops > 0) {
+            points.hrDrop.append({x / count, dropSum / drops});
+        }
+        if (spo2s > 0) {
+            points.spo2Low.append({x / count, spo2Sum / spo2s});
+        }
         if (marked > 0) {
             points.mean.append({x / count, static_cast<qreal>(firstSum) / marked});
             points.low.append({x / count, static_cast<qreal>(low)});
@@ -66,7 +82,9 @@ QHash<QString, int> PointCounts(const HistoryPoints& points) {
     return {{QStringLiteral("Mean first contraction"), static_cast<int>(points.mean.size())},
             {QStringLiteral("Range of first contractions"), static_cast<int>(points.low.size())},
             {QStringLiteral("Total time held"), static_cast<int>(points.held.size())},
-            {QStringLiteral("Personal-best attempts"), static_cast<int>(points.bests.size())}};
+            {QStringLiteral("Personal-best attempts"), static_cast<int>(points.bests.size())},
+            {QStringLiteral("Largest heart-rate drop"), static_cast<int>(points.hrDrop.size())},
+            {QStringLiteral("Lowest SpO2"), static_cast<int>(points.spo2Low.size())}};
 }
 
 }  // namespace vellorin

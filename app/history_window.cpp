@@ -51,6 +51,15 @@ HistoryWindow::HistoryWindow(const QString& logPath, bool logEnabled, QWidget* p
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     auto* buttons = new QHBoxLayout;
+    curveButton_ = new QPushButton(tr("Hold &curve..."));
+    curveButton_->setObjectName(QStringLiteral("HoldCurve"));
+    curveButton_->setToolTip(tr("The heart rate and SpO2 second by second in the session's holds"));
+    curveButton_->setEnabled(false);  // until a session with sensor values is picked
+    connect(curveButton_, &QPushButton::clicked, this,
+            [this] { ShowHoldCurve(table_->currentIndex().row()); });
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { ShowHoldCurve(index.row()); });
+    buttons->addWidget(curveButton_);
     buttons->addStretch();
     const struct {
         QString text;
@@ -138,6 +147,9 @@ void HistoryWindow::Show(const LogSummary& shown, const HistoryPoints& points) {
     table_->setModel(new SessionsModel(log_, table_));
     delete selectedBefore;
     delete before;
+    connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &HistoryWindow::OfferCurve);
+    OfferCurve();
     const int widths[] = {130, 180, 60, 80, 190};
     for (int column = 0; column < static_cast<int>(std::size(widths)); ++column) {
         table_->setColumnWidth(column, widths[column]);

@@ -8,6 +8,7 @@
 #include "attempts_file.h"
 #include "history_charts.h"
 #include "log_summary.h"
+#include "sensor_samples_file.h"
 #include "session_filter.h"
 #include "training_log.h"
 
@@ -16,6 +17,7 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class QTableView;
+class QVBoxLayout;
 
 namespace vellorin {
 
@@ -43,10 +45,46 @@ struct FilterList {
 };
 FilterList OfferedFilters(const LogSummary& log);
 
+// One hold second by second: the heart rate and SpO2 its session's samples file kept, read
+// on a worker thread, with a list of the file's holds to pick another.
+class HoldCurveWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows at once, saying that it reads, and draws the hold of loop once it has read.
+    HoldCurveWindow(const QString& samplesPath, int loop, QWidget* parent = nullptr);
+
+    // The file has been read and a hold is drawn, or it says why none is.
+    bool Filled() const { return filled_; }
+    QString Status() const;
+    // The hold drawn; 0 for none.
+    int Hold() const { return loop_; }
+    void ShowHold(int loop);
+    // The points of the hold drawn, by the series' name ("Heart rate", "SpO2").
+    QHash<QString, int> PointCounts() const { return pointCounts_; }
+
+signals:
+    void Shown();
+
+private:
+    void Fill(const SensorSamplesRead& read, int loop);
+
+    QString path_;
+    QList<SensorSample> samples_;
+    QLabel* status_ = nullptr;
+    QComboBox* holds_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    QWidget* chart_ = nullptr;
+    int loop_ = 0;
+    bool filled_ = false;
+    QHash<QString, int> pointCounts_;
+};
+
 // Training > History: per session over time, the first contraction of each hold (the mean
-// and the range) and the total time held, the personal-best attempts, and the sessions in a
-// table below; Export writes the log or the sessions as CSV. Above them it says why it is
-// empty, or what it had to leave out, and a list picks the sessions shown: all, those of one
+// and the range) and the total time held, the personal-best attempts, the sensors' values
+// where sessions have them, and the sessions in a table below, whose holds' curves a button
+// or a double click shows; Export writes the log or the sessions as CSV. Above them it says why it
+// is empty, or what it had to leave out, and a list picks the sessions shown: all, those of one
 // kind of table, or those of one table file, with their totals.
 class HistoryWindow : public QWidget {
     Q_OBJECT
@@ -72,6 +110,9 @@ public:
     // Writes the whole log, or the sessions shown, to path; returns why it could not.
     QString ExportLog(const QString& path) const;
     QString ExportSessions(const QString& path) const;
+    // Opens the curve of the first hold of the session in row of the table, from its samples
+    // file; null when the session has no sensor values or the program draws no charts.
+    HoldCurveWindow* ShowHoldCurve(int row);
 
 signals:
     // The log has been read and the window shows it, or the sessions another filter picks.
@@ -94,6 +135,8 @@ private:
     void OfferFilters(const FilterList& filters);
     // Picks the sessions of filter index on a worker thread, and shows them.
     void ApplyFilter(int index);
+    // The curve is offered for a session picked in the table that has sensor values.
+    void OfferCurve();
 
     QString logPath_;
     bool logEnabled_ = true;
@@ -112,6 +155,7 @@ private:
     QSplitter* splitter_ = nullptr;
     QTableView* table_ = nullptr;
     QList<QPushButton*> exportButtons_;
+    QPushButton* curveButton_ = nullptr;
 };
 
 }  // namespace vellorin

@@ -80,6 +80,16 @@ void SessionSummer::Add(const LogRow& row) {
     ++session.holds;
     session.heldSeconds += hold.held;
     session.contractions += hold.contractions;
+    const HoldSensors& sensors = hold.sensors;
+    if (sensors.hrStart && sensors.hrLowest) {
+        const int drop = std::max(0, *sensors.hrStart - *sensors.hrLowest);
+        session.hrDrop = static_cast<qint16>(std::max<int>(session.hrDrop, drop));
+    }
+    if (sensors.spo2Lowest) {
+        session.spo2Lowest = static_cast<qint16>(
+            session.spo2Lowest < 0 ? *sensors.spo2Lowest
+                                   : std::min<int>(session.spo2Lowest, *sensors.spo2Lowest));
+    }
     if (hold.firstContraction) {
         const qint32 first = *hold.firstContraction;
         session.firstContractionLow =

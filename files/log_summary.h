@@ -27,8 +27,13 @@ struct SessionSummary {
     qint64 heldSeconds = 0;
     qint64 firstContractionSum = 0;
     qint64 contractions = 0;
+    // By the sensors: the largest drop of the heart rate in a hold (its rate at the first
+    // second less its lowest), and the lowest SpO2 of the session; -1 where none came.
+    qint16 hrDrop = -1;
+    qint16 spo2Lowest = -1;
 
     QDateTime Start() const;
+    bool HasSensors() const { return hrDrop >= 0 || spo2Lowest >= 0; }
     // Over the holds with a mark; nothing when none has one.
     std::optional<double> MeanFirstContraction() const;
 };
