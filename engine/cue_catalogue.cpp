@@ -27,7 +27,7 @@ QStringList CoreCueFiles() {
         files.append(CountdownCue(seconds));
     }
     files << kHoldCue << kStopHoldCue << kSessionEndCue << kPauseCue << kResumeCue << kMarkCue
-          << kClickCue << kNotNowCue;
+          << kClickCue << kNotNowCue << kLowOxygenCue;
     for (qint32 minutes = 1; minutes <= kMostMinuteCues; ++minutes) {
         files << MinuteCue(minutes);
     }

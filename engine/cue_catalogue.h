@@ -15,6 +15,8 @@ inline constexpr char kResumeCue[] = "resume.wav";      // a key resumed it
 inline constexpr char kMarkCue[] = "mark.wav";          // every 30 s of a personal-best test
 inline constexpr char kClickCue[] = "click.wav";        // a contraction marked during a hold
 inline constexpr char kNotNowCue[] = "notnow.wav";      // a marking key outside a hold: not taken
+// The warning the low-SpO2 alarm speaks as it ends a hold.
+inline constexpr char kLowOxygenCue[] = "lowoxygen.wav";
 
 // The whole minutes of a personal-best test that are spoken ("1min.wav", "one minute").
 inline constexpr qint32 kMostMinuteCues = 12;
@@ -29,7 +31,8 @@ bool IsCountdownSecond(qint32 secondsLeft);
 // "15.wav" for 15 seconds left, and so on.
 QString CountdownCue(qint32 secondsLeft);
 
-// The cue files of the classic profile, the keys' confirmations and the personal-best test.
+// The cue files of the classic profile, the keys' confirmations, the low-SpO2 alarm's warning
+// and the personal-best test.
 QStringList CoreCueFiles();
 // Every cue file: those CoreCueFiles names first, countdowns first, then the session's others and
 // the keys' confirmations, the personal-best test's minutes, and those of the other cue profiles.

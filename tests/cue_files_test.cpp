@@ -137,7 +137,7 @@ class ShippedCues : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ShippedCues, AreMonoSixteenBitWavesThatStartOnTheirTickAndEndInSilence) {
     const QStringList files = ShippedFiles(QString::fromLatin1(GetParam()));
-    ASSERT_GE(files.size(), 78);  // every spoken cue: a missing one fails to read below
+    ASSERT_GE(files.size(), 79);  // every spoken cue: a missing one fails to read below
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         const Wave wave = ReadWave(file);
@@ -195,6 +195,19 @@ TEST_P(ShippedCues, WordsNameEverySpokenCueOnce) {
     named.sort();
     spoken.sort();
     EXPECT_EQ(named, spoken);
+}
+
+// The low-SpO2 alarm's warning is ready before the window shows, like the classic profile's
+// cues, and is said within 2 s: the hold it ends is over, and the rest's cues follow.
+TEST_P(ShippedCues, SayTheLowOxygenWarningWithinTwoSecondsAndHaveItReadyAtOnce) {
+    EXPECT_TRUE(CoreCueFiles().contains(QLatin1String(kLowOxygenCue)));
+    const QString language = QString::fromLatin1(GetParam());
+    const Wave wave = ReadWave(QStringLiteral(VELLORIN_SOURCE_DIR "/snd/%1/%2")
+                                   .arg(language, QLatin1String(kLowOxygenCue)));
+    ASSERT_GT(wave.sampleRate, 0);
+    const double seconds = static_cast<double>(wave.samples.size()) / wave.sampleRate;
+    EXPECT_GE(seconds, 1.0);  // both of its sentences, not a cut-off word
+    EXPECT_LE(seconds, 2.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedCues, ::testing::ValuesIn(kLanguages),

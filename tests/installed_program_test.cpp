@@ -39,7 +39,7 @@ TEST_F(InstalledProgram, LaysOutASelfContainedApplicationFolder) {
     EXPECT_EQ(command.canonicalFilePath(),
               QFileInfo(Installed("lib/vellorin/vellorin")).canonicalFilePath());
     EXPECT_TRUE(QFileInfo(Installed("lib/vellorin/vellorin")).isExecutable());
-    EXPECT_EQ(QDir(Installed("lib/vellorin/snd")).entryList({"*.wav"}).size(), 90);
+    EXPECT_EQ(QDir(Installed("lib/vellorin/snd")).entryList({"*.wav"}).size(), 91);
     EXPECT_EQ(ReadBytes(Installed("lib/vellorin/sessions/default.ses")),
               "30\r\n60\r\n0\r\n120\r\n15\r\n8\r\n");
     const QByteArray entry =
@@ -125,7 +125,7 @@ TEST_F(InstalledProgram, StartsThroughItsCommandWithCuesAndDefaultSession) {
     EXPECT_TRUE(
         log.contains("default session: loaded " + folder.toUtf8() + "/sessions/default.ses"))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("cues found: 27 of 27")) << log.toStdString();
+    EXPECT_TRUE(log.contains("cues found: 28 of 28")) << log.toStdString();
     EXPECT_TRUE(log.contains("the other profiles' cues found: 63 of 63")) << log.toStdString();
 }
 
@@ -147,7 +147,7 @@ TEST_F(InstalledProgram, AUserWithoutWriteAccessGetsTheirOwnDefaultAndOpensAFile
                                           home.path(), "session file loaded");
     EXPECT_TRUE(log.contains("default session: loaded " + own.toUtf8() + "/default.ses"))
         << log.toStdString();
-    EXPECT_TRUE(log.contains("cues found: 27 of 27")) << log.toStdString();
+    EXPECT_TRUE(log.contains("cues found: 28 of 28")) << log.toStdString();
     EXPECT_TRUE(log.contains("the user's own cues: hold.wav from " + ownCues.toUtf8()))
         << log.toStdString();
     EXPECT_TRUE(log.contains("session file loaded: " + home.filePath("co2.ses").toUtf8() +
