@@ -99,6 +99,13 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
     count_ = small("LightsOutCount", 3, 1, 1);
     next_ = small("LightsOutNext", 4, 0, 2);
     next_->show();
+    // Only while a sensor is chosen: without one, the view is as it was.
+    sensors_ = new QLabel(this);
+    sensors_->setObjectName(QStringLiteral("LightsOutSensors"));
+    sensors_->setAlignment(Qt::AlignCenter);
+    sensors_->setTextFormat(Qt::PlainText);
+    sensors_->hide();
+    grid->addWidget(sensors_, 5, 0, 1, 2);
     // At the end, the summary in the displays' place.
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("LightsOutSummary"));
@@ -116,6 +123,18 @@ LightsOutView::LightsOutView(QWidget* parent) : QWidget(parent) {
     markTimer_->setSingleShot(true);
     markTimer_->setInterval(kMarkShown);
     connect(markTimer_, &QTimer::timeout, mark_, &QLabel::hide);
+}
+
+void LightsOutView::SetSensors(const QString& text, bool warning) {
+    sensors_->setText(text);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, warning ? QColor(0xff, 0x40, 0x40) : kLight);
+    sensors_->setPalette(colours);
+    sensors_->setVisible(!text.isEmpty());
+}
+
+QString LightsOutView::Sensors() const {
+    return sensors_->isHidden() ? QString() : sensors_->text();
 }
 
 void LightsOutView::SetPaused(bool paused) {
@@ -216,6 +235,7 @@ void LightsOutView::FitAll() {
     sized(mark_, 18);
     sized(count_, 24);
     sized(next_, 24);
+    sized(sensors_, 24);
     if (!summary_->text().isEmpty()) {
         summary_->setFont(SummaryFont());
     }

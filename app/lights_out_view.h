@@ -36,6 +36,9 @@ public:
     static constexpr int kMarkShown = 1500;
     // "Contractions: N" for the hold under way; 0 shows nothing.
     void SetCount(int contractions);
+    // The sensors' values under everything else, in red for a warning; empty: no line at all.
+    void SetSensors(const QString& text, bool warning);
+    QString Sensors() const;
     // The summary of the session that ended, in the displays' place; empty: the displays.
     void SetSummary(const QString& text);
     QString Summary() const;
@@ -55,6 +58,7 @@ private:
     QLabel* mark_ = nullptr;   // "Contraction 3", for a moment
     QLabel* count_ = nullptr;  // "Contractions: 3"
     QLabel* summary_ = nullptr;
+    QLabel* sensors_ = nullptr;
     QTimer* markTimer_ = nullptr;
 };
 

@@ -9,6 +9,8 @@
 #include "design_area.h"
 #include "lights_out_view.h"
 #include "rounds_panel.h"
+#include "sensor_panel.h"
+#include "sensor_training.h"
 #include "trainer_mainform.h"
 
 namespace vellorin {
@@ -32,9 +34,9 @@ void TrainerMainform::RestoreSize() {
     if (!size.isValid()) {
         const qreal scale =
             std::max<qreal>(1.0, QApplication::font().pointSizeF() / kDesignFontPoints);
-        size = DesignArea::DesignSize() * scale +
-               QSize(qRound((kPanelGap + kPanelDesignWidth) * scale),
-                     menuBar_->sizeHint().height());
+        size =
+            DesignArea::DesignSize() * scale +
+            QSize(qRound((kPanelGap + kPanelDesignWidth) * scale), menuBar_->sizeHint().height());
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size());
@@ -65,19 +67,22 @@ void TrainerMainform::LayOut() {
     }
     const int menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, width(), menuHeight);
+    // The sensors' line under the displays, only while a sensor is chosen.
+    const int strip = sensorPanel_->isVisibleTo(this) ? sensorPanel_->sizeHint().height() : 0;
     const QSize design = DesignArea::DesignSize();
-    const qreal scale = std::min(static_cast<qreal>(width()) / design.width(),
-                                 static_cast<qreal>(height() - menuHeight) / design.height());
+    const qreal scale =
+        std::min(static_cast<qreal>(width()) / design.width(),
+                 static_cast<qreal>(height() - menuHeight - strip) / design.height());
     area_->SetScale(scale);
     // The design area and the rounds list beside it are centred together; without room for
     // the list, the design area alone.
     const int room = width() - area_->width() - qRound(kPanelGap * scale);
     const bool panel = room >= qRound(kPanelNarrowest * scale);
     const int panelWidth = std::min(room, qRound(kPanelWidest * scale));
-    const int groupWidth =
-        area_->width() + (panel ? panelWidth + qRound(kPanelGap * scale) : 0);
-    const int top = menuHeight + (height() - menuHeight - area_->height()) / 2;
+    const int groupWidth = area_->width() + (panel ? panelWidth + qRound(kPanelGap * scale) : 0);
+    const int top = menuHeight + (height() - menuHeight - strip - area_->height()) / 2;
     area_->move((width() - groupWidth) / 2, top);
+    sensorPanel_->setGeometry(area_->x(), area_->geometry().bottom() + 1, area_->width(), strip);
     roundsPanel_->setVisible(panel);
     if (panel) {
         roundsPanel_->SetScale(scale);
@@ -100,6 +105,7 @@ void TrainerMainform::ToggleLightsOut() {
         menuBar_->hide();
         area_->hide();
         roundsPanel_->hide();  // the layout shows it again on the way out
+        sensorPanel_->hide();
         lightsOut_->setGeometry(rect());
         lightsOut_->show();
         lightsOut_->setFocus();
@@ -108,6 +114,7 @@ void TrainerMainform::ToggleLightsOut() {
         lightsOut_->hide();
         menuBar_->show();
         area_->show();
+        sensorPanel_->setVisible(!sensors_->Line().isEmpty());
         if (maximizedBeforeLightsOut_) {
             showMaximized();
         } else {

@@ -26,6 +26,8 @@
 #include "lights_out_view.h"
 #include "message_text.h"
 #include "rounds_panel.h"
+#include "sensor_panel.h"
+#include "sensor_training.h"
 #include "training_log.h"
 #include "window_fonts.h"
 #include "window_title.h"
@@ -63,6 +65,10 @@ TrainerMainform::TrainerMainform(QWidget* parent)
     lightsOut_ = new LightsOutView(this);
     lightsOut_->hide();
     roundsPanel_ = new RoundsPanel(this);
+    sensorPanel_ = new SensorPanel(this);
+    sensors_ = new SensorTraining(this, *this);
+    connect(sensors_, &SensorTraining::ValuesChanged, this, &TrainerMainform::ShowSensors);
+    connect(sensors_, &SensorTraining::AlarmWentOff, this, &TrainerMainform::SensorAlarm);
 
     secondsTimer_ = new QTimer(this);
     secondsTimer_->setObjectName(QStringLiteral("SecondsTimer"));
@@ -120,6 +126,7 @@ void TrainerMainform::Form_Load() {
     log->setChecked(LogEnabled());
     defaultProfile_ = Settings().Value(QString::fromLatin1(kDefaultProfileSetting)).toString();
     ChooseCueProfile();
+    sensors_->Restore(Settings());
     if (const QString problem = Settings().TakeProblem(); !problem.isEmpty()) {
         // Once the window is up, as the start-up's other messages.
         QTimer::singleShot(0, this, [this, problem] { ShowMessage(problem); });
@@ -221,11 +228,13 @@ CommonDialog& TrainerMainform::CommonDialog1() {
 }
 
 void TrainerMainform::SecondsTimer_Timer() {
+    const bool ticks = pbTest_.Running() || State().PauseMode == 0;
     if (pbTest_.Running()) {
         pbTest_.Tick();
     } else {
         controller_.SecondsTimer_Timer();
     }
+    FollowSensors(ticks);
     AfterHandler();
 }
 
@@ -275,6 +284,7 @@ void TrainerMainform::AfterHandler() {
                                SessionPlan(*this),
                                sessionFiles_.Rounds() ? &*sessionFiles_.Rounds() : nullptr));
     roundsPanel_->Follow(controller_, *this);
+    FollowSensors(false);
     if (const std::optional<SessionRecord> finished = recorder_.Observe(
             State(), controller_.Ended(), QFileInfo(sessionFiles_.TableFile()).fileName(),
             QDateTime::currentDateTime())) {

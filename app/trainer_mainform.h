@@ -32,6 +32,8 @@ namespace vellorin {
 class DesignArea;
 class LightsOutView;
 class RoundsPanel;
+class SensorPanel;
+class SensorTraining;
 
 Q_DECLARE_LOGGING_CATEGORY(lcStartup)
 
@@ -120,6 +122,12 @@ public slots:
     void NewPresetCmd(RoundsPreset preset);
     // Reports rows of the training log that a crash or a full disk cut short.
     void CheckTrainingLog();
+    // Training > Sensors: the heart-rate sensor, the oximeter and the low-SpO2 alarm.
+    void SensorsCmd();
+    // The sensors beside the window (and tests that play a sensor).
+    SensorTraining& Sensors() {
+        return *sensors_;
+    }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -168,6 +176,12 @@ private:
     // What the displays' captions do not say: a pause, a contraction marked, the summary.
     void ShowSessionState();
     void LayOut();
+    // The sensors' part of a handler: a session's start, seconds and end, and the line of
+    // values under the displays.
+    void FollowSensors(bool ticked);
+    void ShowSensors();
+    // The low-SpO2 alarm went off: the hold ends at the next tick, with a warning.
+    void SensorAlarm(int spo2);
     // The size the user last gave the window, or the design size at the desktop's font.
     void RestoreSize();
     // The window's size and the log switch, in WindowSettingsFile().
@@ -197,6 +211,10 @@ private:
     TrainingLogKeeper logKeeper_;
     bool loggedSession_ = false;  // a hold of the session went to the log keeper
     SessionStateView stateView_{this};
+    SensorTraining* sensors_ = nullptr;
+    SensorPanel* sensorPanel_ = nullptr;
+    bool sensorsFollowing_ = false;  // a session or test under way is sampled
+    bool warnAfterTick_ = false;     // the alarm's warning follows the next tick's cues
 #ifndef Q_OS_WIN
     std::optional<QDBusConnection> bus_;
 #endif

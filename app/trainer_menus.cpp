@@ -90,6 +90,7 @@ void TrainerMainform::BuildMenus() {
          &TrainerMainform::PersonalBestsCmd},
         {nullptr, "history", QT_TR_NOOP("&History..."), QKeySequence(Qt::CTRL | Qt::Key_H),
          &TrainerMainform::ShowHistory},
+        {nullptr, "sensors", QT_TR_NOOP("Sen&sors..."), {}, &TrainerMainform::SensorsCmd},
         {nullptr, "log", QT_TR_NOOP("&Keep a training log"), {}, nullptr},
         {QT_TR_NOOP("Ta&bles"), "editrounds", QT_TR_NOOP("&Edit table of rounds..."),
          QKeySequence(Qt::CTRL | Qt::Key_B), &TrainerMainform::EditRoundsCmd},

@@ -8,6 +8,7 @@
 #include "history_window.h"
 #include "message_text.h"
 #include "pb_table_dialog.h"
+#include "sensor_training.h"
 #include "trainer_mainform.h"
 #include "training_log.h"
 
@@ -96,7 +97,11 @@ bool TrainerMainform::LogEnabled() const {
 
 void TrainerMainform::KeepInLog(const SessionRecord& session) {
     if (LogEnabled()) {
-        logKeeper_.Keep(TrainingLogPath(UserDataFolder()), session);
+        SessionRecord kept = session;
+        for (HoldRecord& hold : kept.holds) {
+            hold.sensors = sensors_->Hold();  // the hold that has just ended
+        }
+        logKeeper_.Keep(TrainingLogPath(UserDataFolder()), kept);
         loggedSession_ = true;
     }
 }

@@ -1,5 +1,6 @@
 #include "sensor_feed.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "sensor_packets.h"
@@ -40,6 +41,8 @@ QList<OximeterReading> SensorFeed::Take(SensorKind kind, SensorProtocol protocol
         if (!latest.off && hr->bpm >= 1 && hr->bpm <= 300) {
             latest.value = hr->bpm;
             latest.atMs = atMs;
+        } else {
+            latest.value.reset();  // what came before no longer holds
         }
         rr_.append(hr->rr);
         if (rr_.size() > kMaxRr) {
@@ -56,6 +59,9 @@ QList<OximeterReading> SensorFeed::Take(SensorKind kind, SensorProtocol protocol
             latest.pulse =
                 reading.pulse ? std::optional<int>(std::lround(*reading.pulse)) : std::nullopt;
             latest.atMs = atMs;
+        } else {
+            latest.value.reset();  // marked invalid, or no finger: no value now
+            latest.pulse.reset();
         }
     }
     return parsed.oximeter;
@@ -96,13 +102,13 @@ SensorSample SensorFeed::Peek(qint64 nowMs) const {
     const Latest& hr = Of(SensorKind::HeartRate);
     if (hr.link == LinkState::Connected && Fresh(hr.atMs, nowMs) && hr.value) {
         sample.hr = hr.value;
-        sample.hrAgeMs = static_cast<qint32>(nowMs - hr.atMs);
+        sample.hrAgeMs = static_cast<qint32>(std::max<qint64>(0, nowMs - hr.atMs));
     }
     const Latest& ox = Of(SensorKind::Oximeter);
     if (ox.link == LinkState::Connected && Fresh(ox.atMs, nowMs) && ox.value) {
         sample.spo2 = ox.value;
         sample.pulse = ox.pulse;
-        sample.spo2AgeMs = static_cast<qint32>(nowMs - ox.atMs);
+        sample.spo2AgeMs = static_cast<qint32>(std::max<qint64>(0, nowMs - ox.atMs));
     }
     sample.noContact = Status(SensorKind::HeartRate, nowMs) == SensorStatus::NoContact;
     sample.fingerOut = Status(SensorKind::Oximeter, nowMs) == SensorStatus::FingerOut;

@@ -60,10 +60,16 @@ public:
     // Marks a contraction at the current second of the hold under way; false (nothing is
     // marked) outside a hold.
     bool MarkContraction(const SessionState& state);
-    // The hold under way was ended by the low-SpO2 alarm: it is kept as not completed.
-    void MarkEndedByAlarm() { endedByAlarm_ = hold_.has_value(); }
+    // The hold under way was ended by the low-SpO2 alarm, leaving the state given: it is kept
+    // as not completed, and the seconds the alarm took off it are no tick.
+    void MarkEndedByAlarm(const SessionState& state) {
+        endedByAlarm_ = hold_.has_value();
+        last_ = state;
+    }
     // The hold under way, as the window closes; nothing when none is.
     std::optional<SessionRecord> Close();
+    // When the session under way started, as its holds are logged; invalid when none is.
+    QDateTime SessionStart() const { return session_ ? session_->start : QDateTime(); }
     // The hold under way, with its contractions so far; nothing outside a hold.
     const std::optional<HoldRecord>& HoldUnderWay() const { return hold_; }
     // Every hold of the latest session that has ended, in order, kept until the next Start

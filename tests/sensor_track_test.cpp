@@ -93,8 +93,9 @@ protected:
                 afterCut = cues;
             }
             if (tick == cutAfter && controller.EndHold()) {
-                recorder.MarkEndedByAlarm();
+                recorder.MarkEndedByAlarm(controller.State());
                 cut = true;
+                Observe();  // as the window does after every handler
             }
             if (!window.timerEnabled) {
                 EXPECT_EQ(window.Caption(Control::SessionClock).toStdString(), "00:00");
