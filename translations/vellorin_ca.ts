@@ -612,7 +612,9 @@
     </message>
     <message>
         <source>s</source>
-        <extracomment>The unit of a chart&apos;s values: seconds.</extracomment>
+        <extracomment>The unit of a chart&apos;s values: seconds.
+----------
+The unit under a chart of one hold: seconds since it began.</extracomment>
         <translation>s</translation>
     </message>
     <message>
@@ -663,6 +665,46 @@
     <message>
         <source>Contractions</source>
         <translation>Contraccions</translation>
+    </message>
+    <message>
+        <source>Largest heart-rate drop</source>
+        <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
+        <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bpm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest SpO2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lowest SpO2 in each session</source>
+        <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold %1, second by second</source>
+        <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heart rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SpO2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -886,6 +928,44 @@
         <source>the personal best must be from 00:01 to %1 for a table of rounds</source>
         <extracomment>%1 is the longest personal best a table is made from, a time like 24:00:00.</extracomment>
         <translation>el rècord personal ha de ser de 00:01 a %1 per a una taula de rondes</translation>
+    </message>
+</context>
+<context>
+    <name>SensorSamples</name>
+    <message>
+        <source>its %1 holds no value a sensor gives</source>
+        <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was cut short</source>
+        <extracomment>Why a row of a sensor samples file is left out.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header has no %1</source>
+        <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 columns, not %2</source>
+        <extracomment>%1 and %2 are counts of columns.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
+        <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1515,14 +1595,9 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
         <extracomment>Why a row (&quot;it&quot;) of the training log is left out.</extracomment>
         <translation>ocupa més de %1 bytes</translation>
     </message>
-    <message>
-        <source>%1 or %2</source>
-        <extracomment>Two numbers of columns a row of the training log may have.</extracomment>
-        <translation>%1 o %2</translation>
-    </message>
     <message numerus="yes">
         <source>it has %n columns, not %1</source>
-        <extracomment>%n is how many columns the row has, %1 how many the log expects: a number, or two as &quot;13 or 14&quot;.</extracomment>
+        <extracomment>%n is how many columns the row has, %1 how many the log expects: a number, or three as &quot;14, 17 or 21&quot;.</extracomment>
         <translation>
             <numerusform>té %n columna, no %1</numerusform>
             <numerusform>té %n columnes, no %1</numerusform>
@@ -1580,6 +1655,16 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
         <source>it grew past %1 bytes</source>
         <extracomment>%1 is the largest a training log may be, in bytes.</extracomment>
         <translation>ha superat els %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1, %2 or %3</source>
+        <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its spo2_lowest_second has no spo2_lowest</source>
+        <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1994,6 +2079,39 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
         <extracomment>%1 is a file name, %2 the reason, a clause without a full stop.</extracomment>
         <translation>No s&apos;ha pogut exportar a &quot;%1&quot;: %2.</translation>
     </message>
+    <message>
+        <source>Hold &amp;curve...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vellorin::HoldCurveWindow</name>
+    <message>
+        <source>Hold curve - Vellorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the sensor samples…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hold:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
+        <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vellorin::LanguageMenu</name>
@@ -2361,6 +2479,291 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     </message>
 </context>
 <context>
+    <name>vellorin::SensorLink</name>
+    <message>
+        <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth is turned off. Turn it on and scan again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system does not allow Vellorin to use Bluetooth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scan for sensors failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vellorin::SensorPanel</name>
+    <message>
+        <source> (%1 s)</source>
+        <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no skin contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finger out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lost, trying again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HR %1%2</source>
+        <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HR -- %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SpO2 %1 %  PR %2%3</source>
+        <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SpO2 -- %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor values</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vellorin::SensorTraining</name>
+    <message>
+        <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vellorin::SensorsDialog</name>
+    <message>
+        <source>Not in use</source>
+        <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No skin contact</source>
+        <extracomment>A chest strap that says it does not touch the skin.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finger out</source>
+        <extracomment>An oximeter that says no finger is in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No values for a while</source>
+        <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost — trying again</source>
+        <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensors found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
+        <translation type="unfinished">Nom</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensors fou&amp;nd:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as &amp;heart-rate sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as heart-rate sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as &amp;oximeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use as oximeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;End the hold when SpO2 falls to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the hold when SpO2 falls to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SpO2 that ends the hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %</source>
+        <extracomment>After the SpO2 limit: 80 %.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
+        <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heart rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oximeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Forget</source>
+        <extracomment>Each kind&apos;s button has its own access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fo&amp;rget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the heart-rate sensor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forget the oximeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <extracomment>No sensor of the kind is chosen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battery %1 %</source>
+        <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heart rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oximeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n sensor(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <extracomment>A sensor that gives no name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vellorin::SessionStateView</name>
     <message>
         <source>Any key: back to the displays</source>
@@ -2658,6 +3061,15 @@ Fill the fields with this table all the same?</source>
         <translation>%1
 
 Voleu omplir els camps amb aquesta taula igualment?</translation>
+    </message>
+    <message>
+        <source>Sen&amp;sors...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SpO2 %1 %: the hold is ended. Breathe.</source>
+        <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
