@@ -46,7 +46,7 @@ std::optional<SensorSample> SensorSession::Second(Phase phase, qint16 loop, qint
     }
     SensorSample sample = feed_.Sample(nowMs);
     sample.second = second_;
-    sample.loop = loop;
+    sample.loop = phase == Phase::Intro ? 0 : loop;  // no hold's loop has begun yet
     sample.phase = phase;
     sample.phaseSecond = phaseSecond_;
     if (phase == Phase::Hold) {
