@@ -24,9 +24,12 @@
 #   ./build.sh bench languages [runs]
 #                     build optimised and time the program's start-up in every language it
 #                     speaks (window shown), and loading each translation alone
-#   ./build.sh bench sensors [notifications]
+#   ./build.sh bench sensors [notifications [intro hold increase rest decrease loops]]
 #                     build optimised and time the sensor packets' decoding, the thread's CPU
-#                     per notification of each protocol and of malformed ones (1,000,000 each)
+#                     per notification of each protocol and of malformed ones (1,000,000 each);
+#                     then the timing benchmark's session (5 15 5 15 5 3 by default) with no
+#                     sensor and with a strap and a BerryMed or a PLX oximeter streaming from
+#                     the simulated BlueZ, side by side (about 5 minutes)
 #   ./build.sh windows
 #                     build Vellorin for Windows x64 (a zip and an installer) from Debian's
 #                     sources, and check it under wine against the Linux build
@@ -53,6 +56,10 @@ if [ "$mode" = test ]; then
   # the table files are checked with.
   packages+=(libgtest-dev dbus-daemon python3-dbusmock python3-dbus python3-gi
     desktop-file-utils appstream lintian dpkg-dev file python3-jsonschema)
+fi
+if [ "$mode" = bench ] && [ "${1:-}" = sensors ]; then
+  # The simulated BlueZ the sensors stream from: a private D-Bus, python3-dbus and python3-gi.
+  packages+=(dbus-daemon python3-dbus python3-gi)
 fi
 
 tools/install_missing.sh "${packages[@]}"

@@ -1,8 +1,13 @@
 // The sensors' cost on the CPU: the thread's CPU time per notification through SensorPackets
-// for each protocol, with packets shaped like a real sensor's, and for malformed ones.
+// for each protocol, with packets shaped like a real sensor's, and for malformed ones; then
+// the timing benchmark's session without sensors and with a strap and an oximeter streaming
+// (sensor_timing.h).
 //
-//   vellorin_sensor_bench [notifications]   (1,000,000 by default)
+//   vellorin_sensor_bench [notifications [TABLE]]   (1,000,000 by default; TABLE is the
+//       timing benchmark's: its six settings, 5 15 5 15 5 3 by default, or a table file and
+//       how many ticks of it)
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +15,7 @@
 #include <ctime>
 
 #include "sensor_packets.h"
+#include "sensor_timing.h"
 
 namespace {
 
@@ -67,6 +73,7 @@ QList<Load> Loads() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);  // for the processes it starts
     const long long count = argc > 1 ? std::max(1LL, std::atoll(argv[1])) : 1'000'000;
     std::printf("%lld notifications each, thread CPU time\n", count);
     std::printf("%-22s %10s %16s %10s %10s\n", "load", "ns/notif", "notif/s", "readings",
@@ -86,5 +93,14 @@ int main(int argc, char** argv) {
         std::printf("%-22s %10.1f %16.0f %10lld %10lld\n", load.name, ns, 1e9 / ns,
                     static_cast<long long>(readings), static_cast<long long>(packets.Malformed()));
     }
-    return 0;
+    // A session of about a minute and a half: three of them keep the whole under six minutes.
+    QList<QByteArray> table = {"5", "15", "5", "15", "5", "3"};
+    if (argc > 2) {
+        table = {argv + 2, argv + argc};
+    }
+    std::printf(
+        "\nthe timing benchmark's session (%s) with the sensors streaming through Qt "
+        "Bluetooth from the simulated BlueZ:\n",
+        table.join(' ').constData());
+    return vellorin::bench::CompareSensorTiming(table) ? 0 : 1;
 }

@@ -4,6 +4,11 @@
 //   vellorin_bench [intro hold increase rest decrease loops]    (default 5 30 5 20 5 4)
 //   vellorin_bench TABLE.vtable [TICKS]    a table file, loaded as the command line loads it,
 //                                          for TICKS ticks (all of it by default)
+//   vellorin_bench --sensors STRAP OXIMETER [...]
+//                                          the same with a settings file of its own that
+//                                          remembers these two sensors (Bluetooth addresses):
+//                                          the session starts once both stream, and the
+//                                          notifications the window took during it are printed
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -24,6 +30,8 @@
 
 #include "cue_onsets.h"
 #include "process_figures.h"
+#include "sensor_settings.h"
+#include "sensor_training.h"
 #include "tick_statistics.h"
 #include "trainer_mainform.h"
 
@@ -31,6 +39,7 @@ namespace {
 
 using vellorin::Field;
 using vellorin::kSettingsFields;
+using vellorin::SensorKind;
 
 // The six settings, or a table file and how many ticks of it to run (0: the whole session).
 struct BenchTable {
@@ -50,7 +59,8 @@ BenchTable TableFromArguments(const QStringList& arguments) {
     if (arguments.size() != 1) {
         std::fprintf(stderr,
                      "usage: vellorin_bench [intro hold increase rest decrease loops]\n"
-                     "       vellorin_bench TABLE.vtable [TICKS]\n");
+                     "       vellorin_bench TABLE.vtable [TICKS]\n"
+                     "       vellorin_bench --sensors STRAP OXIMETER [one of the above]\n");
         std::exit(2);
     }
     return {{QStringLiteral("5"), QStringLiteral("30"), QStringLiteral("5"), QStringLiteral("20"),
@@ -76,6 +86,9 @@ public:
         TrainerMainform::PlayWave(path);
     }
 
+    // Empty: the user's own.
+    QString settingsFile;
+
     // Printed, never a box that would wait for a click nobody gives.
     void ShowMessage(const QString& text) override {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
@@ -83,6 +96,11 @@ public:
 
     std::vector<std::int64_t> cueNs;
     QStringList cuePaths;
+
+protected:
+    QString WindowSettingsFile() const override {
+        return settingsFile.isEmpty() ? TrainerMainform::WindowSettingsFile() : settingsFile;
+    }
 
 private:
     const QElapsedTimer& clock_;
@@ -138,11 +156,29 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellorin"));
-    const BenchTable table = TableFromArguments(QApplication::arguments());
+    QStringList arguments = QApplication::arguments();
+    QStringList sensors;  // the strap's and the oximeter's addresses
+    if (arguments.size() >= 4 && arguments[1] == QLatin1String("--sensors")) {
+        sensors = arguments.mid(2, 2);
+        arguments.remove(1, 3);
+    }
+    const BenchTable table = TableFromArguments(arguments);
+    const QTemporaryDir settingsFolder;
 
     // Start-up as the program does it, up to the first paint of the window.
     QElapsedTimer clock;
     TimedMainform form(clock);
+    if (!sensors.isEmpty()) {
+        form.settingsFile = settingsFolder.filePath(QStringLiteral("window.ini"));
+        vellorin::WindowSettings settings(form.settingsFile);
+        const QString problem =
+            SaveSensorChoice(settings, SensorKind::HeartRate, {sensors[0], {}}) +
+            SaveSensorChoice(settings, SensorKind::Oximeter, {sensors[1], {}});
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "%s\n", qPrintable(problem));
+            return 1;
+        }
+    }
     form.Form_Load();
     form.PreloadCues();
     form.show();
@@ -153,6 +189,26 @@ int main(int argc, char** argv) {
     const double mainToShownMs = static_cast<double>(sinceMain.nsecsElapsed()) / 1e6;
     const std::optional<double> startToShownMs = vellorin::bench::MillisecondsSinceProcessStart();
     const std::optional<double> startupRssMiB = vellorin::bench::ResidentMemoryMiB();
+
+    // The session starts with both sensors' notifications on, as a diver would start it.
+    const vellorin::SensorFeed& feed = form.Sensors().Session().Feed();
+    if (!sensors.isEmpty()) {
+        const auto streaming = [&feed] {
+            return feed.Link(SensorKind::HeartRate) == vellorin::LinkState::Connected &&
+                   feed.Link(SensorKind::Oximeter) == vellorin::LinkState::Connected;
+        };
+        QElapsedTimer linking;
+        linking.start();
+        while (!streaming() && linking.elapsed() < 30000) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        if (!streaming()) {
+            std::fprintf(stderr, "the sensors were not streaming 30 s after the window showed\n");
+            return 1;
+        }
+        std::printf("sensors streaming %.1f s after the window showed\n",
+                    static_cast<double>(linking.elapsed()) / 1e3);
+    }
 
     if (!table.file.isEmpty()) {
         form.LoadSessionFile(table.file);  // as `vellorin TABLE.vtable` does
@@ -190,6 +246,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     const double cpuBeforeMs = vellorin::bench::ProcessCpuMilliseconds();
+    const qint64 notificationsBefore = feed.Notifications();
+    const qint64 malformedBefore = feed.Malformed();
     const std::int64_t startNs = clock.nsecsElapsed();
     startButton->click();
     if (!secondsTimer->isActive()) {
@@ -205,6 +263,7 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     QApplication::exec();
     const double cpuMs = vellorin::bench::ProcessCpuMilliseconds() - cpuBeforeMs;
+    const qint64 notifications = feed.Notifications() - notificationsBefore;
 
     const vellorin::bench::TickStatistics ticks = vellorin::bench::MeasureTicks(startNs, tickNs);
     std::printf("%-40s %10d\n", "ticks", ticks.ticks);
@@ -217,6 +276,11 @@ int main(int argc, char** argv) {
         ticks.ticks ? cpuMs / ticks.ticks : 0.0, "ms");
     PrintFigure("mean handling of a tick", Mean(handlingMs), "ms");
     PrintFigure("longest handling of a tick", Max(handlingMs), "ms");
+    if (!sensors.isEmpty()) {
+        std::printf("%-40s %10lld (%lld malformed)\n", "sensor notifications taken",
+                    static_cast<long long>(notifications),
+                    static_cast<long long>(feed.Malformed() - malformedBefore));
+    }
     if (listener.Listening()) {
         const vellorin::bench::CueLatencies cues =
             vellorin::bench::MatchCues(form.cueNs, listener.OnsetNs());
