@@ -2730,9 +2730,9 @@ Enter	click the focused button, when no session runs</source>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Found %n sensor.</numerusform>
+            <numerusform>Found %n sensor(s).</numerusform>
         </translation>
     </message>
     <message>

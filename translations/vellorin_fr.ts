@@ -669,42 +669,42 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>Largest heart-rate drop</source>
         <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus forte baisse de fréquence cardiaque</translation>
     </message>
     <message>
         <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
         <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus forte baisse de fréquence cardiaque dans une apnée de chaque séance (fréquence cardiaque au début moins la plus basse)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>Lowest SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 la plus basse</translation>
     </message>
     <message>
         <source>Lowest SpO2 in each session</source>
         <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 la plus basse de chaque séance</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Hold %1, second by second</source>
         <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnée %1, seconde par seconde</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence cardiaque</translation>
     </message>
     <message>
         <source>SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
 </context>
 <context>
@@ -935,37 +935,37 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>its %1 holds no value a sensor gives</source>
         <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne %1 ne contient aucune valeur qu&apos;un capteur puisse donner</translation>
     </message>
     <message>
         <source>it was cut short</source>
         <extracomment>Why a row of a sensor samples file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle a été tronquée</translation>
     </message>
     <message>
         <source>its header has no %1</source>
         <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son en-tête n&apos;a pas de colonne %1</translation>
     </message>
     <message>
         <source>it has %1 columns, not %2</source>
         <extracomment>%1 and %2 are counts of columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle a %1 colonnes, et non %2</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
         <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 octets</translation>
     </message>
     <message>
         <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les relevés des capteurs &quot;%1&quot; : %2.</translation>
     </message>
     <message>
         <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de conserver les valeurs des capteurs dans &quot;%1&quot; : %2.</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1659,12 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 ou %3</translation>
     </message>
     <message>
         <source>its spo2_lowest_second has no spo2_lowest</source>
         <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa colonne spo2_lowest_second n&apos;a pas de spo2_lowest</translation>
     </message>
 </context>
 <context>
@@ -2081,36 +2081,36 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     </message>
     <message>
         <source>Hold &amp;curve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Courbe d&apos;apnée...</translation>
     </message>
     <message>
         <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence cardiaque et la SpO2 seconde par seconde dans les apnées de la séance</translation>
     </message>
 </context>
 <context>
     <name>vellorin::HoldCurveWindow</name>
     <message>
         <source>Hold curve - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe d&apos;apnée - Vellorin</translation>
     </message>
     <message>
         <source>Reading the sensor samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des relevés des capteurs…</translation>
     </message>
     <message>
         <source>&amp;Hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apnée :</translation>
     </message>
     <message>
         <source>Hold %1</source>
         <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnée %1</translation>
     </message>
     <message>
         <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
         <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les relevés des capteurs &quot;%1&quot; ne contiennent aucune seconde d&apos;apnée.</translation>
     </message>
 </context>
 <context>
@@ -2482,19 +2482,19 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     <name>vellorin::SensorLink</name>
     <message>
         <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur n&apos;a pas d&apos;adaptateur Bluetooth, ou son service système pour le Bluetooth (BlueZ) ne fonctionne pas.</translation>
     </message>
     <message>
         <source>Bluetooth is turned off. Turn it on and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Bluetooth est désactivé. Activez-le et relancez la recherche.</translation>
     </message>
     <message>
         <source>The system does not allow Vellorin to use Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système n&apos;autorise pas Vellorin à utiliser le Bluetooth.</translation>
     </message>
     <message>
         <source>The scan for sensors failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de capteurs a échoué : %1</translation>
     </message>
 </context>
 <context>
@@ -2502,64 +2502,64 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     <message>
         <source> (%1 s)</source>
         <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connecté</translation>
     </message>
     <message>
         <source>no skin contact</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de contact cutané</translation>
     </message>
     <message>
         <source>finger out</source>
-        <translation type="unfinished"></translation>
+        <translation>doigt absent</translation>
     </message>
     <message>
         <source>no value</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune valeur</translation>
     </message>
     <message>
         <source>lost, trying again</source>
-        <translation type="unfinished"></translation>
+        <translation>perdu, nouvel essai</translation>
     </message>
     <message>
         <source>HR %1%2</source>
         <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FC %1%2</translation>
     </message>
     <message>
         <source>HR -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FC -- %1</translation>
     </message>
     <message>
         <source>SpO2 %1 %  PR %2%3</source>
         <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %  Pouls %2%3</translation>
     </message>
     <message>
         <source>SpO2 -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 -- %1</translation>
     </message>
     <message>
         <source>Sensor values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs des capteurs</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SensorTraining</name>
     <message>
         <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce Vellorin a été compilé sans Bluetooth : il ne peut donc pas utiliser de capteurs de fréquence cardiaque ni d&apos;oxymètres. Tout le reste fonctionne comme d&apos;habitude.</translation>
     </message>
 </context>
 <context>
@@ -2567,200 +2567,200 @@ Enter	cliquer sur le bouton actif, quand aucune séance n&apos;est en cours</tra
     <message>
         <source>Not in use</source>
         <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non utilisé</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>No skin contact</source>
         <extracomment>A chest strap that says it does not touch the skin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de contact avec la peau</translation>
     </message>
     <message>
         <source>Finger out</source>
         <extracomment>An oximeter that says no finger is in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Doigt absent</translation>
     </message>
     <message>
         <source>No values for a while</source>
         <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune valeur depuis un moment</translation>
     </message>
     <message>
         <source>Lost — trying again</source>
         <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perdu — nouvel essai</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteurs</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Sensors found</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteurs trouvés</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal</translation>
     </message>
     <message>
         <source>Sensors fou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capteurs trou&amp;vés :</translation>
     </message>
     <message>
         <source>Use as &amp;heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme capteur de fréquence &amp;cardiaque</translation>
     </message>
     <message>
         <source>Use as heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme capteur de fréquence cardiaque</translation>
     </message>
     <message>
         <source>Use as &amp;oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser comme oxymètre</translation>
     </message>
     <message>
         <source>Use as oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser comme oxymètre</translation>
     </message>
     <message>
         <source>&amp;End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer l&apos;apnée quand la SpO2 descend à</translation>
     </message>
     <message>
         <source>End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer l&apos;apnée quand la SpO2 descend à</translation>
     </message>
     <message>
         <source>SpO2 that ends the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 qui termine l&apos;apnée</translation>
     </message>
     <message>
         <source> %</source>
         <extracomment>After the SpO2 limit: 80 %.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
         <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un oxymètre de pouls grand public mesure en retard et trop bas pendant une apnée : sa mesure a de nombreuses secondes de retard sur le sang, et un doigt froid ou comprimé donne une valeur trop basse. L&apos;alarme est une aide, pas un dispositif médical : ne comptez jamais sur elle pour assurer votre sécurité.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence cardiaque</translation>
     </message>
     <message>
         <source>Oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymètre</translation>
     </message>
     <message>
         <source>&amp;Forget</source>
         <extracomment>Each kind&apos;s button has its own access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oublier</translation>
     </message>
     <message>
         <source>Fo&amp;rget</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou&amp;blier</translation>
     </message>
     <message>
         <source>Forget the heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier le capteur de fréquence cardiaque</translation>
     </message>
     <message>
         <source>Forget the oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier l&apos;oxymètre</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No sensor of the kind is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Battery %1 %</source>
         <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Batterie %1 %</translation>
     </message>
     <message>
         <source>heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>fréquence cardiaque</translation>
     </message>
     <message>
         <source>oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>oxymètre</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours…</translation>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n capteur trouvé.</numerusform>
+            <numerusform>%n capteurs trouvés.</numerusform>
         </translation>
     </message>
     <message>
         <source>(no name)</source>
         <extracomment>A sensor that gives no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>%1 dBm</source>
         <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm</translation>
     </message>
 </context>
 <context>
@@ -3064,12 +3064,12 @@ Remplir quand même les champs avec cette table ?</translation>
     </message>
     <message>
         <source>Sen&amp;sors...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Capteurs...</translation>
     </message>
     <message>
         <source>SpO2 %1 %: the hold is ended. Breathe.</source>
         <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 % : l&apos;apnée est terminée. Respirez.</translation>
     </message>
 </context>
 </TS>

@@ -669,42 +669,42 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>Largest heart-rate drop</source>
         <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calo massimo della frequenza cardiaca</translation>
     </message>
     <message>
         <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
         <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calo massimo della frequenza cardiaca in un&apos;apnea di ogni sessione (frequenza cardiaca all&apos;inizio meno la più bassa)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>Lowest SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 minima</translation>
     </message>
     <message>
         <source>Lowest SpO2 in each session</source>
         <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 minima in ogni sessione</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Hold %1, second by second</source>
         <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnea %1, secondo per secondo</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza cardiaca</translation>
     </message>
     <message>
         <source>SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
 </context>
 <context>
@@ -935,37 +935,37 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>its %1 holds no value a sensor gives</source>
         <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il campo %1 non contiene alcun valore che un sensore possa dare</translation>
     </message>
     <message>
         <source>it was cut short</source>
         <extracomment>Why a row of a sensor samples file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è troncata</translation>
     </message>
     <message>
         <source>its header has no %1</source>
         <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione non ha il campo %1</translation>
     </message>
     <message>
         <source>it has %1 columns, not %2</source>
         <extracomment>%1 and %2 are counts of columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ha %1 colonne, non %2</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
         <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>è più grande di %1 byte</translation>
     </message>
     <message>
         <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere i campioni dei sensori &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i valori dei sensori in &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1659,12 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 o %3</translation>
     </message>
     <message>
         <source>its spo2_lowest_second has no spo2_lowest</source>
         <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il campo spo2_lowest_second non ha spo2_lowest</translation>
     </message>
 </context>
 <context>
@@ -2081,36 +2081,36 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     </message>
     <message>
         <source>Hold &amp;curve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Curva dell&apos;apnea...</translation>
     </message>
     <message>
         <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza cardiaca e la SpO2 secondo per secondo nelle apnee della sessione</translation>
     </message>
 </context>
 <context>
     <name>vellorin::HoldCurveWindow</name>
     <message>
         <source>Hold curve - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva dell&apos;apnea - Vellorin</translation>
     </message>
     <message>
         <source>Reading the sensor samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei campioni dei sensori…</translation>
     </message>
     <message>
         <source>&amp;Hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apnea:</translation>
     </message>
     <message>
         <source>Hold %1</source>
         <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnea %1</translation>
     </message>
     <message>
         <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
         <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I campioni dei sensori &quot;%1&quot; non contengono alcun secondo di apnea.</translation>
     </message>
 </context>
 <context>
@@ -2482,19 +2482,19 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     <name>vellorin::SensorLink</name>
     <message>
         <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo computer non ha un adattatore Bluetooth, oppure il suo servizio di sistema per il Bluetooth (BlueZ) non è in esecuzione.</translation>
     </message>
     <message>
         <source>Bluetooth is turned off. Turn it on and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Bluetooth è disattivato. Attivalo e cerca di nuovo.</translation>
     </message>
     <message>
         <source>The system does not allow Vellorin to use Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il sistema non consente a Vellorin di usare il Bluetooth.</translation>
     </message>
     <message>
         <source>The scan for sensors failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La ricerca dei sensori non è riuscita: %1</translation>
     </message>
 </context>
 <context>
@@ -2502,64 +2502,64 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     <message>
         <source> (%1 s)</source>
         <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>connessione</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connesso</translation>
     </message>
     <message>
         <source>no skin contact</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contatto cutaneo</translation>
     </message>
     <message>
         <source>finger out</source>
-        <translation type="unfinished"></translation>
+        <translation>dito assente</translation>
     </message>
     <message>
         <source>no value</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun valore</translation>
     </message>
     <message>
         <source>lost, trying again</source>
-        <translation type="unfinished"></translation>
+        <translation>perso, nuovo tentativo</translation>
     </message>
     <message>
         <source>HR %1%2</source>
         <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FC %1%2</translation>
     </message>
     <message>
         <source>HR -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FC -- %1</translation>
     </message>
     <message>
         <source>SpO2 %1 %  PR %2%3</source>
         <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %  Polso %2%3</translation>
     </message>
     <message>
         <source>SpO2 -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 -- %1</translation>
     </message>
     <message>
         <source>Sensor values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valori dei sensori</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SensorTraining</name>
     <message>
         <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo Vellorin è stato compilato senza Bluetooth, quindi non può usare sensori di frequenza cardiaca né ossimetri. Tutto il resto funziona come sempre.</translation>
     </message>
 </context>
 <context>
@@ -2567,200 +2567,200 @@ Enter	premi il pulsante che ha il focus, se non c&apos;è una sessione in corso<
     <message>
         <source>Not in use</source>
         <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non in uso</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connesso</translation>
     </message>
     <message>
         <source>No skin contact</source>
         <extracomment>A chest strap that says it does not touch the skin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun contatto con la pelle</translation>
     </message>
     <message>
         <source>Finger out</source>
         <extracomment>An oximeter that says no finger is in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dito assente</translation>
     </message>
     <message>
         <source>No values for a while</source>
         <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessun valore da un po&apos;</translation>
     </message>
     <message>
         <source>Lost — trying again</source>
         <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perso — nuovo tentativo</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rca</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Sensors found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori trovati</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnale</translation>
     </message>
     <message>
         <source>Sensors fou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensori tro&amp;vati:</translation>
     </message>
     <message>
         <source>Use as &amp;heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usa come sensore di frequenza cardiaca</translation>
     </message>
     <message>
         <source>Use as heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa come sensore di frequenza cardiaca</translation>
     </message>
     <message>
         <source>Use as &amp;oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa come &amp;ossimetro</translation>
     </message>
     <message>
         <source>Use as oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa come ossimetro</translation>
     </message>
     <message>
         <source>&amp;End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Termina l&apos;apnea quando la SpO2 scende a</translation>
     </message>
     <message>
         <source>End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina l&apos;apnea quando la SpO2 scende a</translation>
     </message>
     <message>
         <source>SpO2 that ends the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 che termina l&apos;apnea</translation>
     </message>
     <message>
         <source> %</source>
         <extracomment>After the SpO2 limit: 80 %.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
         <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un pulsossimetro di consumo misura in ritardo e troppo basso durante un&apos;apnea: la sua lettura resta indietro di molti secondi rispetto al sangue, e un dito freddo o schiacciato dà valori troppo bassi. L&apos;allarme è un aiuto, non un dispositivo medico: non contare mai su di esso per restare al sicuro.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza cardiaca</translation>
     </message>
     <message>
         <source>Oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ossimetro</translation>
     </message>
     <message>
         <source>&amp;Forget</source>
         <extracomment>Each kind&apos;s button has its own access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimentica</translation>
     </message>
     <message>
         <source>Fo&amp;rget</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim&amp;entica</translation>
     </message>
     <message>
         <source>Forget the heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica il sensore di frequenza cardiaca</translation>
     </message>
     <message>
         <source>Forget the oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica l&apos;ossimetro</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No sensor of the kind is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Battery %1 %</source>
         <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Batteria %1 %</translation>
     </message>
     <message>
         <source>heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>frequenza cardiaca</translation>
     </message>
     <message>
         <source>oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>ossimetro</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fe&amp;rma</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca in corso…</translation>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trovato %n sensore.</numerusform>
+            <numerusform>Trovati %n sensori.</numerusform>
         </translation>
     </message>
     <message>
         <source>(no name)</source>
         <extracomment>A sensor that gives no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(senza nome)</translation>
     </message>
     <message>
         <source>%1 dBm</source>
         <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm</translation>
     </message>
 </context>
 <context>
@@ -3064,12 +3064,12 @@ Compilare comunque i campi con questa tabella?</translation>
     </message>
     <message>
         <source>Sen&amp;sors...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ensori...</translation>
     </message>
     <message>
         <source>SpO2 %1 %: the hold is ended. Breathe.</source>
         <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %: l&apos;apnea è terminata. Respira.</translation>
     </message>
 </context>
 </TS>
