@@ -669,42 +669,42 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>Largest heart-rate drop</source>
         <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Màxima baixada de la freqüència cardíaca</translation>
     </message>
     <message>
         <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
         <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Màxima baixada de la freqüència cardíaca en una apnea de cada sessió (la freqüència a l&apos;inici de l&apos;apnea menys la més baixa)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>ppm</translation>
     </message>
     <message>
         <source>Lowest SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 més baixa</translation>
     </message>
     <message>
         <source>Lowest SpO2 in each session</source>
         <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 més baixa de cada sessió</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Hold %1, second by second</source>
         <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnea %1, segon a segon</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Freqüència cardíaca</translation>
     </message>
     <message>
         <source>SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
 </context>
 <context>
@@ -935,37 +935,37 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>its %1 holds no value a sensor gives</source>
         <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la seva columna %1 no conté cap valor que pugui donar un sensor</translation>
     </message>
     <message>
         <source>it was cut short</source>
         <extracomment>Why a row of a sensor samples file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;ha tallat</translation>
     </message>
     <message>
         <source>its header has no %1</source>
         <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la seva capçalera no té la columna %1</translation>
     </message>
     <message>
         <source>it has %1 columns, not %2</source>
         <extracomment>%1 and %2 are counts of columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de columnes és %1, no %2</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
         <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>conté més de %1 bytes</translation>
     </message>
     <message>
         <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut llegir les lectures dels sensors &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;han pogut desar els valors dels sensors a &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1659,12 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 o %3</translation>
     </message>
     <message>
         <source>its spo2_lowest_second has no spo2_lowest</source>
         <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la seva columna spo2_lowest_second té valor, però la columna spo2_lowest no</translation>
     </message>
 </context>
 <context>
@@ -2081,36 +2081,36 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     </message>
     <message>
         <source>Hold &amp;curve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corba de l&apos;apnea...</translation>
     </message>
     <message>
         <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
-        <translation type="unfinished"></translation>
+        <translation>La freqüència cardíaca i la SpO2 segon a segon en les apnees de la sessió</translation>
     </message>
 </context>
 <context>
     <name>vellorin::HoldCurveWindow</name>
     <message>
         <source>Hold curve - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Corba de l&apos;apnea - Vellorin</translation>
     </message>
     <message>
         <source>Reading the sensor samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;estan llegint les lectures dels sensors…</translation>
     </message>
     <message>
         <source>&amp;Hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apnea:</translation>
     </message>
     <message>
         <source>Hold %1</source>
         <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apnea %1</translation>
     </message>
     <message>
         <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
         <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les lectures dels sensors &quot;%1&quot; no contenen cap segon d&apos;apnea.</translation>
     </message>
 </context>
 <context>
@@ -2482,19 +2482,19 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     <name>vellorin::SensorLink</name>
     <message>
         <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest ordinador no té cap adaptador Bluetooth, o el seu servei de sistema per al Bluetooth (BlueZ) no s&apos;està executant.</translation>
     </message>
     <message>
         <source>Bluetooth is turned off. Turn it on and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El Bluetooth està desactivat. Activeu-lo i torneu a cercar.</translation>
     </message>
     <message>
         <source>The system does not allow Vellorin to use Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema no permet que el Vellorin utilitzi el Bluetooth.</translation>
     </message>
     <message>
         <source>The scan for sensors failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La cerca de sensors ha fallat: %1</translation>
     </message>
 </context>
 <context>
@@ -2502,64 +2502,64 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     <message>
         <source> (%1 s)</source>
         <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>cap</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>connectant</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connectat</translation>
     </message>
     <message>
         <source>no skin contact</source>
-        <translation type="unfinished"></translation>
+        <translation>sense contacte amb la pell</translation>
     </message>
     <message>
         <source>finger out</source>
-        <translation type="unfinished"></translation>
+        <translation>sense dit</translation>
     </message>
     <message>
         <source>no value</source>
-        <translation type="unfinished"></translation>
+        <translation>sense valor</translation>
     </message>
     <message>
         <source>lost, trying again</source>
-        <translation type="unfinished"></translation>
+        <translation>connexió perduda, es torna a provar</translation>
     </message>
     <message>
         <source>HR %1%2</source>
         <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FC %1%2</translation>
     </message>
     <message>
         <source>HR -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FC -- %1</translation>
     </message>
     <message>
         <source>SpO2 %1 %  PR %2%3</source>
         <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %  pols %2%3</translation>
     </message>
     <message>
         <source>SpO2 -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 -- %1</translation>
     </message>
     <message>
         <source>Sensor values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valors dels sensors</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SensorTraining</name>
     <message>
         <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquest Vellorin s&apos;ha compilat sense Bluetooth, així que no pot fer servir sensors de freqüència cardíaca ni pulsioxímetres. Tota la resta funciona com sempre.</translation>
     </message>
 </context>
 <context>
@@ -2567,200 +2567,200 @@ Enter	fa clic al botó que té el focus, quan no hi ha cap sessió en curs</tran
     <message>
         <source>Not in use</source>
         <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No s&apos;utilitza</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està connectant…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectat</translation>
     </message>
     <message>
         <source>No skin contact</source>
         <extracomment>A chest strap that says it does not touch the skin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sense contacte amb la pell</translation>
     </message>
     <message>
         <source>Finger out</source>
         <extracomment>An oximeter that says no finger is in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap dit</translation>
     </message>
     <message>
         <source>No values for a while</source>
         <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fa uns segons que no hi ha valors</translation>
     </message>
     <message>
         <source>Lost — trying again</source>
         <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Connexió perduda — es torna a provar</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensors</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Sensors found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensors trobats</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipus</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adreça</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Senyal</translation>
     </message>
     <message>
         <source>Sensors fou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensors tro&amp;bats:</translation>
     </message>
     <message>
         <source>Use as &amp;heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitza com a sensor de &amp;freqüència cardíaca</translation>
     </message>
     <message>
         <source>Use as heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitza com a sensor de freqüència cardíaca</translation>
     </message>
     <message>
         <source>Use as &amp;oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitza com a &amp;pulsioxímetre</translation>
     </message>
     <message>
         <source>Use as oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilitza com a pulsioxímetre</translation>
     </message>
     <message>
         <source>&amp;End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acaba l&apos;apnea quan la SpO2 baixi a</translation>
     </message>
     <message>
         <source>End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>Acaba l&apos;apnea quan la SpO2 baixi a</translation>
     </message>
     <message>
         <source>SpO2 that ends the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 que acaba l&apos;apnea</translation>
     </message>
     <message>
         <source> %</source>
         <extracomment>After the SpO2 limit: 80 %.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
         <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un pulsioxímetre de consum dona lectures tardanes i massa baixes durant una apnea: la seva lectura va molts segons endarrerida respecte a la sang, i un dit fred o pressionat dona lectures massa baixes. L&apos;alarma és una ajuda, no un dispositiu mèdic: no hi confieu mai la vostra seguretat.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tanca</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanca</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Freqüència cardíaca</translation>
     </message>
     <message>
         <source>Oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsioxímetre</translation>
     </message>
     <message>
         <source>&amp;Forget</source>
         <extracomment>Each kind&apos;s button has its own access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oblida</translation>
     </message>
     <message>
         <source>Fo&amp;rget</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob&amp;lida</translation>
     </message>
     <message>
         <source>Forget the heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Oblida el sensor de freqüència cardíaca</translation>
     </message>
     <message>
         <source>Forget the oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Oblida el pulsioxímetre</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No sensor of the kind is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cap</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Battery %1 %</source>
         <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bateria %1 %</translation>
     </message>
     <message>
         <source>heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>freqüència cardíaca</translation>
     </message>
     <message>
         <source>oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>pulsioxímetre</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Atu&amp;ra</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Atura</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&apos;està cercant…</translation>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>S&apos;ha trobat %n sensor.</numerusform>
+            <numerusform>S&apos;han trobat %n sensors.</numerusform>
         </translation>
     </message>
     <message>
         <source>(no name)</source>
         <extracomment>A sensor that gives no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(sense nom)</translation>
     </message>
     <message>
         <source>%1 dBm</source>
         <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm</translation>
     </message>
 </context>
 <context>
@@ -3064,12 +3064,12 @@ Voleu omplir els camps amb aquesta taula igualment?</translation>
     </message>
     <message>
         <source>Sen&amp;sors...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sensors...</translation>
     </message>
     <message>
         <source>SpO2 %1 %: the hold is ended. Breathe.</source>
         <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %: s&apos;ha acabat l&apos;apnea. Respireu.</translation>
     </message>
 </context>
 </TS>

@@ -676,42 +676,42 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>Largest heart-rate drop</source>
         <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Největší pokles tepové frekvence</translation>
     </message>
     <message>
         <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
         <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Největší pokles tepové frekvence v zádrži v každém tréninku (tepová frekvence na začátku zádrže minus nejnižší)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>tepů/min</translation>
     </message>
     <message>
         <source>Lowest SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejnižší SpO2</translation>
     </message>
     <message>
         <source>Lowest SpO2 in each session</source>
         <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nejnižší SpO2 v každém tréninku</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Hold %1, second by second</source>
         <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zádrž %1 po sekundách</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepová frekvence</translation>
     </message>
     <message>
         <source>SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
 </context>
 <context>
@@ -945,37 +945,37 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>its %1 holds no value a sensor gives</source>
         <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 není hodnota, kterou může senzor poslat</translation>
     </message>
     <message>
         <source>it was cut short</source>
         <extracomment>Why a row of a sensor samples file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>byl useknut</translation>
     </message>
     <message>
         <source>its header has no %1</source>
         <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jeho záhlaví nemá sloupec %1</translation>
     </message>
     <message>
         <source>it has %1 columns, not %2</source>
         <extracomment>%1 and %2 are counts of columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>počet sloupců je %1, ne %2</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
         <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>obsahuje víc než %1 bajtů</translation>
     </message>
     <message>
         <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst hodnoty ze senzorů &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hodnoty ze senzorů nelze uložit do &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1679,12 +1679,12 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 nebo %3</translation>
     </message>
     <message>
         <source>its spo2_lowest_second has no spo2_lowest</source>
         <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pole spo2_lowest_second je vyplněno, ale pole spo2_lowest ne</translation>
     </message>
 </context>
 <context>
@@ -2103,36 +2103,36 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     </message>
     <message>
         <source>Hold &amp;curve...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Křivka zádrže...</translation>
     </message>
     <message>
         <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepová frekvence a SpO2 po sekundách v zádržích tréninku</translation>
     </message>
 </context>
 <context>
     <name>vellorin::HoldCurveWindow</name>
     <message>
         <source>Hold curve - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Křivka zádrže - Vellorin</translation>
     </message>
     <message>
         <source>Reading the sensor samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Načítání hodnot ze senzorů…</translation>
     </message>
     <message>
         <source>&amp;Hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zádrž:</translation>
     </message>
     <message>
         <source>Hold %1</source>
         <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zádrž %1</translation>
     </message>
     <message>
         <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
         <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hodnoty ze senzorů &quot;%1&quot; neobsahují ani jednu sekundu zádrže.</translation>
     </message>
 </context>
 <context>
@@ -2508,19 +2508,19 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     <name>vellorin::SensorLink</name>
     <message>
         <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento počítač nemá adaptér Bluetooth, nebo neběží jeho systémová služba pro Bluetooth (BlueZ).</translation>
     </message>
     <message>
         <source>Bluetooth is turned off. Turn it on and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth je vypnutý. Zapněte ho a hledejte znovu.</translation>
     </message>
     <message>
         <source>The system does not allow Vellorin to use Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Systém nepovoluje programu Vellorin používat Bluetooth.</translation>
     </message>
     <message>
         <source>The scan for sensors failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání senzorů selhalo: %1</translation>
     </message>
 </context>
 <context>
@@ -2528,64 +2528,64 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     <message>
         <source> (%1 s)</source>
         <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>žádný</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>připojování</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>připojeno</translation>
     </message>
     <message>
         <source>no skin contact</source>
-        <translation type="unfinished"></translation>
+        <translation>bez kontaktu s kůží</translation>
     </message>
     <message>
         <source>finger out</source>
-        <translation type="unfinished"></translation>
+        <translation>bez prstu</translation>
     </message>
     <message>
         <source>no value</source>
-        <translation type="unfinished"></translation>
+        <translation>bez hodnoty</translation>
     </message>
     <message>
         <source>lost, trying again</source>
-        <translation type="unfinished"></translation>
+        <translation>spojení ztraceno, nový pokus</translation>
     </message>
     <message>
         <source>HR %1%2</source>
         <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>TF %1%2</translation>
     </message>
     <message>
         <source>HR -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>TF -- %1</translation>
     </message>
     <message>
         <source>SpO2 %1 %  PR %2%3</source>
         <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %  puls %2%3</translation>
     </message>
     <message>
         <source>SpO2 -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 -- %1</translation>
     </message>
     <message>
         <source>Sensor values</source>
-        <translation type="unfinished"></translation>
+        <translation>Hodnoty ze senzorů</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SensorTraining</name>
     <message>
         <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tato verze programu Vellorin byla sestavena bez Bluetooth, takže nemůže používat senzory tepové frekvence ani oxymetry. Vše ostatní funguje jako dřív.</translation>
     </message>
 </context>
 <context>
@@ -2593,201 +2593,201 @@ Enter	kliknout na tlačítko s fokusem, když neběží žádný trénink</trans
     <message>
         <source>Not in use</source>
         <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nepoužívá se</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojování…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Připojeno</translation>
     </message>
     <message>
         <source>No skin contact</source>
         <extracomment>A chest strap that says it does not touch the skin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bez kontaktu s kůží</translation>
     </message>
     <message>
         <source>Finger out</source>
         <extracomment>An oximeter that says no finger is in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prst není vložen</translation>
     </message>
     <message>
         <source>No values for a while</source>
         <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Několik sekund žádné hodnoty</translation>
     </message>
     <message>
         <source>Lost — trying again</source>
         <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spojení ztraceno — nový pokus</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Senzory</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hledat</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledat</translation>
     </message>
     <message>
         <source>Sensors found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nalezené senzory</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
-        <translation type="unfinished">Název</translation>
+        <translation>Název</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Druh</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresa</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signál</translation>
     </message>
     <message>
         <source>Sensors fou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nalezené senzory:</translation>
     </message>
     <message>
         <source>Use as &amp;heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít jako senzor &amp;tepové frekvence</translation>
     </message>
     <message>
         <source>Use as heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít jako senzor tepové frekvence</translation>
     </message>
     <message>
         <source>Use as &amp;oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít jako &amp;oxymetr</translation>
     </message>
     <message>
         <source>Use as oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít jako oxymetr</translation>
     </message>
     <message>
         <source>&amp;End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ukončit zádrž, když SpO2 klesne na</translation>
     </message>
     <message>
         <source>End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukončit zádrž, když SpO2 klesne na</translation>
     </message>
     <message>
         <source>SpO2 that ends the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2, při které zádrž končí</translation>
     </message>
     <message>
         <source> %</source>
         <extracomment>After the SpO2 limit: 80 %.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
         <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spotřebitelský pulzní oxymetr ukazuje při zádrži dechu hodnoty pozdě a příliš nízké: jeho údaj se za krví opožďuje o mnoho sekund a na studeném nebo stisknutém prstu ukazuje příliš nízké hodnoty. Alarm je pomůcka, ne zdravotnický prostředek: nikdy nespoléhejte na to, že vás ochrání.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zavřít</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tepová frekvence</translation>
     </message>
     <message>
         <source>Oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymetr</translation>
     </message>
     <message>
         <source>&amp;Forget</source>
         <extracomment>Each kind&apos;s button has its own access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;pomenout</translation>
     </message>
     <message>
         <source>Fo&amp;rget</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapo&amp;menout</translation>
     </message>
     <message>
         <source>Forget the heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapomenout senzor tepové frekvence</translation>
     </message>
     <message>
         <source>Forget the oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapomenout oxymetr</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No sensor of the kind is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Žádný</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Battery %1 %</source>
         <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baterie %1 %</translation>
     </message>
     <message>
         <source>heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>tepová frekvence</translation>
     </message>
     <message>
         <source>oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>oxymetr</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;stavit</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastavit</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hledání…</translation>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nalezen %n senzor.</numerusform>
+            <numerusform>Nalezeny %n senzory.</numerusform>
+            <numerusform>Nalezeno %n senzorů.</numerusform>
         </translation>
     </message>
     <message>
         <source>(no name)</source>
         <extracomment>A sensor that gives no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(bez názvu)</translation>
     </message>
     <message>
         <source>%1 dBm</source>
         <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm</translation>
     </message>
 </context>
 <context>
@@ -3097,12 +3097,12 @@ Přesto vyplnit pole touto tabulkou?</translation>
     </message>
     <message>
         <source>Sen&amp;sors...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Senzory...</translation>
     </message>
     <message>
         <source>SpO2 %1 %: the hold is ended. Breathe.</source>
         <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %: zádrž ukončena. Dýchejte.</translation>
     </message>
 </context>
 </TS>

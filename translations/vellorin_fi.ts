@@ -669,42 +669,42 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>Largest heart-rate drop</source>
         <extracomment>A series: per session, the heart rate at a hold&apos;s start less the lowest in it, the largest of the session&apos;s holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suurin sykkeen lasku</translation>
     </message>
     <message>
         <source>Largest heart-rate drop in a hold of each session (heart rate at its start less the lowest)</source>
         <extracomment>The unit of a chart&apos;s values: beats per minute.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suurin sykkeen lasku pidätyksen aikana kussakin harjoituksessa (syke pidätyksen alussa miinus alin)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>lyöntiä/min</translation>
     </message>
     <message>
         <source>Lowest SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>Alin SpO2</translation>
     </message>
     <message>
         <source>Lowest SpO2 in each session</source>
         <extracomment>The unit of a chart&apos;s values: percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alin SpO2 kussakin harjoituksessa</translation>
     </message>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>Hold %1, second by second</source>
         <extracomment>The title of a chart of one hold; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pidätys %1 sekunti sekunnilta</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Syke</translation>
     </message>
     <message>
         <source>SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2</translation>
     </message>
 </context>
 <context>
@@ -935,37 +935,37 @@ The unit under a chart of one hold: seconds since it began.</extracomment>
     <message>
         <source>its %1 holds no value a sensor gives</source>
         <extracomment>Why a row of a sensor samples file is left out; %1 is a column&apos;s name in the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sen sarakkeessa %1 ei ole arvoa, jonka anturi voisi antaa</translation>
     </message>
     <message>
         <source>it was cut short</source>
         <extracomment>Why a row of a sensor samples file is left out.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>se katkesi kesken</translation>
     </message>
     <message>
         <source>its header has no %1</source>
         <extracomment>%1 is a column&apos;s name a sensor samples file must have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sen otsikkorivillä ei ole saraketta %1</translation>
     </message>
     <message>
         <source>it has %1 columns, not %2</source>
         <extracomment>%1 and %2 are counts of columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sarakkeita on %1, ei %2</translation>
     </message>
     <message>
         <source>it holds more than %1 bytes</source>
         <extracomment>Why a sensor samples file is not read; %1 is the most bytes it may hold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>siinä on yli %1 tavua</translation>
     </message>
     <message>
         <source>Could not read the sensor samples &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 why it cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anturilukemia tiedostosta &quot;%1&quot; ei voitu lukea: %2.</translation>
     </message>
     <message>
         <source>Could not keep the sensors&apos; values in &quot;%1&quot;: %2.</source>
         <extracomment>%1 is a sensor samples file&apos;s name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anturien arvoja ei voitu tallentaa tiedostoon &quot;%1&quot;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1659,12 +1659,12 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     <message>
         <source>%1, %2 or %3</source>
         <extracomment>Three numbers of columns a row of the training log may have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 tai %3</translation>
     </message>
     <message>
         <source>its spo2_lowest_second has no spo2_lowest</source>
         <extracomment>spo2_lowest_second and spo2_lowest are columns&apos; names in the file, kept as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sen sarakkeessa spo2_lowest_second on arvo, mutta sarakkeessa spo2_lowest ei</translation>
     </message>
 </context>
 <context>
@@ -1944,7 +1944,7 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     <name>vellorin::CueProfileMenu</name>
     <message>
         <source>Cue &amp;profile</source>
-        <translation>Ääni&amp;profiili</translation>
+        <translation>&amp;Ääniprofiili</translation>
     </message>
     <message>
         <source>Classic</source>
@@ -2081,36 +2081,36 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     </message>
     <message>
         <source>Hold &amp;curve...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidätys&amp;käyrä...</translation>
     </message>
     <message>
         <source>The heart rate and SpO2 second by second in the session&apos;s holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Syke ja SpO2 sekunti sekunnilta harjoituksen pidätyksissä</translation>
     </message>
 </context>
 <context>
     <name>vellorin::HoldCurveWindow</name>
     <message>
         <source>Hold curve - Vellorin</source>
-        <translation type="unfinished"></translation>
+        <translation>Pidätyskäyrä - Vellorin</translation>
     </message>
     <message>
         <source>Reading the sensor samples…</source>
-        <translation type="unfinished"></translation>
+        <translation>Luetaan anturilukemia…</translation>
     </message>
     <message>
         <source>&amp;Hold:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pidätys:</translation>
     </message>
     <message>
         <source>Hold %1</source>
         <extracomment>An entry of the list of a session&apos;s holds; %1 is the hold&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pidätys %1</translation>
     </message>
     <message>
         <source>The sensor samples &quot;%1&quot; hold no second of a hold.</source>
         <extracomment>%1 is a sensor samples file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiedoston &quot;%1&quot; anturilukemissa ei ole yhtään pidätyksen sekuntia.</translation>
     </message>
 </context>
 <context>
@@ -2482,19 +2482,19 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     <name>vellorin::SensorLink</name>
     <message>
         <source>This computer has no Bluetooth adapter, or its system service for Bluetooth (BlueZ) is not running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tässä tietokoneessa ei ole Bluetooth-sovitinta, tai sen Bluetooth-järjestelmäpalvelu (BlueZ) ei ole käynnissä.</translation>
     </message>
     <message>
         <source>Bluetooth is turned off. Turn it on and scan again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth on pois päältä. Kytke se päälle ja hae uudelleen.</translation>
     </message>
     <message>
         <source>The system does not allow Vellorin to use Bluetooth.</source>
-        <translation type="unfinished"></translation>
+        <translation>Järjestelmä ei salli Vellorinin käyttää Bluetoothia.</translation>
     </message>
     <message>
         <source>The scan for sensors failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturien haku epäonnistui: %1</translation>
     </message>
 </context>
 <context>
@@ -2502,64 +2502,64 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     <message>
         <source> (%1 s)</source>
         <extracomment>The age of the last value a sensor sent, in whole seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> (%1 s)</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ei valittu</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>yhdistetään</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>yhdistetty</translation>
     </message>
     <message>
         <source>no skin contact</source>
-        <translation type="unfinished"></translation>
+        <translation>ei ihokontaktia</translation>
     </message>
     <message>
         <source>finger out</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sormea</translation>
     </message>
     <message>
         <source>no value</source>
-        <translation type="unfinished"></translation>
+        <translation>ei arvoa</translation>
     </message>
     <message>
         <source>lost, trying again</source>
-        <translation type="unfinished"></translation>
+        <translation>yhteys katkesi, yritetään uudelleen</translation>
     </message>
     <message>
         <source>HR %1%2</source>
         <extracomment>The heart rate beside the displays; %1 is beats per minute, %2 the value&apos;s age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Syke %1%2</translation>
     </message>
     <message>
         <source>HR -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Syke -- %1</translation>
     </message>
     <message>
         <source>SpO2 %1 %  PR %2%3</source>
         <extracomment>SpO2 and the oximeter&apos;s pulse rate beside the displays; %3 is the values&apos; age.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %  pulssi %2%3</translation>
     </message>
     <message>
         <source>SpO2 -- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 -- %1</translation>
     </message>
     <message>
         <source>Sensor values</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturilukemat</translation>
     </message>
 </context>
 <context>
     <name>vellorin::SensorTraining</name>
     <message>
         <source>This Vellorin was built without Bluetooth, so it cannot use heart-rate sensors or oximeters. Everything else works as ever.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tämä Vellorin on käännetty ilman Bluetoothia, joten se ei voi käyttää sykeantureita eikä pulssioksimetrejä. Kaikki muu toimii kuten ennenkin.</translation>
     </message>
 </context>
 <context>
@@ -2567,200 +2567,200 @@ Enter	napsauta kohdistettua painiketta, kun harjoitus ei ole käynnissä</transl
     <message>
         <source>Not in use</source>
         <extracomment>The state of a kind of sensor when none is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ei käytössä</translation>
     </message>
     <message>
         <source>Connecting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetään…</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetty</translation>
     </message>
     <message>
         <source>No skin contact</source>
         <extracomment>A chest strap that says it does not touch the skin.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ei ihokontaktia</translation>
     </message>
     <message>
         <source>Finger out</source>
         <extracomment>An oximeter that says no finger is in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sormi ei ole paikallaan</translation>
     </message>
     <message>
         <source>No values for a while</source>
         <extracomment>Linked, but the sensor has sent no value for some seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ei arvoja muutamaan sekuntiin</translation>
     </message>
     <message>
         <source>Lost — trying again</source>
         <extracomment>The link to the sensor broke; the program tries to link again by itself.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Yhteys katkesi — yritetään uudelleen</translation>
     </message>
     <message>
         <source>Sensors</source>
-        <translation type="unfinished"></translation>
+        <translation>Anturit</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hae</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Hae</translation>
     </message>
     <message>
         <source>Sensors found</source>
-        <translation type="unfinished"></translation>
+        <translation>Löydetyt anturit</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The headings of the list of sensors a search found; signal: its strength in dBm.</extracomment>
-        <translation type="unfinished">Nimi</translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tyyppi</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Osoite</translation>
     </message>
     <message>
         <source>Signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaali</translation>
     </message>
     <message>
         <source>Sensors fou&amp;nd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Löy&amp;detyt anturit:</translation>
     </message>
     <message>
         <source>Use as &amp;heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä syke&amp;anturina</translation>
     </message>
     <message>
         <source>Use as heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä sykeanturina</translation>
     </message>
     <message>
         <source>Use as &amp;oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä pulssi&amp;oksimetrinä</translation>
     </message>
     <message>
         <source>Use as oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä pulssioksimetrinä</translation>
     </message>
     <message>
         <source>&amp;End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lopeta pidätys, kun SpO2 laskee tasolle</translation>
     </message>
     <message>
         <source>End the hold when SpO2 falls to</source>
-        <translation type="unfinished"></translation>
+        <translation>Lopeta pidätys, kun SpO2 laskee tasolle</translation>
     </message>
     <message>
         <source>SpO2 that ends the hold</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2, jolla pidätys päättyy</translation>
     </message>
     <message>
         <source> %</source>
         <extracomment>After the SpO2 limit: 80 %.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %</translation>
     </message>
     <message>
         <source>A consumer pulse oximeter reads late and low in a breath hold: its reading lags the blood by many seconds, and a cold or squeezed finger reads low. The alarm is a help, not a medical device: never rely on it to keep you safe.</source>
         <extracomment>Said beside the low-SpO2 alarm; the sentence on where to train follows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kuluttajille tarkoitettu pulssioksimetri näyttää hengityksen pidätyksessä myöhässä ja liian matalia lukemia: sen lukema jää monta sekuntia jälkeen veren tilasta, ja kylmä tai puristuksissa oleva sormi antaa liian matalia lukemia. Hälytys on apuväline, ei lääkinnällinen laite: älä koskaan luota siihen turvallisuutesi takaajana.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sulje</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
     <message>
         <source>Heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Syke</translation>
     </message>
     <message>
         <source>Oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulssioksimetri</translation>
     </message>
     <message>
         <source>&amp;Forget</source>
         <extracomment>Each kind&apos;s button has its own access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unohda</translation>
     </message>
     <message>
         <source>Fo&amp;rget</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;nohda</translation>
     </message>
     <message>
         <source>Forget the heart-rate sensor</source>
-        <translation type="unfinished"></translation>
+        <translation>Unohda sykeanturi</translation>
     </message>
     <message>
         <source>Forget the oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Unohda pulssioksimetri</translation>
     </message>
     <message>
         <source>None</source>
         <extracomment>No sensor of the kind is chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ei valittu</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A sensor&apos;s name and its Bluetooth address: &quot;Polar H10 (AA:BB:CC:DD:EE:FF)&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Battery %1 %</source>
         <extracomment>The charge left in the sensor&apos;s battery, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Akku %1 %</translation>
     </message>
     <message>
         <source>heart rate</source>
-        <translation type="unfinished"></translation>
+        <translation>syke</translation>
     </message>
     <message>
         <source>oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>pulssioksimetri</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the kinds a sensor is, as &quot;heart rate, oximeter&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pysäytä</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pysäytä</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Haetaan…</translation>
     </message>
     <message numerus="yes">
         <source>Found %n sensor(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Löytyi %n anturi.</numerusform>
+            <numerusform>Löytyi %n anturia.</numerusform>
         </translation>
     </message>
     <message>
         <source>(no name)</source>
         <extracomment>A sensor that gives no name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(ei nimeä)</translation>
     </message>
     <message>
         <source>%1 dBm</source>
         <extracomment>A sensor&apos;s signal strength in dBm; a value nearer 0 is stronger.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dBm</translation>
     </message>
 </context>
 <context>
@@ -3064,12 +3064,12 @@ Täytetäänkö kentät silti tällä taulukolla?</translation>
     </message>
     <message>
         <source>Sen&amp;sors...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anturit...</translation>
     </message>
     <message>
         <source>SpO2 %1 %: the hold is ended. Breathe.</source>
         <extracomment>Shown large under the displays as the low-SpO2 alarm ends a hold; %1 is the SpO2 in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1 %: pidätys lopetettu. Hengitä.</translation>
     </message>
 </context>
 </TS>
