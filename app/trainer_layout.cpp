@@ -68,7 +68,8 @@ void TrainerMainform::LayOut() {
     const int menuHeight = menuBar_->sizeHint().height();
     menuBar_->setGeometry(0, 0, width(), menuHeight);
     // The sensors' line under the displays, only while a sensor is chosen.
-    const int strip = sensorPanel_->isVisibleTo(this) ? sensorPanel_->sizeHint().height() : 0;
+    const int strip =
+        sensorPanel_->isVisibleTo(this) ? sensorPanel_->sizeHint().height() + kPanelGap : 0;
     const QSize design = DesignArea::DesignSize();
     const qreal scale =
         std::min(static_cast<qreal>(width()) / design.width(),

@@ -94,7 +94,9 @@ SensorStatus SensorFeed::Status(SensorKind kind, qint64 nowMs) const {
     if (latest.off && Fresh(latest.heardMs, nowMs)) {
         return kind == SensorKind::HeartRate ? SensorStatus::NoContact : SensorStatus::FingerOut;
     }
-    return Fresh(latest.atMs, nowMs) ? SensorStatus::Connected : SensorStatus::Stale;
+    // A reading marked invalid leaves no value, however recent it is.
+    return Fresh(latest.atMs, nowMs) && latest.value ? SensorStatus::Connected
+                                                     : SensorStatus::Stale;
 }
 
 SensorSample SensorFeed::Peek(qint64 nowMs) const {

@@ -103,4 +103,18 @@ void CsvStream::EndRecord(bool cutShort) {
     quoteInQuoted_ = false;
 }
 
+std::optional<qint64> WholeField(QByteArrayView text, qint64 low, qint64 high) {
+    if (text.isEmpty() || text.size() > 10) {
+        return std::nullopt;
+    }
+    qint64 value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value >= low && value <= high ? std::optional<qint64>(value) : std::nullopt;
+}
+
 }  // namespace vellorin

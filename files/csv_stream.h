@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace vellorin {
 
@@ -52,5 +53,9 @@ private:
     bool fieldStarted_ = false;   // a quote now is taken as it is
     bool skipLineFeed_ = false;   // a CR ended the record: a LF next belongs to it
 };
+
+// A field that is a whole number of digits alone, from low to high: no sign, no blank, no
+// NUL; nothing for anything else.
+std::optional<qint64> WholeField(QByteArrayView text, qint64 low, qint64 high);
 
 }  // namespace vellorin

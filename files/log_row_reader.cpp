@@ -14,22 +14,7 @@ namespace {
 
 constexpr qint64 kMostSeconds = std::numeric_limits<qint32>::max();
 
-// A whole number of digits alone, from low to high: no sign, no blank, no NUL.
-std::optional<qint64> Whole(QByteArrayView text, qint64 low, qint64 high) {
-    if (text.isEmpty() || text.size() > 10) {
-        return std::nullopt;
-    }
-    qint64 value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value >= low && value <= high ? std::optional<qint64>(value) : std::nullopt;
-}
-
-QString NotWhole(const char* column, qint64 low, qint64 high) {
+QString NotWholeField(const char* column, qint64 low, qint64 high) {
     //: Why a row of the training log is left out; %1 is a column's name in the file, such as
     //: held_seconds, kept as it is.
     return QCoreApplication::translate("TrainingLog", "its %1 is not a whole number from %2 to %3")
@@ -152,9 +137,10 @@ QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
         return QCoreApplication::translate("TrainingLog",
                                            "its session_start is not a date and time");
     }
-    const std::optional<qint64> loop = Whole(FieldOf(record, layout, LogColumn::Loop), 1, 32767);
+    const std::optional<qint64> loop =
+        WholeField(FieldOf(record, layout, LogColumn::Loop), 1, 32767);
     if (!loop) {
-        return NotWhole("loop", 1, 32767);
+        return NotWholeField("loop", 1, 32767);
     }
     const char* const counts[] = {"planned_seconds", "held_seconds", "first_contraction_seconds",
                                   "contractions"};
@@ -163,9 +149,9 @@ QString LogRowReader::Read(const CsvRecord& record, const LogLayout& layout) {
         const QByteArrayView field =
             FieldOf(record, layout,
                     static_cast<LogColumn>(static_cast<int>(LogColumn::PlannedSeconds) + i));
-        values[i] = Whole(field, 0, kMostSeconds);
+        values[i] = WholeField(field, 0, kMostSeconds);
         if (!values[i] && !(i == 2 && field.isEmpty())) {  // a hold without a mark has none
-            return NotWhole(counts[i], 0, kMostSeconds);
+            return NotWholeField(counts[i], 0, kMostSeconds);
         }
     }
     const QByteArrayView completed = FieldOf(record, layout, LogColumn::Completed);
@@ -212,9 +198,9 @@ QString LogRowReader::ReadSensors(const CsvRecord& record, const LogLayout& layo
         if (field.isEmpty()) {
             continue;  // no valid value came, or a log without the column
         }
-        const std::optional<qint64> value = Whole(field, c.low, c.high);
+        const std::optional<qint64> value = WholeField(field, c.low, c.high);
         if (!value) {
-            return NotWhole(c.name, c.low, c.high);
+            return NotWholeField(c.name, c.low, c.high);
         }
         sensors.*c.value = static_cast<int>(*value);
     }

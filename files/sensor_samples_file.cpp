@@ -28,21 +28,6 @@ QByteArray Number(const std::optional<int>& value) {
     return value ? QByteArray::number(*value) : QByteArray();
 }
 
-// A whole number of digits alone, from low to high; nothing for anything else.
-std::optional<qint64> Whole(QByteArrayView text, qint64 low, qint64 high) {
-    if (text.isEmpty() || text.size() > 10) {
-        return std::nullopt;
-    }
-    qint64 value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value >= low && value <= high ? std::optional<qint64>(value) : std::nullopt;
-}
-
 // What a row's field may hold: empty for nothing, or a whole number in range. False when
 // it holds anything else.
 bool Optional(QByteArrayView text, qint64 low, qint64 high, std::optional<int>& value) {
@@ -50,7 +35,7 @@ bool Optional(QByteArrayView text, qint64 low, qint64 high, std::optional<int>& 
     if (text.isEmpty()) {
         return true;
     }
-    const std::optional<qint64> number = Whole(text, low, high);
+    const std::optional<qint64> number = WholeField(text, low, high);
     if (number) {
         value = static_cast<int>(*number);
     }
@@ -161,7 +146,7 @@ private:
         const QByteArrayView rr = Field(record, "rr_ms");
         for (const QByteArrayView ms :
              rr.isEmpty() ? QByteArrayList() : rr.toByteArray().split(' ')) {
-            const std::optional<qint64> interval = Whole(ms, 1, 63999);
+            const std::optional<qint64> interval = WholeField(ms, 1, 63999);
             if (!interval) {
                 return NotAValue("rr_ms");
             }

@@ -9,6 +9,7 @@
 #include "failing_device.h"
 #include "file_access.h"
 #include "file_helpers.h"
+#include "file_size_limit.h"
 #include "session_file.h"
 #include "training_log.h"
 
@@ -25,28 +26,6 @@ const QStringList kTable = {"30", "60", "0", "120", "15", "8"};
 const QByteArray kOldTable = "10\r\n60\r\n10\r\n30\r\n5\r\n3\r\n";
 
 #ifdef __linux__
-// While this lives, no file of the process can grow beyond limit bytes: a write past it fails
-// with EFBIG, as one on a full disk fails with ENOSPC, and needs no privilege to set up.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{limit, previous_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 struct WriteFault {
     const char* name;
     rlim_t limit;  // bytes the disk takes before it fails

@@ -12,6 +12,7 @@
 
 #include "csv_stream.h"
 #include "file_helpers.h"
+#include "file_size_limit.h"
 #include "training_log.h"
 #include "unprivileged_files.h"
 
@@ -231,28 +232,6 @@ TEST(LogSensorColumns, WindowsAppendingAtOnceWhileTheHeaderIsUpgradedLoseNoRow) 
 }
 
 #ifdef __linux__
-// While this lives, no file of the process can grow beyond limit bytes: a write past it fails
-// as one on a full disk does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t limit) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit lowered{limit, previous_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 // The new header cannot be written: the log stays as it was, and the rows go in in its own
 // columns where they fit, or not at all.
 TEST(LogSensorColumns, AnUpgradeThatFailsLeavesTheLogAsItWas) {

@@ -118,7 +118,11 @@ TEST_F(MainformSensors, SessionKeptWithItsSensorsAndTheAlarmEndsAHold) {
     Second(78, 98);
     const int holdRates[] = {76, 70, 66, 60, 58, 57, 59, 61};
     for (int bpm : holdRates) {
-        Second(bpm, kNaN);
+        Notify(SensorKind::HeartRate, SensorProtocol::HeartRateMeasurement, Strap(bpm));
+        Notify(SensorKind::Oximeter, SensorProtocol::PlxContinuous, Plx(kNaN));
+        // A value marked invalid is none, however recent the reading.
+        ASSERT_EQ(Line(), QString("HR %1   SpO2 -- no value").arg(bpm));
+        form.SecondsTimer_Timer();
     }
     EXPECT_EQ(form.Text("SequenceLbl").toStdString(), "Hold");
     for (int i = 0; i < 5; ++i) {
