@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 
+#include "sensor_services.h"
+
 namespace vellorin {
 
 namespace {
@@ -21,42 +23,8 @@ constexpr int kLongestRetryMs = 15000;
 // BlueZ gives up on a connection after about as long; a link stuck longer is tried anew.
 constexpr int kConnectTimeoutMs = 25000;
 
-const QBluetoothUuid kHeartRate(QBluetoothUuid::ServiceClassUuid::HeartRate);
-const QBluetoothUuid kPlx(quint16(0x1822));
-const QBluetoothUuid kBattery(QBluetoothUuid::ServiceClassUuid::BatteryService);
-const QBluetoothUuid kBerryMed(QStringLiteral("49535343-fe7d-4ae5-8fa9-9fafd205e455"));
-const QBluetoothUuid kBerryMedNotify(QStringLiteral("49535343-1e4d-4bd9-ba61-23c647249616"));
-
-// The characteristics whose notifications are handed on, by the protocol they speak.
-struct Source {
-    QBluetoothUuid characteristic;
-    SensorProtocol protocol;
-};
-const std::array<Source, 5> kSources{{
-    {QBluetoothUuid(quint16(0x2A37)), SensorProtocol::HeartRateMeasurement},
-    {QBluetoothUuid(quint16(0x2A5F)), SensorProtocol::PlxContinuous},
-    {QBluetoothUuid(quint16(0x2A5E)), SensorProtocol::PlxSpotCheck},
-    {kBerryMedNotify, SensorProtocol::BerryMed},
-    {QBluetoothUuid(quint16(0x2A19)), SensorProtocol::BatteryLevel},
-}};
-
-std::optional<SensorProtocol> ProtocolOf(const QBluetoothUuid& characteristic) {
-    const auto* it = std::find_if(kSources.begin(), kSources.end(), [&](const Source& s) {
-        return s.characteristic == characteristic;
-    });
-    return it == kSources.end() ? std::nullopt : std::optional(it->protocol);
-}
-
-QList<SensorKind> KindsOf(const QList<QBluetoothUuid>& services) {
-    QList<SensorKind> kinds;
-    if (services.contains(kHeartRate)) {
-        kinds.append(SensorKind::HeartRate);
-    }
-    if (services.contains(kPlx) || services.contains(kBerryMed)) {
-        kinds.append(SensorKind::Oximeter);
-    }
-    return kinds;
-}
+// The services and characteristics, by name.
+using namespace gatt;
 
 }  // namespace
 
