@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -107,6 +109,15 @@ ChildRun RunChild(const QByteArray& program, const QList<QByteArray>& arguments,
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     run.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0;  // KiB on Linux
     return run;
+}
+
+QList<QByteArray> HomeIn(const QString& root) {
+    QDir().mkpath(root + "/run");
+    QFile::setPermissions(root + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray r = QFile::encodeName(root);
+    return {"HOME=" + r + "/home", "XDG_DATA_HOME=" + r + "/data",
+            "XDG_CONFIG_HOME=" + r + "/config", "XDG_RUNTIME_DIR=" + r + "/run",
+            "QT_QPA_PLATFORM=offscreen"};
 }
 
 }  // namespace vellorin::bench

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <functional>
 
 namespace vellorin::bench {
@@ -20,5 +21,9 @@ ChildRun RunChild(const QByteArray& program, const QList<QByteArray>& arguments,
                   const QList<QByteArray>& environment,
                   const std::function<bool(const QByteArray& line, double ms)>& onLine,
                   int timeoutMs);
+
+// The environment of a program whose folders are all in root, none of the user's: its home,
+// settings, data (log, samples) and runtime folders, and no display.
+QList<QByteArray> HomeIn(const QString& root);
 
 }  // namespace vellorin::bench

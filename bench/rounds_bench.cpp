@@ -26,15 +26,6 @@ using namespace vellorin;
 
 constexpr double kGoalMs = 50;
 
-QList<QByteArray> HomeIn(const QString& root) {
-    QDir().mkpath(root + "/run");
-    QFile::setPermissions(root + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray r = QFile::encodeName(root);
-    return {"HOME=" + r + "/home", "XDG_DATA_HOME=" + r + "/data",
-            "XDG_CONFIG_HOME=" + r + "/config", "XDG_RUNTIME_DIR=" + r + "/run",
-            "QT_QPA_PLATFORM=offscreen"};
-}
-
 struct Spread {
     double median = -1, max = -1;
 };
@@ -66,7 +57,7 @@ double CommandLineLoad(const QString& root, const QString& file) {
     double shownMs = -1, loadedMs = -1;
     bench::RunChild(
         VELLORIN_PROGRAM, {QFile::encodeName(file)},
-        HomeIn(root) + QList<QByteArray>{"QT_LOGGING_RULES=vellorin.startup.info=true"},
+        bench::HomeIn(root) + QList<QByteArray>{"QT_LOGGING_RULES=vellorin.startup.info=true"},
         [&](const QByteArray& line, double ms) {
             if (line.contains("window shown")) {
                 shownMs = ms;
@@ -88,7 +79,7 @@ using TimingFigures = std::vector<std::pair<QByteArray, QByteArray>>;
 TimingFigures Timing(const QString& root, const QList<QByteArray>& arguments) {
     TimingFigures figures;
     bench::RunChild(
-        VELLORIN_BENCH, arguments, HomeIn(root),
+        VELLORIN_BENCH, arguments, bench::HomeIn(root),
         [&figures](const QByteArray& line, double) {
             if (line.startsWith("table ") || line.startsWith("message: ")) {
                 std::printf("  %s\n", line.constData());
@@ -150,7 +141,7 @@ int main(int argc, char** argv) {
         const QString home = root.filePath(QStringLiteral("home%1").arg(run));
         commandSes.push_back(CommandLineLoad(home + "-ses", classic));
         commandTable.push_back(CommandLineLoad(home + "-cmd", file));
-        const QList<QByteArray> in = HomeIn(home);
+        const QList<QByteArray> in = bench::HomeIn(home);
         bench::RunChild(
             QFile::encodeName(QCoreApplication::applicationFilePath()),
             {"--in-window", QFile::encodeName(home + "/data/Vellorin"), QFile::encodeName(file)},

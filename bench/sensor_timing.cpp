@@ -38,16 +38,6 @@ struct TimingRun {
     }
 };
 
-// A program's folders in root, none of the user's: its settings, log and samples files.
-QList<QByteArray> HomeIn(const QString& root) {
-    QDir().mkpath(root + "/run");
-    QFile::setPermissions(root + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray r = QFile::encodeName(root);
-    return {"HOME=" + r + "/home", "XDG_DATA_HOME=" + r + "/data",
-            "XDG_CONFIG_HOME=" + r + "/config", "XDG_RUNTIME_DIR=" + r + "/run",
-            "QT_QPA_PLATFORM=offscreen"};
-}
-
 QByteArray LoadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
     if (!file.open(QIODevice::ReadOnly)) {
